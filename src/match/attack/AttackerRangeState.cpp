@@ -28,47 +28,59 @@ void AttackerRangeState::enter(Entity_MatchFighter *)
     MatchEngine::Instance().sendMessageToDefender(range.rangeCode);
 }
 
-QVector<int> AttackerRangeState::scoreMoves(const RangeStyle &style,
-                                            Entity_MatchFighter *fighter) const
-{
-    QVector<int> rolls{moveRoll()};
-    for (int i = 0; i < style.rolls; ++i)
-        rolls.append(moveRoll());
+namespace {
 
+const ScoreBonus NoBonus{ScoreBonus::NoOption, 0, false};
+
+} // namespace
+
+AttackerRangeState::Rolls AttackerRangeState::drawRolls(const RangeDescription &range,
+                                                        const RangeStyle &style, int mindset)
+{
+    Rolls rolls;
+    for (int i = 0; i <= style.rolls; ++i)
+        rolls.moves.append(moveRoll());
+    rolls.mindset = GameRandom::roll(20) + 1;
+    if (style.mindsetBonus.value(mindset, NoBonus).extraRoll)
+        rolls.extra = GameRandom::roll(10);
+    if (style.fatigueRoll)
+        rolls.fatigue = GameRandom::roll(35) + 1;
+    if (range.dividesScores) {
+        for (int i = 0; i < range.moves.size(); ++i)
+            rolls.splits.append(GameRandom::roll(5) + 1);
+    }
+    return rolls;
+}
+
+QVector<int> AttackerRangeState::scoreMoves(const RangeStyle &style,
+                                            const QVector<int> &attributes, int mindset,
+                                            int fatigueLevel, const Rolls &rolls)
+{
     QVector<int> scores;
     for (const RangeScore &score : style.scores) {
         int sum = score.constant;
         for (int index : score.plus)
-            sum += attr(index);
+            sum += attributes.value(index);
         for (int index : score.minus)
-            sum -= attr(index);
+            sum -= attributes.value(index);
         for (int roll : score.rolls)
-            sum += 2 * rolls.value(roll);
-        const int base = attr(score.divisorIndex);
+            sum += 2 * rolls.moves.value(roll);
+        const int base = attributes.value(score.divisorIndex);
         scores.append(FightMath::divide(sum, (score.divisorFromGap ? 100 - base : base) / 10 + 1));
     }
 
-    const int mindsetRoll = GameRandom::roll(20) + 1;
-    const ScoreBonus mindset = style.mindsetBonus.value(
-        fighter->getMindset(), ScoreBonus{ScoreBonus::NoOption, 0, false});
-    if (mindset.option != ScoreBonus::NoOption) {
-        scores[mindset.option] += mindset.sign * mindsetRoll;
-        if (mindset.extraRoll)
-            scores[mindset.option] += GameRandom::roll(10);
+    const ScoreBonus mindsetBonus = style.mindsetBonus.value(mindset, NoBonus);
+    if (mindsetBonus.option != ScoreBonus::NoOption) {
+        scores[mindsetBonus.option] += mindsetBonus.sign * rolls.mindset
+            + (mindsetBonus.extraRoll ? rolls.extra : 0);
     }
+    const ScoreBonus fatigueBonus
+        = style.fatigueRoll ? style.fatigueBonus.value(fatigueLevel, NoBonus) : NoBonus;
+    if (fatigueBonus.option != ScoreBonus::NoOption)
+        scores[fatigueBonus.option] += fatigueBonus.sign * rolls.fatigue;
 
-    if (style.fatigueRoll) {
-        const int fatigueRoll = GameRandom::roll(35) + 1;
-        const ScoreBonus fatigue = style.fatigueBonus.value(
-            fighter->getFatigueLevel(), ScoreBonus{ScoreBonus::NoOption, 0, false});
-        if (fatigue.option != ScoreBonus::NoOption)
-            scores[fatigue.option] += fatigue.sign * fatigueRoll;
-    }
-
-    if (range.dividesScores) {
-        for (int &score : scores)
-            score = FightMath::divide(score, GameRandom::roll(5) + 1);
-    }
+    for (int i = 0; i < rolls.splits.size() && i < scores.size(); ++i)
+        scores[i] = FightMath::divide(scores[i], rolls.splits[i]);
     return scores;
 }
 
@@ -95,7 +107,11 @@ void AttackerRangeState::calmDownRoll(Entity_MatchFighter *fighter, int threshol
 void AttackerRangeState::execute(Entity_MatchFighter *fighter)
 {
     const RangeDescription &description = range;
-    const QVector<int> scores = scoreMoves(description.styleFor(styleIndex()), fighter);
+    const RangeStyle &style = description.styleFor(styleIndex());
+    const int mindset = fighter->getMindset();
+    const Rolls rolls = drawRolls(description, style, mindset);
+    const QVector<int> scores = scoreMoves(style, attributes, mindset,
+                                           fighter->getFatigueLevel(), rolls);
     const RankedChoice choice = rankedDraw(scores, description.appendOrder);
     fighter->setSituation(description.rangeCode);
     fighter->setActionValue(scores[choice.option]);

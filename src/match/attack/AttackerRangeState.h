@@ -30,8 +30,25 @@ public:
     // is below his composure threshold return him to balanced.
     static void calmDownRoll(Entity_MatchFighter *fighter, int threshold);
 
+    // The rolls of one choice, in draw order: the opening roll and the
+    // style's move rolls, the mindset roll, the R(10) of a mindset bonus
+    // that asks for it, the fatigue roll, and each score's own divisor.
+    struct Rolls
+    {
+        QVector<int> moves;
+        int mindset = 0;
+        int extra = 0;
+        int fatigue = 0;
+        QVector<int> splits;
+    };
+    static Rolls drawRolls(const RangeDescription &range, const RangeStyle &style, int mindset);
+    // The move scores, in option order, from the fighter's attribute
+    // vector, his live mindset and fatigue level, and the rolls.
+    static QVector<int> scoreMoves(const RangeStyle &style,
+                                   const QVector<int> &attributes, int mindset,
+                                   int fatigueLevel, const Rolls &rolls);
+
 private:
-    QVector<int> scoreMoves(const RangeStyle &style, Entity_MatchFighter *fighter) const;
     int calmDownThreshold() const;
     // Appends the line, hands the fighter's commentary to the engine and
     // installs the next state.
