@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "AttackRing.h"
+#include "match/attack/StateFactory.h"
 #include "TestSupport.h"
 #include "match/FightMath.h"
 #include "match/attack/AttackerRangeState.h"
@@ -13,13 +14,10 @@
 
 namespace {
 
-typedef Entity_MatchFighter::FightState *(*Make)(Entity_MatchFighter *);
-template <class T> Entity_MatchFighter::FightState *make(Entity_MatchFighter *f) { return new T(f); }
-
 enum Range { Out, In, Clinch };
-Make makeRange(int range)
+StateFactory makeRange(int range)
 {
-    const Make makers[] = {make<State_Atk_Out>, make<State_Atk_In>, make<State_Atk_Clinch>};
+    const StateFactory makers[] = {makeState<State_Atk_Out>, makeState<State_Atk_In>, makeState<State_Atk_Clinch>};
     return makers[range];
 }
 const RangeDescription &description(int range)
