@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include "records/Fighter.h"
-#include "records/ReputationLadder.h"
 #include "TestSupport.h"
 #include "core/RecordsFixtures.h"
 
@@ -275,24 +274,6 @@ private slots:
         QVERIFY(below > 0);
     }
 
-    void agingIsReproducibleUnderTheSeam()
-    {
-        Fighter a, b;
-        QVector<int> ints = fighterInts(50);
-        ints[Fighter::AgeIndex] = 19;
-        a.setData(fighterTexts(), ints, QDate(), {}, {});
-        b = a;
-        {
-            DeterministicRandom seam(500);
-            a.ageOneYear();
-        }
-        {
-            DeterministicRandom seam(500);
-            b.ageOneYear();
-        }
-        QVERIFY(a == b);
-    }
-
     // v = standing + (0..20) +/- (1..50).
     void reputationBands_data()
     {
@@ -331,14 +312,6 @@ private slots:
             const QString label = text(fighter, Fighter::ReputationText);
             QVERIFY2(allowed.contains(label), qPrintable(label));
         }
-    }
-
-    void ladderOrder()
-    {
-        QCOMPARE(ReputationLadder::labels().size(), int(ReputationLadder::RankCount));
-        QCOMPARE(ReputationLadder::label(ReputationLadder::Legendary), QString("Legendary"));
-        QCOMPARE(ReputationLadder::labels().indexOf("Championship Caliber"), 3);
-        QCOMPARE(ReputationLadder::label(ReputationLadder::Unknown), QString("Unknown"));
     }
 };
 

@@ -128,15 +128,6 @@ private slots:
         QVERIFY(fighter == before);
     }
 
-    void extraElementsAreIgnored()
-    {
-        Fighter fighter;
-        QVERIFY(fighter.setData(fighterTexts() << "extra", fighterInts(5) << 777, QDate(), {}, {}));
-        QVector<int> ints;
-        fighter.getInts(ints);
-        QCOMPARE(ints, fighterInts(5));
-    }
-
     void truncatedStreamLeavesFighterUnchanged()
     {
         Fighter source;
@@ -226,16 +217,6 @@ private slots:
         fighter.setData(texts, fighterInts(), QDate(), {}, {});
         QCOMPARE(fighter.getFullName(), QString("Ann "));
         QCOMPARE(fighter.getLastName(), QString(""));
-    }
-
-    void standingAndId()
-    {
-        Fighter fighter;
-        fill(fighter);
-        fighter.addStanding(-950);
-        QCOMPARE(fighter.getStanding(), -50);
-        fighter.setId(1200);
-        QCOMPARE(wholeNumber(fighter, Fighter::IdIndex), 1200);
     }
 
     // The rating table at its extremes.

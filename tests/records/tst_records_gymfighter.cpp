@@ -145,15 +145,6 @@ private slots:
         QCOMPARE(purse, 4000);
     }
 
-    void bioAndTrainingType()
-    {
-        GymFighter fighter = gymFighter();
-        fighter.setBio("Came up through the amateurs.");
-        fighter.setTrainingType(TrainingType::RattanSticks);
-        QCOMPARE(text(fighter, Fighter::BioText), QString("Came up through the amateurs."));
-        QCOMPARE(progress(fighter).last(), 21);
-    }
-
     void trimTrainingLog_data()
     {
         QTest::addColumn<QStringList>("log");
