@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QSaveFile>
 
 #include "records/GameDataStream.h"
@@ -23,6 +24,22 @@ bool writeData(const QString &path, const std::function<void(QDataStream &)> &fi
     GameDataStream out(&file);
     fill(out);
     if (out.status() != QDataStream::Ok) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool writeImage(const QString &path, const QImage &image)
+{
+    if (image.isNull() || !makeFolder(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    // JPEG quality 92 keeps the drawn edges clean at a small size.
+    if (!image.save(&file, format.constData(), format == "jpg" ? 92 : -1)) {
         file.cancelWriting();
         return false;
     }

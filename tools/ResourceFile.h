@@ -6,6 +6,7 @@
 #include <functional>
 
 class QDataStream;
+class QImage;
 
 // Writing one file of the resource tree. Every data file goes through the
 // game's own stream form, and a file is replaced only once it is complete.
@@ -18,6 +19,11 @@ bool makeFolder(const QString &path);
 // saves it under `path`. False when the folder, the file or the stream
 // failed; an older file is then left as it was.
 bool writeData(const QString &path, const std::function<void(QDataStream &)> &fill);
+
+// Saves a picture under `path` (creating its folder); the format follows
+// the file's extension. An older file is kept when the picture cannot be
+// written completely.
+bool writeImage(const QString &path, const QImage &image);
 
 } // namespace ResourceFile
 

@@ -8,6 +8,9 @@
 #include <QTextStream>
 
 #include "DefaultNamesWriter.h"
+#include "FlagWriter.h"
+#include "GymColourWriter.h"
+#include "HelpScreenWriter.h"
 #include "ResourceFile.h"
 
 namespace {
@@ -28,6 +31,9 @@ struct Step
 const Step steps[] = {
     {"the Saves and Exports folders", writeFolders},
     {"the nations and name files", DefaultNamesWriter::writeAll},
+    {"the help data, pictures and icons", HelpScreenWriter::writeAll},
+    {"the nations' flags", FlagWriter::writeAll},
+    {"the gym colour pictures", GymColourWriter::writeAll},
 };
 
 } // namespace
