@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "records/Event.h"
-#include "core/RecordStreamCheck.h"
+#include "core/RecordChecks.h"
 
 // The fight card: its queries, the placing and withdrawal of fighters, its
 // name after the main event, the turn of the year and its stream form.
@@ -78,11 +78,11 @@ private slots:
     void roundTrips()
     {
         QDataStream::Status status;
-        QCOMPARE(RecordStreamCheck::roundTrip(foughtEvent(), &status), foughtEvent());
+        QCOMPARE(RecordChecks::roundTrip(foughtEvent(), &status), foughtEvent());
         QCOMPARE(status, QDataStream::Ok);
-        QCOMPARE(RecordStreamCheck::roundTrip(Event(), &status), Event());
+        QCOMPARE(RecordChecks::roundTrip(Event(), &status), Event());
         QCOMPARE(status, QDataStream::Ok);
-        QVERIFY(RecordStreamCheck::roundTrip(Event()).getDate().isNull());
+        QVERIFY(RecordChecks::roundTrip(Event()).getDate().isNull());
     }
 
     void readingAppendsToHeldMatches()
@@ -100,7 +100,7 @@ private slots:
     {
         const Event before = eventOf(cardOf({"Single Match/half"}));
         const QByteArray bytes = TestStream::bytesOf(foughtEvent());
-        QCOMPARE(RecordStreamCheck::firstPrefixReadThatMisbehaves(bytes, before), -1);
+        QCOMPARE(RecordChecks::firstPrefixReadThatMisbehaves(bytes, before), -1);
 
         // A card count far beyond the bytes left.
         QByteArray damaged = bytes;

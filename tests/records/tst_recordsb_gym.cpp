@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "records/Gym.h"
-#include "core/RecordStreamCheck.h"
+#include "core/RecordChecks.h"
 
 // The player's gym: prices, places, the month's books, prestige and the
 // stream form.
@@ -24,16 +24,12 @@ private:
 
     static int number(const Gym &gym, int index)
     {
-        QVector<int> numbers;
-        gym.getData(numbers);
-        return numbers.at(index);
+        return RecordChecks::packed(gym, &Gym::getData).at(index);
     }
 
     static QVector<int> month(const Gym &gym)
     {
-        QVector<int> figures;
-        gym.getInts(figures);
-        return figures;
+        return RecordChecks::packed(gym, &Gym::getInts);
     }
 
 private slots:
@@ -49,9 +45,9 @@ private slots:
         // The month vector closes the record: its count, then 10 .. 4.
         QCOMPARE(bytes.right(36).left(12).toHex(), QByteArray("00000008" "0000000a" "00000014"));
         QDataStream::Status status;
-        QCOMPARE(RecordStreamCheck::roundTrip(gym, &status), gym);
+        QCOMPARE(RecordChecks::roundTrip(gym, &status), gym);
         QCOMPARE(status, QDataStream::Ok);
-        QCOMPARE(RecordStreamCheck::firstPrefixReadThatMisbehaves(bytes, Gym()), -1);
+        QCOMPARE(RecordChecks::firstPrefixReadThatMisbehaves(bytes, Gym()), -1);
     }
 
     void shortContainersAreRefused()
@@ -210,9 +206,7 @@ private slots:
         else
             gym.lowerPrestigeLabel(big);
         QCOMPARE(number(gym, Gym::PrestigePointsIndex), pointsAfter);
-        QStringList texts;
-        gym.getStrings(texts);
-        QCOMPARE(texts.at(Gym::PrestigeText), label);
+        QCOMPARE(RecordChecks::packed(gym, &Gym::getStrings).at(Gym::PrestigeText), label);
     }
 };
 

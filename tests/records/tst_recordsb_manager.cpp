@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "records/Manager.h"
-#include "core/RecordStreamCheck.h"
+#include "core/RecordChecks.h"
 
 // The player's manager: reputation, judgement labels, title lines and the
 // stream form.
@@ -28,23 +28,17 @@ private:
 
     static QVector<int> numbers(const Manager &manager)
     {
-        QVector<int> out;
-        manager.getData(out);
-        return out;
+        return RecordChecks::packed(manager, &Manager::getData);
     }
 
     static QString label(const Manager &manager)
     {
-        QStringList texts;
-        manager.getStrings(texts);
-        return texts.at(Manager::ReputationText);
+        return RecordChecks::packed(manager, &Manager::getStrings).at(Manager::ReputationText);
     }
 
     static QStringList titles(const Manager &manager)
     {
-        QStringList out;
-        manager.getTitles(out);
-        return out;
+        return RecordChecks::packed(manager, &Manager::getTitles);
     }
 
 private slots:
@@ -57,10 +51,10 @@ private slots:
 
         const Manager manager = managerWith(340, 3, 9, {"Apex 2011 Belt", "Open Cup - from Sat Jan 1 2011"});
         QDataStream::Status status;
-        QCOMPARE(RecordStreamCheck::roundTrip(manager, &status), manager);
+        QCOMPARE(RecordChecks::roundTrip(manager, &status), manager);
         QCOMPARE(status, QDataStream::Ok);
         const QByteArray bytes = TestStream::bytesOf(manager);
-        QCOMPARE(RecordStreamCheck::firstPrefixReadThatMisbehaves(bytes, Manager()), -1);
+        QCOMPARE(RecordChecks::firstPrefixReadThatMisbehaves(bytes, Manager()), -1);
     }
 
     void packing()

@@ -2,7 +2,7 @@
 
 #include "records/Match.h"
 #include "records/Offer.h"
-#include "core/RecordStreamCheck.h"
+#include "core/RecordChecks.h"
 
 // The two small records of a card and a booking.
 class TestMatchOffer : public QObject
@@ -47,14 +47,14 @@ private slots:
     void roundTrips()
     {
         QDataStream::Status status;
-        QCOMPARE(RecordStreamCheck::roundTrip(filledMatch(), &status), filledMatch());
+        QCOMPARE(RecordChecks::roundTrip(filledMatch(), &status), filledMatch());
         QCOMPARE(status, QDataStream::Ok);
-        QCOMPARE(RecordStreamCheck::roundTrip(bookedOffer(), &status), bookedOffer());
+        QCOMPARE(RecordChecks::roundTrip(bookedOffer(), &status), bookedOffer());
         QCOMPARE(status, QDataStream::Ok);
 
         Offer undated = bookedOffer();
         undated.set(5, {"A", "B", "C"}, QDate());
-        const Offer back = RecordStreamCheck::roundTrip(undated, &status);
+        const Offer back = RecordChecks::roundTrip(undated, &status);
         QCOMPARE(status, QDataStream::Ok);
         QVERIFY(back.getDateText() == "N/A");
         int id = 0;
@@ -67,8 +67,8 @@ private slots:
 
     void shortStreamsLeaveRecordsUnchanged()
     {
-        QCOMPARE(RecordStreamCheck::firstPrefixReadThatMisbehaves(TestStream::bytesOf(filledMatch()), Match()), -1);
-        QCOMPARE(RecordStreamCheck::firstPrefixReadThatMisbehaves(TestStream::bytesOf(bookedOffer()), Offer()), -1);
+        QCOMPARE(RecordChecks::firstPrefixReadThatMisbehaves(TestStream::bytesOf(filledMatch()), Match()), -1);
+        QCOMPARE(RecordChecks::firstPrefixReadThatMisbehaves(TestStream::bytesOf(bookedOffer()), Offer()), -1);
     }
 
     void shortTextListsAreRefused()

@@ -2,7 +2,7 @@
 
 #include "records/GameRandom.h"
 #include "records/Organization.h"
-#include "core/RecordStreamCheck.h"
+#include "core/RecordChecks.h"
 
 // The organization: roster order, titles, the walks over its events,
 // renewals, the negotiation verdict and the stream form.
@@ -60,26 +60,20 @@ private:
 
     static QVector<int> rosterIds(const Organization &org)
     {
-        Organization::Roster roster;
-        org.getRoster(roster);
         QVector<int> ids;
-        for (const Fighter &f : roster)
+        for (const Fighter &f : RecordChecks::packed(org, &Organization::getRoster))
             ids << f.getId();
         return ids;
     }
 
     static QVector<int> intsOf(const Fighter &f)
     {
-        QVector<int> ints;
-        f.getInts(ints);
-        return ints;
+        return RecordChecks::packed(f, &Fighter::getInts);
     }
 
     static QString willingness(const Organization &org)
     {
-        QStringList info;
-        org.getInfo(info);
-        return info.at(Organization::WillingnessText);
+        return RecordChecks::packed(org, &Organization::getInfo).at(Organization::WillingnessText);
     }
 
     static QStringList fighterTexts(const QString &reputation)
@@ -164,7 +158,7 @@ private slots:
         QCOMPARE(rosterIds(org), QVector<int>({2, 1, 3, 4}));
 
         QDataStream::Status status;
-        const Organization back = RecordStreamCheck::roundTrip(org, &status);
+        const Organization back = RecordChecks::roundTrip(org, &status);
         QCOMPARE(status, QDataStream::Ok);
         QCOMPARE(back, org);
         QCOMPARE(rosterIds(back), QVector<int>({2, 1, 3, 4}));
@@ -178,7 +172,7 @@ private slots:
         QVERIFY(events.at(1).getDate().isNull());
 
         // A second trip keeps the order too (no reversal per save).
-        QCOMPARE(rosterIds(RecordStreamCheck::roundTrip(back)), QVector<int>({2, 1, 3, 4}));
+        QCOMPARE(rosterIds(RecordChecks::roundTrip(back)), QVector<int>({2, 1, 3, 4}));
     }
 
     void shortOrDamagedStreams()
@@ -187,7 +181,7 @@ private slots:
         const Organization org = organization("National", "Willing",
             {fighter(1, 2000, "Ames"), fighter(2, 2000, "Bell")}, {eventOn(QDate(2011, 4, 2), 1)});
         const QByteArray bytes = TestStream::bytesOf(org);
-        QCOMPARE(RecordStreamCheck::firstPrefixReadThatMisbehaves(bytes, before), -1);
+        QCOMPARE(RecordChecks::firstPrefixReadThatMisbehaves(bytes, before), -1);
 
         // A roster count far beyond the bytes left.
         QByteArray damaged = TestStream::bytesOf(organization());

@@ -1,11 +1,11 @@
-#ifndef RECORDSTREAMCHECK_H
-#define RECORDSTREAMCHECK_H
+#ifndef RECORDCHECKS_H
+#define RECORDCHECKS_H
 
 #include "TestSupport.h"
 
 #include <QByteArray>
 
-namespace RecordStreamCheck {
+namespace RecordChecks {
 
 // Reads every proper prefix of a record's bytes into a copy of `before`.
 // Each read must report a failed stream and leave the copy as it was.
@@ -33,6 +33,16 @@ T roundTrip(const T &record, QDataStream::Status *status = nullptr)
     return back;
 }
 
-} // namespace RecordStreamCheck
+// Calls a const getter that fills a container given by reference (such as
+// getData, getStrings or getInfo) on an empty container and returns it.
+template <typename Record, typename Container>
+Container packed(const Record &record, void (Record::*getter)(Container &) const)
+{
+    Container out;
+    (record.*getter)(out);
+    return out;
+}
 
-#endif // RECORDSTREAMCHECK_H
+} // namespace RecordChecks
+
+#endif // RECORDCHECKS_H
