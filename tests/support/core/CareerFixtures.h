@@ -1,10 +1,12 @@
 #ifndef CAREERFIXTURES_H
 #define CAREERFIXTURES_H
 
+#include <QDate>
 #include <QMap>
 #include <QStringList>
 #include <QVector>
 
+class Fighter;
 class GymFighter;
 
 // Player's fighters and number vectors for the career simulation tests.
@@ -24,6 +26,12 @@ QStringList logOf(const GymFighter &fighter);
 QVector<int> managerStats(int skill);
 // The gym's 26 numbers: the money and every equipment level at `level`.
 QVector<int> gymStats(int money, int level);
+
+// Sets age and birthday through the packing.
+void setAge(Fighter &fighter, int age, const QDate &birthday);
+int ageOf(const Fighter &fighter);
+int contractMatchesOf(const Fighter &fighter);
+QString organizationOf(const Fighter &fighter);
 
 } // namespace CareerFixtures
 
