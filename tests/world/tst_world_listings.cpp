@@ -76,15 +76,6 @@ private slots:
         QCOMPARE(idsOf(world.getFightersOf("Old Org")), QVector<int>{1102});
     }
 
-    void listingCopiesLeaveTheTrainingStateBehind()
-    {
-        World &world = WorldTestAccess::freshWorld();
-        WorldTestAccess::addRosterFighter(gymFighter(1101, "Jo", "Park", 2, "Free Agent", 3, 400, 900));
-        const QVector<Fighter> listed = world.getFightersOf("Free Agent");
-        QCOMPARE(listed.size(), 1);
-        QCOMPARE(listed.first(), static_cast<const Fighter &>(world.getFighterById(1101)));
-    }
-
     void rankingsGatherOverOrganizations()
     {
         World &world = WorldTestAccess::freshWorld();

@@ -213,14 +213,6 @@ private slots:
         QCOMPARE(next.getMatches().first().getIdA(), booked ? 1101 : (complete ? 1200 : 0));
     }
 
-    void secondPlayersFighterOnOneCardIsRefused()
-    {
-        World &world = buildBookingWorld();
-        WorldTestAccess::addRosterFighter(gymFighter(1102, "Al", "Ross", 100));
-        QVERIFY(world.bookFighter(1101, "Jo Park", "G1", "G1 Event", MatchType::Single, QDate(2011, 3, 10), true));
-        QVERIFY(!world.bookFighter(1102, "Al Ross", "G1", "G1 Event", MatchType::Single, QDate(2011, 3, 10), true));
-    }
-
     void negotiationNeedsTheOrganization()
     {
         World &world = WorldTestAccess::freshWorld();

@@ -80,22 +80,6 @@ private slots:
         QVERIFY(events.isEmpty());
     }
 
-    void storingResultsMakesTheOrganizationWilling()
-    {
-        World &world = WorldTestAccess::freshWorld();
-        WorldTestAccess::addOrganization(
-            organization("A", "National", {eventOn("A Event", "A", QDate(2011, 1, 1))}, {}, {}, "Tentative"));
-
-        world.storeOrgEventResults({"line"}, "A Event", "A");
-
-        QStringList info;
-        world.getOrgInfo("A", info);
-        QCOMPARE(info.at(Organization::WillingnessText), QString("Willing"));
-        QStringList none;
-        world.getOrgInfo("a", none);
-        QVERIFY(none.isEmpty());
-    }
-
     void updateChampionship_data()
     {
         QTest::addColumn<QString>("organizationName");
@@ -135,33 +119,6 @@ private slots:
         QCOMPARE(WorldTestAccess::titleHolder("G1", title), holder);
     }
 
-    void changeOrgRosterRefilesTheFighter()
-    {
-        World &world = WorldTestAccess::freshWorld();
-        WorldTestAccess::addOrganization(organization("G1", "Elite", {},
-                                                      {fighter(1200, "Ken", "Sato", 10, "G1"),
-                                                       fighter(1201, "Lu", "Ming", 20, "G1")}));
-        world.changeOrgRoster("G1", 1200, 15);
-        world.changeOrgRoster("G2", 1201, -15);
-        const QVector<Fighter> listed = world.getFightersOf("G1");
-        QCOMPARE(listed.size(), 2);
-        QCOMPARE(listed.at(0).getId(), 1201);
-        QCOMPARE(listed.at(1).getStanding(), 25);
-    }
-
-    void turnOfTheYear()
-    {
-        World &world = WorldTestAccess::freshWorld();
-        WorldTestAccess::setDate(QDate(2013, 1, 1));
-        WorldTestAccess::addOrganization(organization("G1", "Elite", {eventOn("G1 Event", "G1", QDate(2012, 5, 1))}, {},
-                                                      {{"G1 Grand Prix 2011", "Ken Sato"},
-                                                       {"G1 Grand Prix 2012", "Lu Ming"}}));
-        world.orgsNewYear();
-        world.dropOldOrgTitles();
-        QCOMPARE(namesOf(world.getEventsOn(QDate(2013, 5, 1))), QStringList{"G1 Event"});
-        QCOMPARE(WorldTestAccess::titleHolder("G1", "G1 Grand Prix 2011"), QString());
-        QCOMPARE(WorldTestAccess::titleHolder("G1", "G1 Grand Prix 2012"), QString("Lu Ming"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestWorldOrganizations)
