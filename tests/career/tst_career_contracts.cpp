@@ -2,10 +2,12 @@
 
 #include "world/World.h"
 #include "TestSupport.h"
-#include "core/CareerFixtures.h"
+#include "core/RecordsFixtures.h"
 #include "core/WorldTestAccess.h"
 
 using namespace WorldFixtures;
+using RecordsFixtures::text;
+using RecordsFixtures::wholeNumber;
 
 // The daily contract expiries: renewals of all organizations, then the
 // releases into the free-agent pool.
@@ -89,11 +91,11 @@ private slots:
 
         for (const char *name : {"New Deal", "Back Again"}) {
             const Fighter renewed = rosterFighter("Small Circuit", name);
-            QCOMPARE(CareerFixtures::organizationOf(renewed), QString("Small Circuit"));
-            QVERIFY(CareerFixtures::contractMatchesOf(renewed) >= 3);
-            QVERIFY(CareerFixtures::contractMatchesOf(renewed) <= 7);
+            QCOMPARE(text(renewed, Fighter::OrganizationText), QString("Small Circuit"));
+            QVERIFY(wholeNumber(renewed, Fighter::ContractMatchesIndex) >= 3);
+            QVERIFY(wholeNumber(renewed, Fighter::ContractMatchesIndex) <= 7);
         }
-        QCOMPARE(CareerFixtures::contractMatchesOf(rosterFighter("Big League", "Low Deal")), 2);
+        QCOMPARE(wholeNumber(rosterFighter("Big League", "Low Deal"), Fighter::ContractMatchesIndex), 2);
         QCOMPARE(world.getFightersOf("Big League").size(), 47 + 1);
     }
 
@@ -110,8 +112,8 @@ private slots:
         QCOMPARE(namesAt("Free Agent", 20), QStringList({"Rel One", "Rel Two", "Pool Guy"}));
         const Fighter released = rosterFighter("Free Agent", "Old Champ");
         QCOMPARE(released.getId(), 1303);
-        QCOMPARE(CareerFixtures::organizationOf(released), QString("Free Agent"));
-        QCOMPARE(CareerFixtures::contractMatchesOf(released), 0);
+        QCOMPARE(text(released, Fighter::OrganizationText), QString("Free Agent"));
+        QCOMPARE(wholeNumber(released, Fighter::ContractMatchesIndex), 0);
         QStringList titles;
         released.getTitles(titles);
         QCOMPARE(titles, QStringList{"Big League World Championship - from Sat Jan 1 2011"});

@@ -6,10 +6,10 @@
 #include "world/World.h"
 #include "TestSupport.h"
 #include "core/CareerFixtures.h"
+#include "core/RecordsFixtures.h"
 #include "core/WorldTestAccess.h"
 
 using namespace WorldFixtures;
-using CareerFixtures::ageOf;
 using CareerFixtures::setAge;
 
 // The gym's people over time: names, promotion, birthdays and retirements.
@@ -50,20 +50,10 @@ private:
         return names;
     }
 
-    static QVector<int> managerNumbers(const World &world)
+    static void managerData(const World &world, QVector<int> &numbers, QStringList &titles)
     {
-        QStringList texts, titles;
-        QVector<int> numbers;
+        QStringList texts;
         world.getManagerData(texts, numbers, titles);
-        return numbers;
-    }
-
-    static QStringList managerTitles(const World &world)
-    {
-        QStringList texts, titles;
-        QVector<int> numbers;
-        world.getManagerData(texts, numbers, titles);
-        return titles;
     }
 
     static QVector<int> bookingIds()
@@ -197,7 +187,7 @@ private slots:
         } else {
             QVERIFY(news.isEmpty());
         }
-        QCOMPARE(ageOf(world.getFighterById(1100)), hasBirthday ? 26 : 25);
+        QCOMPARE(RecordsFixtures::wholeNumber(world.getFighterById(1100), Fighter::AgeIndex), hasBirthday ? 26 : 25);
         QStringList texts, titles;
         QVector<int> ints;
         QDate born;
@@ -289,9 +279,12 @@ private slots:
         QCOMPARE(bookingIds(), QVector<int>{1101});
         // No stale offer can book him later.
         QCOMPARE(offerIds(), QVector<int>{1101});
-        QCOMPARE(managerNumbers(world).at(Manager::ActiveWinsIndex), 4);
-        QCOMPARE(managerNumbers(world).at(Manager::ActiveLossesIndex), 2);
-        QCOMPARE(managerTitles(world),
+        QVector<int> managerNumbers;
+        QStringList managerTitles;
+        managerData(world, managerNumbers, managerTitles);
+        QCOMPARE(managerNumbers.at(Manager::ActiveWinsIndex), 4);
+        QCOMPARE(managerNumbers.at(Manager::ActiveLossesIndex), 2);
+        QCOMPARE(managerTitles,
                  QStringList{"Big League World Championship until " + today().toString(Qt::TextDate)});
         QCOMPARE(WorldTestAccess::titleHolder("Big League", "Big League World Championship"), QString("Vacant"));
         QVector<Event> events;

@@ -60,38 +60,15 @@ QVector<int> gymStats(int money, int level)
     return stats;
 }
 
-namespace {
-struct Packed {
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    explicit Packed(const Fighter &fighter) { fighter.getData(texts, ints, birthday, history, titles); }
-    void into(Fighter &fighter) const { fighter.setData(texts, ints, birthday, history, titles); }
-};
-} // namespace
-
 void setAge(Fighter &fighter, int age, const QDate &birthday)
 {
-    Packed packed(fighter);
-    packed.ints[Fighter::AgeIndex] = age;
-    packed.birthday = birthday;
-    packed.into(fighter);
-}
-
-int ageOf(const Fighter &fighter)
-{
-    return Packed(fighter).ints.at(Fighter::AgeIndex);
-}
-
-int contractMatchesOf(const Fighter &fighter)
-{
-    return Packed(fighter).ints.at(Fighter::ContractMatchesIndex);
-}
-
-QString organizationOf(const Fighter &fighter)
-{
-    return Packed(fighter).texts.at(Fighter::OrganizationText);
+    QStringList texts, titles;
+    QVector<int> ints;
+    QDate oldBirthday;
+    QMultiMap<QDate, QString> history;
+    fighter.getData(texts, ints, oldBirthday, history, titles);
+    ints[Fighter::AgeIndex] = age;
+    fighter.setData(texts, ints, birthday, history, titles);
 }
 
 } // namespace CareerFixtures

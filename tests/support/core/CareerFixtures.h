@@ -29,9 +29,6 @@ QVector<int> gymStats(int money, int level);
 
 // Sets age and birthday through the packing.
 void setAge(Fighter &fighter, int age, const QDate &birthday);
-int ageOf(const Fighter &fighter);
-int contractMatchesOf(const Fighter &fighter);
-QString organizationOf(const Fighter &fighter);
 
 } // namespace CareerFixtures
 
