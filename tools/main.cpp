@@ -3,6 +3,7 @@
 // bytes.
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
@@ -12,6 +13,7 @@
 #include "GymColourWriter.h"
 #include "HelpScreenWriter.h"
 #include "ResourceFile.h"
+#include "ShellArtWriter.h"
 
 namespace {
 
@@ -19,6 +21,12 @@ bool writeFolders(const QString &resources)
 {
     return ResourceFile::makeFolder(resources + QStringLiteral("/Saves"))
         && ResourceFile::makeFolder(resources + QStringLiteral("/Exports"));
+}
+
+// The style sheets sit next to the Resources folder, in the build folder.
+bool writeShellArt(const QString &resources)
+{
+    return ShellArtWriter::write(QFileInfo(resources).absolutePath());
 }
 
 struct Step
@@ -31,6 +39,7 @@ struct Step
 const Step steps[] = {
     {"the Saves and Exports folders", writeFolders},
     {"the nations and name files", DefaultNamesWriter::writeAll},
+    {"the window's style sheets and pictures", writeShellArt},
     {"the help data, pictures and icons", HelpScreenWriter::writeAll},
     {"the nations' flags", FlagWriter::writeAll},
     {"the gym colour pictures", GymColourWriter::writeAll},
