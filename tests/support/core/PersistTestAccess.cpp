@@ -55,6 +55,13 @@ bool PersistTestAccess::importBytes(const QByteArray &bytes)
     return readThrough(bytes, [](QDataStream &in) { return World::Instance().importFighter(in); });
 }
 
+QByteArray PersistTestAccess::withNumberAt(QByteArray bytes, int offset, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = char((value >> (24 - 8 * i)) & 0xFF);
+    return bytes;
+}
+
 QVector<int> PersistTestAccess::poolIds(Pool pool)
 {
     const World &world = World::Instance();

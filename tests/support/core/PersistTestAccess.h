@@ -24,6 +24,9 @@ public:
     // Loads bytes into the running world through a read-only buffer.
     static bool loadBytes(const QByteArray &bytes);
     static bool importBytes(const QByteArray &bytes);
+    // The bytes with the 4-byte number at the offset replaced.
+    static QByteArray withNumberAt(QByteArray bytes, int offset, quint32 value);
+
     enum Pool { FreeAgents, Amateurs };
     // The ids of a pool from the smallest standing up, equal standings in
     // pool order.
