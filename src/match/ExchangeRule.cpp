@@ -2,9 +2,7 @@
 
 #include "Entity_MatchFighter.h"
 #include "MatchEngine.h"
-#include "attack/State_Atk_ClinchAttack.h"
-#include "attack/State_Atk_InAttack.h"
-#include "attack/State_Atk_OutAttack.h"
+#include "attack/AttackChoiceTable.h"
 
 namespace ExchangeRule {
 
@@ -16,12 +14,9 @@ void apply(Entity_MatchFighter *striker)
         engine.nextExchange();
         return;
     }
-    switch (striker->getSituation()) {
-    case 6: striker->changeState(new State_Atk_OutAttack(striker)); break;
-    case 7: striker->changeState(new State_Atk_InAttack(striker)); break;
-    case 8: striker->changeState(new State_Atk_ClinchAttack(striker)); break;
-    default: break;
-    }
+    if (Entity_MatchFighter::FightState *next
+            = AttackChoiceTable::createForSituation(striker->getSituation(), striker))
+        striker->changeState(next);
 }
 
 } // namespace ExchangeRule
