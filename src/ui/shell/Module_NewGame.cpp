@@ -1,6 +1,381 @@
 #include "Module_NewGame.h"
 
-Module_NewGame::Module_NewGame(QWidget *parent)
-    : PendingScreen(QStringLiteral("New Game"), WayBack::ToMainMenu, parent)
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "ModuleManager.h"
+#include "Module_MainMenu.h"
+#include "records/GameDataStream.h"
+#include "records/GymColours.h"
+#include "ui/gym/Module_Profile.h"
+#include "world/World.h"
+
+namespace {
+
+const char *const nationsFile = "./Resources/Defaults/default_nations.dat";
+
+// The 18 manager skills in skill order (Punch to Intuition): which box they
+// sit in and on which row of its grid.
+struct SkillSlot
 {
+    int box;
+    int row;
+    const char *label;
+};
+
+const SkillSlot skillSlots[] = {
+    {0, 1, "Punch"}, {0, 2, "Kick"}, {0, 3, "Clinch Off."},
+    {0, 5, "Movement"}, {0, 6, "Guard"}, {0, 7, "Clinch Def."},
+    {1, 1, "Power"}, {1, 2, "Speed"}, {1, 3, "Conditioning"},
+    {1, 5, "Timing"}, {1, 6, "Intelligence"}, {1, 7, "Discipline"},
+    {2, 1, "Scouting"}, {2, 2, "Motivating"}, {2, 3, "Cornering"},
+    {2, 5, "Negotiating"}, {2, 6, "Charisma"}, {2, 7, "Intuition"},
+};
+
+// Each box's titles on rows 0 and 4; the abilities box has no second one.
+const char *const sectionTitles[3][2] = {
+    {"Training - Offense", "Training - Defense"},
+    {"Training - Physical", "Training - Mental"},
+    {"Abilities", ""},
+};
+
+const int regionCount = 8;
+
+// A new gym: no prestige, $10,000, level 0, 3 student and 1 fighter slots,
+// all 21 pieces of equipment at level 0.
+const int startingMoney = 10000;
+const int startingStudentSlots = 3;
+const int startingFighterSlots = 1;
+const int equipmentCount = 21;
+const int monthFigureCount = 8;
+const char *const unknownLabel = "Unknown";
+
+QString skillPointsText(int points)
+{
+    return QStringLiteral("Skill Points: ") + QString::number(points);
+}
+
+} // namespace
+
+Module_NewGame::Module_NewGame(QWidget *parent)
+    : ScreenFrame(parent)
+    , backToMenuButton(new QPushButton(QStringLiteral("Back to Main Menu")))
+    , toGymButton(new QPushButton(QStringLiteral("Advance to Gym Creation")))
+    , toManagerButton(new QPushButton(QStringLiteral("Back to Manager Creation")))
+    , toGameButton(new QPushButton(QStringLiteral("Advance to Game")))
+    , screenLayout(new QVBoxLayout)
+    , managerPage(new QWidget)
+    , managerPageLayout(new QGridLayout)
+    , gymPage(new QWidget)
+    , gymPageLayout(new QGridLayout)
+    , nameBox(new QWidget)
+    , nameBoxLayout(new QGridLayout)
+    , managerTitle(new QLabel(QStringLiteral("Create Your Manager")))
+    , firstNameEdit(new QLineEdit)
+    , lastNameEdit(new QLineEdit)
+    , regionCombo(new QComboBox)
+    , nationalityCombo(new QComboBox)
+    , skillPointsLabel(new QLabel(skillPointsText(skillPool)))
+    , flagLabel(new QLabel)
+    , gymBox(new QWidget)
+    , gymBoxLayout(new QGridLayout)
+    , gymTitle(new QLabel(QStringLiteral("Create Your Gym")))
+    , gymNameEdit(new QLineEdit)
+    , styleCombo(new QComboBox)
+    , primaryCombo(new QComboBox)
+    , secondaryCombo(new QComboBox)
+    , colourLabel(new QLabel)
+{
+    // Names for the tests; the style sheet does not address them.
+    firstNameEdit->setObjectName(QStringLiteral("manager_first_name"));
+    lastNameEdit->setObjectName(QStringLiteral("manager_last_name"));
+    regionCombo->setObjectName(QStringLiteral("manager_region"));
+    nationalityCombo->setObjectName(QStringLiteral("manager_nationality"));
+    skillPointsLabel->setObjectName(QStringLiteral("manager_skill_points"));
+    flagLabel->setObjectName(QStringLiteral("manager_flag"));
+    gymNameEdit->setObjectName(QStringLiteral("gym_name"));
+    styleCombo->setObjectName(QStringLiteral("gym_style"));
+    primaryCombo->setObjectName(QStringLiteral("gym_primary_colour"));
+    secondaryCombo->setObjectName(QStringLiteral("gym_secondary_colour"));
+    colourLabel->setObjectName(QStringLiteral("gym_colour_picture"));
+
+    for (const SkillSlot &slot : skillSlots) {
+        QSpinBox *spin = new QSpinBox;
+        spin->setObjectName(QStringLiteral("skill_") + QString::fromLatin1(slot.label));
+        skillSpins.append(spin);
+    }
+    pointPool.reset(new SkillPointPool(skillPool, skillSpins));
+
+    loadNations();
+    buildManagerInfo();
+    buildGymInfo();
+    screenLayout->addWidget(managerPage);
+    setLayout(screenLayout);
+}
+
+// The page not shown has no parent; the shown one belongs to the screen.
+Module_NewGame::~Module_NewGame()
+{
+    if (managerPage->parent() == nullptr)
+        delete managerPage;
+    if (gymPage->parent() == nullptr)
+        delete gymPage;
+}
+
+const QStringList &Module_NewGame::regionNames()
+{
+    static const QStringList names = {"North America", "South America", "Western Europe", "Eastern Europe",
+                                      "Africa", "Middle East", "East Asia", "Oceania"};
+    return names;
+}
+
+const QStringList &Module_NewGame::gymStyles()
+{
+    static const QStringList styles = {"Shootboxing", "Kickboxing", "Boxing", "Taekwondo",
+                                       "Muay Thai", "MMA", "Karate"};
+    return styles;
+}
+
+QVector<QStringList> Module_NewGame::readNations(const QString &fileName, bool *opened)
+{
+    QVector<QStringList> lists(regionCount);
+    QFile file(fileName);
+    const bool isOpen = file.open(QIODevice::ReadOnly);
+    if (opened)
+        *opened = isOpen;
+    if (!isOpen)
+        return lists;
+    GameDataStream in(&file);
+    for (QStringList &list : lists) {
+        // A nation's name is at least its 4-byte length.
+        if (!StreamRead::readList(in, list, 4))
+            break;
+    }
+    return lists;
+}
+
+void Module_NewGame::loadNations()
+{
+    bool opened = false;
+    nations = readNations(QString::fromLatin1(nationsFile), &opened);
+    if (!opened) {
+        QMessageBox warning;
+        warning.setText(QStringLiteral("Warning: ") + QString::fromLatin1(nationsFile)
+                        + QStringLiteral(" - File not found. Proceeding may cause errors with the game."));
+        warning.exec();
+    }
+}
+
+void Module_NewGame::buildManagerInfo()
+{
+    regionCombo->setEditable(false);
+    regionCombo->addItems(regionNames());
+    regionCombo->setCurrentIndex(0);
+    changeRegion(regionCombo->currentIndex());
+
+    managerTitle->setAlignment(Qt::AlignHCenter);
+    skillPointsLabel->setAlignment(Qt::AlignHCenter);
+
+    nameBoxLayout->setSpacing(0);
+    nameBoxLayout->addWidget(managerTitle, 0, 0, 1, 2);
+    const char *const nameLabels[] = {"First Name:", "Last Name:", "Region:", "Nationality:"};
+    QWidget *const nameFields[] = {firstNameEdit, lastNameEdit, regionCombo, nationalityCombo};
+    for (int row = 0; row < 4; ++row) {
+        nameBoxLayout->addWidget(new QLabel(QString::fromLatin1(nameLabels[row])), row + 1, 0);
+        nameBoxLayout->addWidget(nameFields[row], row + 1, 1);
+    }
+    nameBoxLayout->addWidget(skillPointsLabel, 5, 0, 1, 2);
+    nameBox->setLayout(nameBoxLayout);
+
+    managerPageLayout->addWidget(nameBox, 1, 1, 2, 2);
+    changeFlagDisplay();
+
+    buildSkillBoxes();
+    managerPageLayout->setColumnStretch(0, 1);
+    managerPageLayout->setColumnStretch(4, 1);
+    managerPageLayout->setRowStretch(0, 1);
+    managerPageLayout->setRowStretch(7, 1);
+
+    connect(regionCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Module_NewGame::changeRegion);
+    connect(nationalityCombo, QOverload<int>::of(&QComboBox::activated), this, &Module_NewGame::changeFlagDisplay);
+    for (QSpinBox *spin : qAsConst(skillSpins))
+        connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, &Module_NewGame::calculateSkill);
+    connect(backToMenuButton, &QPushButton::clicked, this, &Module_NewGame::backToMainMenu);
+    connect(toGymButton, &QPushButton::clicked, this, &Module_NewGame::aheadToGymInfo);
+
+    managerPageLayout->addWidget(backToMenuButton, 6, 1);
+    managerPageLayout->addWidget(toGymButton, 6, 3);
+    managerPage->setLayout(managerPageLayout);
+}
+
+void Module_NewGame::buildSkillBoxes()
+{
+    QVector<QGridLayout *> grids;
+    for (int box = 0; box < 3; ++box) {
+        QWidget *skillBox = new QWidget;
+        QGridLayout *grid = new QGridLayout;
+        grid->setSpacing(0);
+        grid->addWidget(new QLabel(QString::fromLatin1(sectionTitles[box][0])), 0, 0, 1, 2);
+        grid->addWidget(new QLabel(QString::fromLatin1(sectionTitles[box][1])), 4, 0, 1, 2);
+        skillBox->setLayout(grid);
+        skillBox->setFixedSize(200, 250);
+        skillBoxes.append(skillBox);
+        grids.append(grid);
+    }
+    for (int skill = 0; skill < skillSpins.size(); ++skill) {
+        const SkillSlot &slot = skillSlots[skill];
+        QSpinBox *spin = skillSpins.at(skill);
+        spin->setRange(0, SkillPointPool::skillMaximum);
+        grids.at(slot.box)->addWidget(new QLabel(QString::fromLatin1(slot.label)), slot.row, 0);
+        grids.at(slot.box)->addWidget(spin, slot.row, 1);
+    }
+    for (int box = 0; box < skillBoxes.size(); ++box)
+        managerPageLayout->addWidget(skillBoxes.at(box), 3, box + 1, 3, 1);
+}
+
+void Module_NewGame::changeRegion(int index)
+{
+    nationalityCombo->clear();
+    nationalityCombo->addItems(nations.at(index >= 0 && index < regionCount ? index : 0));
+    changeFlagDisplay();
+}
+
+void Module_NewGame::changeFlagDisplay()
+{
+    flagFile = QStringLiteral("./Resources/Flags/flag_") + nationalityCombo->currentText() + QStringLiteral(".png");
+    flagLabel->setPixmap(QPixmap(flagFile));
+    flagLabel->setScaledContents(true);
+    flagLabel->setFixedSize(160, 100);
+    managerPageLayout->addWidget(flagLabel, 2, 3);
+}
+
+void Module_NewGame::calculateSkill()
+{
+    skillPoints = pointPool->recalculate(qobject_cast<QSpinBox *>(sender()));
+    skillPointsLabel->setText(skillPointsText(skillPoints));
+}
+
+void Module_NewGame::showPage(QWidget *page)
+{
+    QWidget *shown = page == managerPage ? gymPage : managerPage;
+    shown->hide();
+    screenLayout->removeWidget(shown);
+    shown->setParent(nullptr);
+    screenLayout->addWidget(page);
+    page->show();
+}
+
+void Module_NewGame::aheadToGymInfo()
+{
+    showPage(gymPage);
+}
+
+void Module_NewGame::backToManagerInfo()
+{
+    showPage(managerPage);
+}
+
+void Module_NewGame::buildGymInfo()
+{
+    styleCombo->setEditable(false);
+    styleCombo->addItems(gymStyles());
+    primaryCombo->setEditable(false);
+    primaryCombo->addItems(GymColours::names());
+    secondaryCombo->setEditable(false);
+    secondaryCombo->addItems(GymColours::names());
+
+    gymTitle->setAlignment(Qt::AlignHCenter);
+    gymBoxLayout->setSpacing(0);
+    gymBoxLayout->addWidget(gymTitle, 0, 0, 1, 4);
+    const char *const gymLabels[] = {"Gym Name", "Signature Style", "Primary Colour", "Secondary Colour"};
+    QWidget *const gymFields[] = {gymNameEdit, styleCombo, primaryCombo, secondaryCombo};
+    for (int row = 0; row < 4; ++row) {
+        gymBoxLayout->addWidget(new QLabel(QString::fromLatin1(gymLabels[row])), row + 1, 0);
+        gymBoxLayout->addWidget(gymFields[row], row + 1, 1, 1, 3);
+    }
+    gymBox->setLayout(gymBoxLayout);
+    gymBox->setFixedSize(575, 120);
+
+    gymPageLayout->addWidget(gymBox, 1, 1, 2, 4);
+    changeColourDisplay();
+    gymPageLayout->setColumnStretch(0, 1);
+    gymPageLayout->setColumnStretch(5, 1);
+    gymPageLayout->setRowStretch(0, 1);
+    gymPageLayout->setRowStretch(7, 1);
+
+    connect(primaryCombo, QOverload<int>::of(&QComboBox::activated), this, &Module_NewGame::changeColourDisplay);
+    connect(secondaryCombo, QOverload<int>::of(&QComboBox::activated), this, &Module_NewGame::changeColourDisplay);
+    connect(toManagerButton, &QPushButton::clicked, this, &Module_NewGame::backToManagerInfo);
+    connect(toGameButton, &QPushButton::clicked, this, &Module_NewGame::aheadToGame);
+
+    toManagerButton->setFixedWidth(280);
+    toGameButton->setFixedWidth(280);
+    gymPageLayout->addWidget(toManagerButton, 6, 1, 1, 2);
+    gymPageLayout->addWidget(toGameButton, 6, 3, 1, 2);
+    gymPage->setLayout(gymPageLayout);
+}
+
+void Module_NewGame::changeColourDisplay()
+{
+    QImage shorts(QStringLiteral("./Resources/Shorts/gym_shorts_") + primaryCombo->currentText() + QStringLiteral(".jpg"));
+    const QImage trim(QStringLiteral("./Resources/Trim/gym_trim_") + secondaryCombo->currentText() + QStringLiteral(".png"));
+    if (!shorts.isNull() && !trim.isNull()) {
+        shorts = shorts.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&shorts);
+        painter.drawImage(0, 0, trim);
+    }
+    colourLabel->setPixmap(QPixmap::fromImage(shorts));
+    colourLabel->setScaledContents(true);
+    colourLabel->setFixedSize(250, 250);
+    gymPageLayout->addWidget(colourLabel, 3, 2, 3, 2);
+}
+
+void Module_NewGame::createManager()
+{
+    const QStringList texts = {firstNameEdit->text(), lastNameEdit->text(), regionCombo->currentText(),
+                               nationalityCombo->currentText(), QString::fromLatin1(unknownLabel)};
+    QVector<int> numbers;
+    numbers.append(0); // reputation points
+    for (const QSpinBox *spin : qAsConst(skillSpins))
+        numbers.append(spin->value());
+    numbers << 0 << 0 << 0 << 0; // overall and active wins and losses
+    World::Instance().setupManager(texts, numbers, QStringList());
+}
+
+void Module_NewGame::createGym()
+{
+    const QStringList texts = {gymNameEdit->text(), styleCombo->currentText(), primaryCombo->currentText(),
+                               secondaryCombo->currentText(), QString::fromLatin1(unknownLabel)};
+    QVector<int> numbers = {0, startingMoney, 0, startingStudentSlots, startingFighterSlots};
+    numbers += QVector<int>(equipmentCount, 0);
+    World::Instance().setupGym(texts, numbers, QVector<int>(monthFigureCount, 0));
+}
+
+void Module_NewGame::loadWorldDefaults()
+{
+    World::Instance().loadDefaultData();
+}
+
+void Module_NewGame::aheadToGame()
+{
+    createManager();
+    createGym();
+    loadWorldDefaults();
+    ModuleManager::Instance()->showTopMenu();
+    ModuleManager::Instance()->changeScreen(new Module_Profile);
+}
+
+void Module_NewGame::backToMainMenu()
+{
+    ModuleManager::Instance()->changeScreen(new Module_MainMenu);
 }

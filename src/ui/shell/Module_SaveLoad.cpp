@@ -1,6 +1,235 @@
 #include "Module_SaveLoad.h"
 
-Module_SaveLoad::Module_SaveLoad(QWidget *parent)
-    : PendingScreen(QStringLiteral("Save/Load"), PendingScreen::wayBackOutsideGame(), parent)
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSaveFile>
+
+#include <algorithm>
+
+#include "GameDialog.h"
+#include "ModuleManager.h"
+#include "Module_MainMenu.h"
+#include "records/GameDataStream.h"
+#include "ui/gym/Module_Profile.h"
+#include "world/World.h"
+
+namespace {
+
+const char *const savesFolder = "./Resources/Saves/";
+const char *const saveSuffix = ".dat";
+
+QString quoted(const QString &name)
 {
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+} // namespace
+
+Module_SaveLoad::Module_SaveLoad(QWidget *parent)
+    : ScreenFrame(parent)
+    , mainLayout(new QGridLayout)
+    , fileNameEdit(new QLineEdit)
+    , saveButton(new QPushButton(QStringLiteral("Save")))
+    , saveList(new QListWidget)
+    , loadButton(new QPushButton(QStringLiteral("Load")))
+    , deleteButton(new QPushButton(QStringLiteral("Delete")))
+    , backButton(new QPushButton(QStringLiteral("Back to Main Menu")))
+    , dialog(new GameDialog(DialogStyle::B))
+{
+    // Names for the tests; the style sheet does not address them.
+    fileNameEdit->setObjectName(QStringLiteral("save_name_edit"));
+    saveList->setObjectName(QStringLiteral("save_list"));
+    buildLayout();
+    setLayout(mainLayout);
+    reloadSaveList();
+    fileNameEdit->clear();
+}
+
+Module_SaveLoad::~Module_SaveLoad() = default;
+
+QString Module_SaveLoad::savePath(const QString &name)
+{
+    return QLatin1String(savesFolder) + name + QLatin1String(saveSuffix);
+}
+
+bool Module_SaveLoad::isSafeSaveName(const QString &name)
+{
+    if (name.startsWith(QLatin1Char('.')))
+        return false;
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control;
+    });
+}
+
+void Module_SaveLoad::buildLayout()
+{
+    mainLayout->setColumnStretch(0, 1);
+    mainLayout->setColumnStretch(3, 1);
+    if (!ModuleManager::Instance()->isTopMenuVisible()) {
+        // From the main menu: load and delete only.
+        mainLayout->setRowStretch(0, 1);
+        mainLayout->setRowStretch(8, 1);
+        mainLayout->addWidget(saveList, 1, 1, 4, 2);
+        mainLayout->addWidget(loadButton, 5, 1);
+        mainLayout->addWidget(deleteButton, 5, 2);
+        mainLayout->addWidget(backButton, 7, 1, 1, 2);
+        fileNameEdit->hide();
+        saveButton->hide();
+    } else {
+        mainLayout->setRowStretch(0, 1);
+        mainLayout->setRowStretch(3, 1);
+        mainLayout->setRowStretch(8, 1);
+        mainLayout->addWidget(fileNameEdit, 1, 1, 1, 2);
+        mainLayout->addWidget(saveButton, 2, 1, 1, 2);
+        mainLayout->addWidget(saveList, 4, 1, 3, 2);
+        mainLayout->addWidget(loadButton, 7, 1);
+        mainLayout->addWidget(deleteButton, 7, 2);
+        backButton->hide();
+    }
+    mainLayout->setSpacing(0);
+
+    connect(saveButton, &QPushButton::clicked, this, &Module_SaveLoad::saveData);
+    connect(loadButton, &QPushButton::clicked, this, &Module_SaveLoad::loadData);
+    connect(deleteButton, &QPushButton::clicked, this, &Module_SaveLoad::deleteData);
+    connect(saveList, &QListWidget::currentTextChanged, this, &Module_SaveLoad::setFileName);
+    connect(backButton, &QPushButton::clicked, this, &Module_SaveLoad::backToMainMenu);
+}
+
+void Module_SaveLoad::refreshSaveList()
+{
+    QDir folder(QString::fromLatin1(savesFolder));
+    folder.setNameFilters({QStringLiteral("*") + QLatin1String(saveSuffix)});
+    folder.setFilter(QDir::Files | QDir::CaseSensitive);
+    folder.setSorting(QDir::Unsorted);
+    QStringList names = folder.entryList();
+    // By character code: capitals before small letters.
+    std::sort(names.begin(), names.end());
+    for (QString &name : names)
+        name.chop(int(qstrlen(saveSuffix)));
+    saveList->addItems(names);
+    if (saveList->count() > 0)
+        saveList->setCurrentRow(0);
+}
+
+void Module_SaveLoad::reloadSaveList()
+{
+    saveList->hide();
+    saveList->clear();
+    refreshSaveList();
+    saveList->show();
+}
+
+void Module_SaveLoad::setFileName(const QString &name)
+{
+    fileNameEdit->setText(name);
+}
+
+QString Module_SaveLoad::chosenSave() const
+{
+    const QListWidgetItem *item = saveList->currentItem();
+    return item ? item->text() : QString();
+}
+
+void Module_SaveLoad::saveData()
+{
+    const QString name = fileNameEdit->text();
+    if (name.isEmpty()) {
+        dialog->tell(QStringLiteral("Please specify a file name for your save."), DialogButton::Cancel);
+        return;
+    }
+    if (!isSafeSaveName(name)) {
+        dialog->tell(QStringLiteral("Please choose a save name without slashes, control characters or a leading dot."),
+                     DialogButton::Cancel);
+        return;
+    }
+    const QString path = savePath(name);
+    const bool overwriting = QFile::exists(path);
+    if (overwriting && !dialog->ask(QStringLiteral("That file already exists. Overwrite?")))
+        return;
+
+    // The game is written beside the old file and only replaces it once
+    // it is complete; a new name's file appears only when saved.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        dialog->tell(QStringLiteral("Error opening file ") + path, DialogButton::Cancel);
+        return;
+    }
+    if (!overwriting && !dialog->ask(QStringLiteral("Save as ") + quoted(name) + QLatin1Char('?'))) {
+        file.cancelWriting();
+        return;
+    }
+    writeSave(file, path);
+}
+
+void Module_SaveLoad::writeSave(QSaveFile &file, const QString &path)
+{
+    GameDataStream out(&file);
+    World::Instance().save(out);
+    const bool saved = out.status() == QDataStream::Ok && file.commit();
+    if (!saved) {
+        file.cancelWriting();
+        dialog->tell(QStringLiteral("Error saving file ") + path, DialogButton::Cancel);
+        return;
+    }
+    reloadSaveList();
+    fileNameEdit->clear();
+    dialog->tell(QStringLiteral("File saved successfully."), DialogButton::Accept);
+}
+
+void Module_SaveLoad::loadData()
+{
+    const QString name = chosenSave();
+    if (name.isEmpty()) {
+        dialog->tell(QStringLiteral("Please specify a file to load."), DialogButton::Cancel);
+        return;
+    }
+    const QString path = savePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        dialog->tell(QStringLiteral("Error opening file ") + path, DialogButton::Cancel);
+        return;
+    }
+    if (!dialog->ask(QStringLiteral("Load ") + quoted(name) + QLatin1Char('?')))
+        return;
+
+    GameDataStream in(&file);
+    // The world keeps the running game unless the whole file read cleanly.
+    const bool loaded = World::Instance().load(in);
+    file.close();
+    if (!loaded) {
+        dialog->tell(QStringLiteral("Error reading file ") + path + QStringLiteral(". The file may be damaged."),
+                     DialogButton::Cancel);
+        return;
+    }
+    dialog->tell(QStringLiteral("File loaded successfully."), DialogButton::Accept);
+    ModuleManager::Instance()->showTopMenu();
+    ModuleManager::Instance()->changeScreen(new Module_Profile);
+}
+
+void Module_SaveLoad::deleteData()
+{
+    const QString name = chosenSave();
+    if (name.isEmpty()) {
+        dialog->tell(QStringLiteral("Please specify a file to delete."), DialogButton::Cancel);
+        return;
+    }
+    if (!dialog->ask(QStringLiteral("Are you sure you want to delete ") + quoted(name) + QLatin1Char('?')))
+        return;
+    const QString path = savePath(name);
+    const bool removed = QFile::remove(path);
+    reloadSaveList();
+    fileNameEdit->clear();
+    if (removed)
+        dialog->tell(QStringLiteral("File deleted successfully."), DialogButton::Accept);
+    else
+        dialog->tell(QStringLiteral("Error deleting file ") + path, DialogButton::Cancel);
+}
+
+void Module_SaveLoad::backToMainMenu()
+{
+    ModuleManager::Instance()->changeScreen(new Module_MainMenu);
 }

@@ -1,17 +1,58 @@
 #ifndef MODULE_SAVELOAD_H
 #define MODULE_SAVELOAD_H
 
-#include "PendingScreen.h"
+#include <QString>
 
-// The save and load screen: saving, loading and deleting games. Not built
-// yet: it shows its name. It has its way back to the main menu only when
-// opened from there.
-class Module_SaveLoad : public PendingScreen
+#include <memory>
+
+#include "ScreenFrame.h"
+
+class GameDialog;
+class QGridLayout;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSaveFile;
+
+// Lists the saved games of "./Resources/Saves/" and loads and deletes them;
+// during a game (menu bar shown) it also saves. Every question and message
+// goes through the screen's one dialog.
+class Module_SaveLoad : public ScreenFrame
 {
     Q_OBJECT
 
 public:
     explicit Module_SaveLoad(QWidget *parent = nullptr);
+    ~Module_SaveLoad() override;
+
+    // "./Resources/Saves/" + name + ".dat".
+    static QString savePath(const QString &name);
+    // A typed name must stay a plain file name inside the saves folder.
+    static bool isSafeSaveName(const QString &name);
+
+public slots:
+    void saveData();
+    void loadData();
+    void deleteData();
+    void setFileName(const QString &name);
+    void backToMainMenu();
+
+private:
+    void buildLayout();
+    void refreshSaveList();
+    void reloadSaveList();
+    QString chosenSave() const;
+    // Writes the world into the opened file and reports how it went.
+    void writeSave(QSaveFile &file, const QString &path);
+
+    QGridLayout *mainLayout;
+    QLineEdit *fileNameEdit;
+    QPushButton *saveButton;
+    QListWidget *saveList;
+    QPushButton *loadButton;
+    QPushButton *deleteButton;
+    QPushButton *backButton;
+    std::unique_ptr<GameDialog> dialog;
 };
 
 #endif // MODULE_SAVELOAD_H
