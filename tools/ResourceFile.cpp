@@ -23,7 +23,9 @@ bool writeData(const QString &path, const std::function<void(QDataStream &)> &fi
         return false;
     GameDataStream out(&file);
     fill(out);
-    if (out.status() != QDataStream::Ok) {
+    // commit() does not notice a failure while it flushes the buffer, so
+    // the buffer is flushed and checked first.
+    if (out.status() != QDataStream::Ok || !file.flush()) {
         file.cancelWriting();
         return false;
     }
@@ -39,7 +41,7 @@ bool writeImage(const QString &path, const QImage &image)
         return false;
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     // JPEG quality 92 keeps the drawn edges clean at a small size.
-    if (!image.save(&file, format.constData(), format == "jpg" ? 92 : -1)) {
+    if (!image.save(&file, format.constData(), format == "jpg" ? 92 : -1) || !file.flush()) {
         file.cancelWriting();
         return false;
     }

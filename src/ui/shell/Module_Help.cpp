@@ -126,7 +126,8 @@ void Module_Help::createWidgets()
     topicChooser = new QComboBox;
     pictureLabel = new QLabel;
     helpText = new QTextEdit;
-    backButton = new QPushButton(QStringLiteral("Back to Main Menu"));
+    // Opened from the menu bar the screen leaves it out; it is still ours.
+    backButton = new QPushButton(QStringLiteral("Back to Main Menu"), this);
 
     // Names for the tests; the style sheet does not address them.
     screenChooser->setObjectName(QStringLiteral("help_screen_chooser"));

@@ -32,12 +32,13 @@ QString quoted(const QString &name)
 Module_SaveLoad::Module_SaveLoad(QWidget *parent)
     : ScreenFrame(parent)
     , mainLayout(new QGridLayout)
-    , fileNameEdit(new QLineEdit)
-    , saveButton(new QPushButton(QStringLiteral("Save")))
-    , saveList(new QListWidget)
-    , loadButton(new QPushButton(QStringLiteral("Load")))
-    , deleteButton(new QPushButton(QStringLiteral("Delete")))
-    , backButton(new QPushButton(QStringLiteral("Back to Main Menu")))
+    // Each layout leaves some of these out; they still belong to the screen.
+    , fileNameEdit(new QLineEdit(this))
+    , saveButton(new QPushButton(QStringLiteral("Save"), this))
+    , saveList(new QListWidget(this))
+    , loadButton(new QPushButton(QStringLiteral("Load"), this))
+    , deleteButton(new QPushButton(QStringLiteral("Delete"), this))
+    , backButton(new QPushButton(QStringLiteral("Back to Main Menu"), this))
     , dialog(new GameDialog(DialogStyle::B))
 {
     // Names for the tests; the style sheet does not address them.
@@ -169,7 +170,9 @@ void Module_SaveLoad::writeSave(QSaveFile &file, const QString &path)
 {
     GameDataStream out(&file);
     World::Instance().save(out);
-    const bool saved = out.status() == QDataStream::Ok && file.commit();
+    // A write that fails while the buffer is flushed inside commit() goes
+    // unnoticed there, so the buffer is flushed and checked first.
+    const bool saved = out.status() == QDataStream::Ok && file.flush() && file.commit();
     if (!saved) {
         file.cancelWriting();
         dialog->tell(QStringLiteral("Error saving file ") + path, DialogButton::Cancel);

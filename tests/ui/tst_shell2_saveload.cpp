@@ -1,0 +1,445 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "ui/AnswerSequence.h"
+#include "ui/ShellTestSupport.h"
+#include "records/GameDataStream.h"
+#include "ui/gym/Module_Profile.h"
+#include "ui/shell/ModuleManager.h"
+#include "ui/shell/Module_MainMenu.h"
+#include "ui/shell/Module_SaveLoad.h"
+#include "world/World.h"
+
+namespace {
+
+const QString savesFolder = QStringLiteral("./Resources/Saves/");
+
+QByteArray worldBytes()
+{
+    QByteArray bytes;
+    GameDataStream out(&bytes, QIODevice::WriteOnly);
+    World::Instance().save(out);
+    return bytes;
+}
+
+// A small running game, told apart by the manager's first name.
+void setUpWorld(const QString &firstName)
+{
+    World &world = World::Instance();
+    world.reset();
+    world.setupManager({firstName, "Doe", "Western Europe", "France", "Unknown"},
+                       QVector<int>(23, 1), QStringList());
+    world.setupGym({"Iron Den", "Boxing", "Red", "Black", "Unknown"},
+                   {0, 10000, 0, 3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                   QVector<int>(8, 0));
+    world.advanceDay();
+}
+
+void writeSave(const QString &name, const QByteArray &bytes)
+{
+    QDir().mkpath(savesFolder);
+    QFile file(savesFolder + name + QStringLiteral(".dat"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray savedBytes(const QString &name)
+{
+    QFile file(savesFolder + name + QStringLiteral(".dat"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList folderEntries()
+{
+    return QDir(savesFolder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QPushButton *button(QWidget *screen, const QString &text)
+{
+    for (QPushButton *candidate : screen->findChildren<QPushButton *>()) {
+        if (candidate->text() == text && !candidate->isHidden())
+            return candidate;
+    }
+    return nullptr;
+}
+
+QStringList listed(QListWidget *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
+
+// Keeps files written from here on to a few bytes, as a full disk would.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+
+private:
+    rlimit saved;
+};
+
+} // namespace
+
+// The save and load screen: its two layouts, the list, every question and
+// message, and what reaches the disk and the world.
+class TestShell2SaveLoad : public QObject
+{
+    Q_OBJECT
+
+private:
+    Module_SaveLoad *openInGame()
+    {
+        ModuleManager::Instance()->showTopMenu();
+        ModuleManager::Instance()->changeScreen(new Module_SaveLoad);
+        return ShellTest::currentScreenAs<Module_SaveLoad>();
+    }
+    Module_SaveLoad *openFromMainMenu()
+    {
+        ModuleManager::Instance()->changeScreen(new Module_SaveLoad);
+        return ShellTest::currentScreenAs<Module_SaveLoad>();
+    }
+    static QLineEdit *nameField(QWidget *screen) { return screen->findChild<QLineEdit *>("save_name_edit"); }
+    static QListWidget *list(QWidget *screen) { return screen->findChild<QListWidget *>("save_list"); }
+
+    // Types a name and presses Save, answering the dialogs in turn.
+    static AnswerSequence *save(Module_SaveLoad *screen, const QString &name, const QStringList &answers)
+    {
+        nameField(screen)->setText(name);
+        auto *sequence = new AnswerSequence(answers);
+        button(screen, "Save")->click();
+        return sequence;
+    }
+
+private slots:
+    void init()
+    {
+        QDir(QStringLiteral("./Resources")).removeRecursively();
+        QDir().mkpath(savesFolder);
+        ShellTest::startGame();
+        setUpWorld(QStringLiteral("Ann"));
+    }
+    void cleanup() { ShellTest::stopGame(); }
+
+    void fromTheMainMenuOnlyLoadsAndDeletes()
+    {
+        Module_SaveLoad *screen = openFromMainMenu();
+        QVERIFY(nameField(screen)->isHidden());
+        QVERIFY(!button(screen, "Save"));
+        QVERIFY(button(screen, "Load") && button(screen, "Delete"));
+        button(screen, "Back to Main Menu")->click();
+        QVERIFY(ShellTest::currentScreenAs<Module_MainMenu>());
+
+        Module_SaveLoad *inGame = openInGame();
+        QVERIFY(!nameField(inGame)->isHidden());
+        QVERIFY(button(inGame, "Save"));
+        QVERIFY(!button(inGame, "Back to Main Menu"));
+    }
+
+    void listsSavesByCharacterCode()
+    {
+        for (const char *name : {"beta", "Zeta", "alpha", "Alpha"})
+            writeSave(QString::fromLatin1(name), "x");
+        writeSave(QStringLiteral("notes.DAT"), "x"); // ends in .DAT.dat: listed as notes.DAT
+        QFile(savesFolder + "readme.txt").open(QIODevice::WriteOnly);
+        QDir().mkpath(savesFolder + "folder.dat");
+        Module_SaveLoad *screen = openInGame();
+        QCOMPARE(listed(list(screen)), QStringList({"Alpha", "Zeta", "alpha", "beta", "notes.DAT"}));
+        QCOMPARE(list(screen)->currentRow(), 0);
+        QVERIFY(nameField(screen)->text().isEmpty());
+        list(screen)->setCurrentRow(2);
+        QCOMPARE(nameField(screen)->text(), QStringLiteral("alpha"));
+    }
+
+    void pleaseSpecifyMessages_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("save") << "Save" << "Please specify a file name for your save.";
+        QTest::addRow("load") << "Load" << "Please specify a file to load.";
+        QTest::addRow("delete") << "Delete" << "Please specify a file to delete.";
+    }
+
+    void pleaseSpecifyMessages()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, message);
+        Module_SaveLoad *screen = openInGame();
+        QCOMPARE(list(screen)->count(), 0);
+        const QByteArray before = worldBytes();
+        AnswerSequence answers({"Cancel"});
+        button(screen, action)->click();
+        QCOMPARE(answers.texts(), QStringList({message}));
+        QCOMPARE(answers.buttons().value(0), QStringList({"Cancel"}));
+        QVERIFY(folderEntries().isEmpty());
+        QCOMPARE(worldBytes(), before);
+    }
+
+    void refusesNamesLeavingTheSavesFolder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addRow("climbs out") << "../Defaults/default_nations";
+        QTest::addRow("slash") << "a/b";
+        QTest::addRow("backslash") << "a\\b";
+        QTest::addRow("leading dot") << ".hidden";
+        QTest::addRow("dot dot") << "..";
+        QTest::addRow("tab") << "tab\there";
+        QTest::addRow("newline") << "two\nlines";
+        QTest::addRow("delete character") << QString("del") + QChar(0x7f);
+    }
+
+    void refusesNamesLeavingTheSavesFolder()
+    {
+        QFETCH(QString, name);
+        QDir().mkpath("./Resources/Defaults");
+        Module_SaveLoad *screen = openInGame();
+        std::unique_ptr<AnswerSequence> answers(save(screen, name, {"Cancel", "Accept"}));
+        QCOMPARE(answers->texts(),
+                 QStringList({"Please choose a save name without slashes, control characters or a leading dot."}));
+        QCOMPARE(answers->buttons().value(0), QStringList({"Cancel"}));
+        QVERIFY(folderEntries().isEmpty());
+        QVERIFY(QDir("./Resources/Defaults").entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(!Module_SaveLoad::isSafeSaveName(name));
+    }
+
+    void plainNamesAreAccepted()
+    {
+        for (const char *name : {"Career 1", "o'Brien.final", "Zürich", "a.b..c"})
+            QVERIFY2(Module_SaveLoad::isSafeSaveName(QString::fromUtf8(name)), name);
+    }
+
+    void newNameAsksSaveAsAndCancelLeavesNothing()
+    {
+        Module_SaveLoad *screen = openInGame();
+        std::unique_ptr<AnswerSequence> answers(save(screen, "first", {"Cancel"}));
+        QCOMPARE(answers->texts(), QStringList({"Save as \"first\"?"}));
+        QCOMPARE(answers->buttons().value(0), QStringList({"Accept", "Cancel"}));
+        QVERIFY(folderEntries().isEmpty());
+        QCOMPARE(list(screen)->count(), 0);
+    }
+
+    void newNameSaves()
+    {
+        writeSave("zulu", "old");
+        Module_SaveLoad *screen = openInGame();
+        std::unique_ptr<AnswerSequence> answers(save(screen, "first", {"Accept", "Accept"}));
+        QCOMPARE(answers->texts(), QStringList({"Save as \"first\"?", "File saved successfully."}));
+        QCOMPARE(answers->buttons().value(1), QStringList({"Accept"}));
+        QCOMPARE(savedBytes("first"), worldBytes());
+        QCOMPARE(folderEntries(), QStringList({"first.dat", "zulu.dat"}));
+        QCOMPARE(listed(list(screen)), QStringList({"first", "zulu"}));
+        QCOMPARE(list(screen)->currentRow(), 0);
+        QVERIFY(nameField(screen)->text().isEmpty());
+    }
+
+    void existingNameAsksOnlyToOverwrite_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::addRow("accept") << "Accept" << true;
+        QTest::addRow("cancel") << "Cancel" << false;
+    }
+
+    void existingNameAsksOnlyToOverwrite()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, replaced);
+        writeSave("slot", "old bytes");
+        Module_SaveLoad *screen = openInGame();
+        std::unique_ptr<AnswerSequence> answers(save(screen, "slot", {answer, "Accept"}));
+        QStringList expected = {"That file already exists. Overwrite?"};
+        if (replaced)
+            expected << "File saved successfully.";
+        QCOMPARE(answers->texts(), expected);
+        QCOMPARE(savedBytes("slot"), replaced ? worldBytes() : QByteArray("old bytes"));
+        QCOMPARE(folderEntries(), QStringList({"slot.dat"}));
+    }
+
+    void missingSavesFolderCannotOpen()
+    {
+        QDir(savesFolder).removeRecursively();
+        Module_SaveLoad *screen = openInGame();
+        QCOMPARE(list(screen)->count(), 0);
+        std::unique_ptr<AnswerSequence> answers(save(screen, "lost", {"Cancel"}));
+        QCOMPARE(answers->texts(), QStringList({"Error opening file ./Resources/Saves/lost.dat"}));
+        QCOMPARE(answers->buttons().value(0), QStringList({"Cancel"}));
+        QVERIFY(!QDir(savesFolder).exists());
+    }
+
+    void failedWriteKeepsTheOldFile()
+    {
+        const QByteArray old(64, 'o');
+        writeSave("slot", old);
+        QVERIFY(worldBytes().size() > 200);
+        Module_SaveLoad *screen = openInGame();
+        std::unique_ptr<AnswerSequence> answers;
+        {
+            const FileSizeLimit diskFull(100);
+            answers.reset(save(screen, "slot", {"Accept", "Cancel"}));
+        }
+        QCOMPARE(answers->texts(), QStringList({"That file already exists. Overwrite?",
+                                                "Error saving file ./Resources/Saves/slot.dat"}));
+        QCOMPARE(answers->buttons().value(1), QStringList({"Cancel"}));
+        QCOMPARE(savedBytes("slot"), old);
+        QCOMPARE(folderEntries(), QStringList({"slot.dat"}));
+    }
+
+    void failedWriteOfANewNameLeavesNoFile()
+    {
+        Module_SaveLoad *screen = openInGame();
+        std::unique_ptr<AnswerSequence> answers;
+        {
+            const FileSizeLimit diskFull(100);
+            answers.reset(save(screen, "fresh", {"Accept", "Cancel"}));
+        }
+        QCOMPARE(answers->texts(), QStringList({"Save as \"fresh\"?", "Error saving file ./Resources/Saves/fresh.dat"}));
+        QVERIFY(folderEntries().isEmpty());
+    }
+
+    void loadAsksAndStartsTheSavedGame()
+    {
+        const QByteArray saved = worldBytes();
+        writeSave("game", saved);
+        setUpWorld(QStringLiteral("Bob"));
+        QVERIFY(worldBytes() != saved);
+
+        Module_SaveLoad *screen = openFromMainMenu();
+        ModuleManager::Instance()->hideTopMenu();
+        nameField(screen)->setText("typed but not listed");
+        AnswerSequence answers({"Accept", "Accept"});
+        button(screen, "Load")->click();
+        QCOMPARE(answers.texts(), QStringList({"Load \"game\"?", "File loaded successfully."}));
+        QCOMPARE(answers.buttons().value(1), QStringList({"Accept"}));
+        QCOMPARE(worldBytes(), saved);
+        QVERIFY(ModuleManager::Instance()->isTopMenuVisible());
+        QVERIFY(ShellTest::currentScreenAs<Module_Profile>());
+    }
+
+    void loadCancelledChangesNothing()
+    {
+        writeSave("game", worldBytes());
+        setUpWorld(QStringLiteral("Bob"));
+        const QByteArray running = worldBytes();
+        Module_SaveLoad *screen = openInGame();
+        AnswerSequence answers({"Cancel"});
+        button(screen, "Load")->click();
+        QCOMPARE(answers.texts(), QStringList({"Load \"game\"?"}));
+        QCOMPARE(worldBytes(), running);
+        QCOMPARE(ShellTest::currentScreenAs<Module_SaveLoad>(), screen);
+    }
+
+    void loadOfAVanishedFileCannotOpen()
+    {
+        writeSave("gone", worldBytes());
+        const QByteArray running = worldBytes();
+        Module_SaveLoad *screen = openInGame();
+        QFile::remove(savesFolder + "gone.dat");
+        AnswerSequence answers({"Cancel"});
+        button(screen, "Load")->click();
+        QCOMPARE(answers.texts(), QStringList({"Error opening file ./Resources/Saves/gone.dat"}));
+        QCOMPARE(answers.buttons().value(0), QStringList({"Cancel"}));
+        QCOMPARE(worldBytes(), running);
+    }
+
+    void damagedSaveKeepsTheRunningGame_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray whole = worldBytes();
+        QTest::addRow("empty file") << QByteArray();
+        QTest::addRow("cut short") << whole.left(whole.size() / 2);
+        QTest::addRow("one byte short") << whole.left(whole.size() - 1);
+        QTest::addRow("trailing bytes") << whole + QByteArray("tail");
+        QTest::addRow("foreign file") << QByteArray("This is a letter, not a saved game.\n").repeated(20);
+    }
+
+    void damagedSaveKeepsTheRunningGame()
+    {
+        QFETCH(QByteArray, bytes);
+        writeSave("broken", bytes);
+        setUpWorld(QStringLiteral("Cleo"));
+        const QByteArray running = worldBytes();
+        Module_SaveLoad *screen = openInGame();
+        AnswerSequence answers({"Accept", "Cancel"});
+        button(screen, "Load")->click();
+        QCOMPARE(answers.texts(), QStringList({"Load \"broken\"?",
+                                               "Error reading file ./Resources/Saves/broken.dat. The file may be damaged."}));
+        QCOMPARE(answers.buttons().value(1), QStringList({"Cancel"}));
+        QCOMPARE(worldBytes(), running);
+        QCOMPARE(ShellTest::currentScreenAs<Module_SaveLoad>(), screen);
+    }
+
+    void deleteAsksFirst_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("deleted");
+        QTest::addRow("accept") << "Accept" << true;
+        QTest::addRow("cancel") << "Cancel" << false;
+    }
+
+    void deleteAsksFirst()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, deleted);
+        writeSave("a", "1");
+        writeSave("b", "2");
+        Module_SaveLoad *screen = openInGame();
+        list(screen)->setCurrentRow(1);
+        AnswerSequence answers({answer, "Accept"});
+        button(screen, "Delete")->click();
+        QStringList expected = {"Are you sure you want to delete \"b\"?"};
+        if (deleted)
+            expected << "File deleted successfully.";
+        QCOMPARE(answers.texts(), expected);
+        QCOMPARE(folderEntries(), deleted ? QStringList({"a.dat"}) : QStringList({"a.dat", "b.dat"}));
+        QCOMPARE(listed(list(screen)), deleted ? QStringList({"a"}) : QStringList({"a", "b"}));
+    }
+
+    void failedDeleteSaysSo()
+    {
+        writeSave("a", "1");
+        Module_SaveLoad *screen = openInGame();
+        QFile::remove(savesFolder + "a.dat");
+        AnswerSequence answers({"Accept", "Cancel"});
+        button(screen, "Delete")->click();
+        QCOMPARE(answers.texts(), QStringList({"Are you sure you want to delete \"a\"?",
+                                               "Error deleting file ./Resources/Saves/a.dat"}));
+        QCOMPARE(answers.buttons().value(1), QStringList({"Cancel"}));
+        QCOMPARE(list(screen)->count(), 0);
+    }
+
+    void roundTripThroughTheScreen()
+    {
+        const QByteArray saved = worldBytes();
+        Module_SaveLoad *screen = openInGame();
+        std::unique_ptr<AnswerSequence> answers(save(screen, "round trip", {"Accept", "Accept"}));
+        QCOMPARE(answers->seen(), 2);
+        answers.reset();
+
+        setUpWorld(QStringLiteral("Dora"));
+        QVERIFY(worldBytes() != saved);
+        AnswerSequence loading({"Accept", "Accept"});
+        button(screen, "Load")->click();
+        QCOMPARE(loading.texts().value(1), QStringLiteral("File loaded successfully."));
+        QCOMPARE(worldBytes(), saved);
+    }
+};
+
+QTEST_MAIN(TestShell2SaveLoad)
+#include "tst_shell2_saveload.moc"
