@@ -74,9 +74,10 @@ Module_NewGame::Module_NewGame(QWidget *parent)
     , toManagerButton(new QPushButton(QStringLiteral("Back to Manager Creation")))
     , toGameButton(new QPushButton(QStringLiteral("Advance to Game")))
     , screenLayout(new QVBoxLayout)
-    , managerPage(new QWidget)
+    // The page not shown is hidden and out of the layout, but stays ours.
+    , managerPage(new QWidget(this))
     , managerPageLayout(new QGridLayout)
-    , gymPage(new QWidget)
+    , gymPage(new QWidget(this))
     , gymPageLayout(new QGridLayout)
     , nameBox(new QWidget)
     , nameBoxLayout(new QGridLayout)
@@ -119,18 +120,12 @@ Module_NewGame::Module_NewGame(QWidget *parent)
     loadNations();
     buildManagerInfo();
     buildGymInfo();
+    gymPage->hide();
     screenLayout->addWidget(managerPage);
     setLayout(screenLayout);
 }
 
-// The page not shown has no parent; the shown one belongs to the screen.
-Module_NewGame::~Module_NewGame()
-{
-    if (managerPage->parent() == nullptr)
-        delete managerPage;
-    if (gymPage->parent() == nullptr)
-        delete gymPage;
-}
+Module_NewGame::~Module_NewGame() = default;
 
 const QStringList &Module_NewGame::regionNames()
 {
@@ -270,7 +265,6 @@ void Module_NewGame::showPage(QWidget *page)
     QWidget *shown = page == managerPage ? gymPage : managerPage;
     shown->hide();
     screenLayout->removeWidget(shown);
-    shown->setParent(nullptr);
     screenLayout->addWidget(page);
     page->show();
 }
