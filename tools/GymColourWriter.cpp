@@ -47,15 +47,28 @@ QPainterPath shortsOutline()
 }
 
 // Side stripes down the outer seams and hems at the bottom of both legs.
+QPainterPath polygonPath(const QVector<QPointF> &points)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(points));
+    path.closeSubpath();
+    return path;
+}
+
 QPainterPath trimOutline()
 {
     QPainterPath trim;
     trim.addRect(waistband);
-    trim.addPolygon(QPolygonF({QPointF(52, 70), QPointF(64, 70), QPointF(50, 198), QPointF(37, 196)}));
-    trim.addPolygon(QPolygonF({QPointF(198, 70), QPointF(186, 70), QPointF(200, 198), QPointF(213, 196)}));
-    trim.addPolygon(QPolygonF({QPointF(37, 184), QPointF(115, 196), QPointF(114, 208), QPointF(36, 196)}));
-    trim.addPolygon(QPolygonF({QPointF(213, 184), QPointF(135, 196), QPointF(136, 208), QPointF(214, 196)}));
-    return trim.simplified().intersected(shortsOutline());
+    // United one by one: the pieces overlap at the corners.
+    const QVector<QVector<QPointF>> pieces = {
+        {{52, 70}, {64, 70}, {50, 198}, {37, 196}},
+        {{198, 70}, {186, 70}, {200, 198}, {213, 196}},
+        {{37, 184}, {115, 196}, {114, 208}, {36, 196}},
+        {{213, 184}, {135, 196}, {136, 208}, {214, 196}},
+    };
+    for (const QVector<QPointF> &piece : pieces)
+        trim = trim.united(polygonPath(piece));
+    return trim.intersected(shortsOutline());
 }
 
 // Light from the upper left: a soft shine over the cloth.

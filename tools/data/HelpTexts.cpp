@@ -10,8 +10,8 @@ HelpScreen newGameHelp()
         {"1. Creating Your Manager",
          "A new game starts with your manager. Type a first and a last name, then choose a region "
          "and a nationality from that region; the flag of the nation you pick is shown beside the "
-         "names.\n\nThe nationality is only part of who your manager is: it changes nothing about "
-         "which fighters you can sign or which organizations will deal with you."},
+         "names.\n\nNothing on this page is checked: you may leave a name empty, but it "
+         "stays that way for the whole game."},
         {"2. Skill Points",
          "Your manager has 18 skills, each from 0 to 10, and 60 skill points to spread over them. "
          "The label under the names shows how many points are left. A box cannot be raised past "

@@ -289,6 +289,8 @@ void Module_NewGame::buildGymInfo()
     secondaryCombo->addItems(GymColours::names());
 
     gymTitle->setAlignment(Qt::AlignHCenter);
+    // The box is small for five rows; its edges are given to the fields.
+    gymBoxLayout->setContentsMargins(0, 0, 0, 0);
     gymBoxLayout->setSpacing(0);
     gymBoxLayout->addWidget(gymTitle, 0, 0, 1, 4);
     const char *const gymLabels[] = {"Gym Name", "Signature Style", "Primary Colour", "Secondary Colour"};

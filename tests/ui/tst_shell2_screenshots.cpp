@@ -1,0 +1,89 @@
+#include <QtTest>
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+
+#include "ui/ShellTestSupport.h"
+#include "ui/shell/ModuleManager.h"
+#include "ui/shell/Module_Help.h"
+#include "ui/shell/Module_NewGame.h"
+#include "ui/shell/Module_SaveLoad.h"
+
+// Pictures of the help, save/load and new-game screens as the player sees
+// them, with the resources the build wrote, saved to the temporary folder
+// for a look. The build folder is the game's working folder; the test only
+// reads from it.
+class TestShell2Screenshots : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString shotFolder;
+
+    void shoot(const QString &name)
+    {
+        QWidget *window = ModuleManager::Instance()->window();
+        QCoreApplication::processEvents();
+        const QPixmap shot = window->grab();
+        QCOMPARE(shot.size(), QSize(1100, 700));
+        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Tests run in build/tests/work/<name>; the game's folder is build.
+        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+        if (!QFileInfo::exists(buildFolder + QStringLiteral("/Resources/Defaults/help_screen_data.dat")))
+            QSKIP("The resources have not been written into the build folder.");
+        QVERIFY(QDir::setCurrent(buildFolder));
+        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
+        QDir().mkpath(shotFolder);
+        ShellTest::startGame();
+    }
+    void cleanupTestCase() { ShellTest::stopGame(); }
+
+    void helpScreen()
+    {
+        ModuleManager::Instance()->changeScreen(new Module_Help);
+        auto *help = ShellTest::currentScreenAs<Module_Help>();
+        QVERIFY(!help->shownPicture().isEmpty());
+        shoot(QStringLiteral("help_newgame"));
+        help->findChild<QComboBox *>("help_screen_chooser")->setCurrentIndex(8);
+        help->findChild<QComboBox *>("help_topic_chooser")->setCurrentIndex(5);
+        shoot(QStringLiteral("help_combat"));
+    }
+
+    void saveLoadScreens()
+    {
+        ModuleManager::Instance()->changeScreen(new Module_SaveLoad);
+        shoot(QStringLiteral("saveload_mainmenu"));
+        ModuleManager::Instance()->showTopMenu();
+        ModuleManager::Instance()->changeScreen(new Module_SaveLoad);
+        shoot(QStringLiteral("saveload_ingame"));
+        ModuleManager::Instance()->hideTopMenu();
+    }
+
+    void newGamePages()
+    {
+        ModuleManager::Instance()->changeScreen(new Module_NewGame);
+        auto *screen = ShellTest::currentScreenAs<Module_NewGame>();
+        screen->findChild<QComboBox *>("manager_region")->setCurrentIndex(2);
+        shoot(QStringLiteral("newgame_manager"));
+        for (QPushButton *button : screen->findChildren<QPushButton *>()) {
+            if (button->text() == QLatin1String("Advance to Gym Creation"))
+                button->click();
+        }
+        auto *primary = screen->findChild<QComboBox *>("gym_primary_colour");
+        primary->setCurrentIndex(9);
+        emit primary->activated(9);
+        auto *secondary = screen->findChild<QComboBox *>("gym_secondary_colour");
+        secondary->setCurrentIndex(5);
+        emit secondary->activated(5);
+        shoot(QStringLiteral("newgame_gym"));
+    }
+};
+
+QTEST_MAIN(TestShell2Screenshots)
+#include "tst_shell2_screenshots.moc"
