@@ -176,6 +176,10 @@ public:
 
 private:
     World();
+    // Reads a saved game into this world's members, which must be empty and
+    // have a gym and a manager; true when the stream was read cleanly to
+    // its end.
+    bool readSavedGame(QDataStream &in);
 
     // Look-ups; null when nothing matches (a position out of range included).
     const GymFighter *rosterAt(int position) const;
