@@ -6,6 +6,7 @@
 
 #include "match/Entity_MatchFighter.h"
 #include "match/MatchEngine.h"
+#include "records/GameRandom.h"
 
 ProbeAttackerState::ProbeAttackerState(Entity_MatchFighter *fighter, QVector<ProbeEvent> *log,
                                        int answerCode, int answerValue)
@@ -59,6 +60,8 @@ DefenceRing::DefenceRing(const Fighter &attacker, const Fighter &defender,
                                                           answerCode, answerValue));
     engine.getAttacker()->clearCommentary();
     engine.getDefender()->clearCommentary();
+    // The match was seeded from the clock: make what follows repeatable.
+    GameRandom::seed(1);
 }
 
 DefenceRing::~DefenceRing()
