@@ -4,6 +4,7 @@
 #include "FiveLines.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/FightMath.h"
+#include "match/attack/StateFactory.h"
 #include "match/State_Gen_BlkDmgBody.h"
 #include "match/State_Gen_BlkDmgClinch.h"
 #include "match/State_Gen_BlkDmgHeadKick.h"
@@ -122,12 +123,6 @@ const FiveLines counterMidFailed = {{
     " gets hammered! His counter attempt wasn't good enough! ",
     " isn't able to counter quickly enough, and takes the full force of the attack. "}};
 
-template <class ResultState>
-MatchState *make(Entity_MatchFighter *fighter)
-{
-    return new ResultState(fighter);
-}
-
 using StatsAdder = void (Entity_MatchFighter::*)(int, int);
 
 // One reaction. The score's first stage is firstA / 10 + firstB / 10 plus
@@ -141,7 +136,7 @@ struct Row {
     int steadiness;
     const char *pattern;
     StatsAdder addStats;
-    MatchState *(*makeResult)(Entity_MatchFighter *);
+    StateFactory makeResult;
     const FiveLines *held;
     const FiveLines *failed;
 };
@@ -152,27 +147,27 @@ const int DodgeForm = -1;
 
 const Row rows[DefenceReactionState::KindCount] = {
     {63, 46, 61, 40, 40, 46, fourZeros, &Entity_MatchFighter::addBlockHighStats,
-     &make<State_Gen_BlkDmgHeadPunch>, &blockHighPunchHeld, &highFailed},
+     &makeState<State_Gen_BlkDmgHeadPunch>, &blockHighPunchHeld, &highFailed},
     {63, 44, 56, 44, 40, 44, fourZeros, &Entity_MatchFighter::addBlockHighStats,
-     &make<State_Gen_BlkDmgHeadKick>, &blockHighKickHeld, &highKickFailed},
+     &makeState<State_Gen_BlkDmgHeadKick>, &blockHighKickHeld, &highKickFailed},
     {63, 50, 56, 50, 40, 50, twoZeros, &Entity_MatchFighter::addBlockLowStats,
-     &make<State_Gen_BlkDmgBody>, &blockMidHeld, &midFailed},
+     &makeState<State_Gen_BlkDmgBody>, &blockMidHeld, &midFailed},
     {63, 48, 56, 48, 40, 48, twoZeros, &Entity_MatchFighter::addBlockLowStats,
-     &make<State_Gen_BlkDmgLeg>, &blockLowHeld, &lowFailed},
+     &makeState<State_Gen_BlkDmgLeg>, &blockLowHeld, &lowFailed},
     {69, 54, 72, 55, 40, 73, twoZeros, &Entity_MatchFighter::addBlockHighStats,
-     &make<State_Gen_BlkDmgClinch>, &blockClinchHeld, &clinchFailed},
+     &makeState<State_Gen_BlkDmgClinch>, &blockClinchHeld, &clinchFailed},
     {63, 40, 67, DodgeForm, 40, 74, fourZeros, &Entity_MatchFighter::addDodgeHighStats,
-     &make<State_Gen_DodgeDmg>, &dodgeHighHeld, &highFailed},
+     &makeState<State_Gen_DodgeDmg>, &dodgeHighHeld, &highFailed},
     {63, 42, 67, DodgeForm, 40, 74, fourZeros, &Entity_MatchFighter::addDodgeLowStats,
-     &make<State_Gen_DodgeDmg>, &dodgeMidHeld, &midFailed},
+     &makeState<State_Gen_DodgeDmg>, &dodgeMidHeld, &midFailed},
     {63, 66, 67, DodgeForm, 40, 74, fourZeros, &Entity_MatchFighter::addDodgeLowStats,
-     &make<State_Gen_DodgeDmg>, &dodgeLowHeld, &lowFailed},
+     &makeState<State_Gen_DodgeDmg>, &dodgeLowHeld, &lowFailed},
     {63, 55, 52, DodgeForm, 40, 72, fourZeros, &Entity_MatchFighter::addDodgeLowStats,
-     &make<State_Gen_DodgeDmg>, &dodgeClinchHeld, &clinchFailed},
+     &makeState<State_Gen_DodgeDmg>, &dodgeClinchHeld, &clinchFailed},
     {63, 46, 41, 40, 20, 67, fourZeros, &Entity_MatchFighter::addCounterHighStats,
-     &make<State_Gen_CounterAtk>, &counterHeld, &counterHighFailed},
+     &makeState<State_Gen_CounterAtk>, &counterHeld, &counterHighFailed},
     {63, 46, 43, 42, 20, 67, fourZeros, &Entity_MatchFighter::addCounterMidStats,
-     &make<State_Gen_CounterAtk>, &counterHeld, &counterMidFailed},
+     &makeState<State_Gen_CounterAtk>, &counterHeld, &counterMidFailed},
 };
 
 } // namespace

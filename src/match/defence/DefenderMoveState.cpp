@@ -6,15 +6,10 @@
 #include "State_Def_Out.h"
 #include "match/MatchEngine.h"
 #include "match/MatchMessage.h"
+#include "match/attack/StateFactory.h"
 #include "records/GameRandom.h"
 
 namespace {
-
-template <class NextState>
-MatchState *make(Entity_MatchFighter *fighter)
-{
-    return new NextState(fighter);
-}
 
 using StatsAdder = void (Entity_MatchFighter::*)(int, int);
 
@@ -73,18 +68,18 @@ struct Row {
     int answerCode;
     const Strike *punch;
     const Strike *kick;
-    MatchState *(*landed)(Entity_MatchFighter *);
-    MatchState *(*landedInClinch)(Entity_MatchFighter *);
-    MatchState *(*failed)(Entity_MatchFighter *);
+    StateFactory landed;
+    StateFactory landedInClinch;
+    StateFactory failed;
 };
 
 const Row rows[DefenderMoveState::MoveCount] = {
     {MatchMessage::MovedOut, &jabOut, &frontKickOut,
-     &make<State_Def_In>, &make<State_Def_In>, &make<State_Def_Out>},
+     &makeState<State_Def_In>, &makeState<State_Def_In>, &makeState<State_Def_Out>},
     {MatchMessage::MovedIn, &jabIn, &frontKickIn,
-     &make<State_Def_Out>, &make<State_Def_Clinch>, &make<State_Def_In>},
+     &makeState<State_Def_Out>, &makeState<State_Def_Clinch>, &makeState<State_Def_In>},
     {MatchMessage::MovedClinch, &crossClinch, &kneeClinch,
-     &make<State_Def_In>, &make<State_Def_In>, &make<State_Def_Clinch>},
+     &makeState<State_Def_In>, &makeState<State_Def_In>, &makeState<State_Def_Clinch>},
 };
 
 const int Puncher = 3;

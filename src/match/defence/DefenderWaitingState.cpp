@@ -10,18 +10,13 @@
 #include "State_Def_Out.h"
 #include "match/MatchMessage.h"
 #include "match/Mindset.h"
+#include "match/attack/StateFactory.h"
 #include "records/GameRandom.h"
 
 #include <QtGlobal>
 #include <utility>
 
 namespace {
-
-template <class NextState>
-MatchState *make(Entity_MatchFighter *fighter)
-{
-    return new NextState(fighter);
-}
 
 // Two attributes, added, or both taken from 200.
 struct Pair {
@@ -59,8 +54,8 @@ struct Branch {
 // Where the defender goes: the waiting state of the attacker's new range,
 // or the movement state that tries to stop him.
 struct Outcome {
-    MatchState *(*follow)(Entity_MatchFighter *);
-    MatchState *(*stop)(Entity_MatchFighter *);
+    StateFactory follow;
+    StateFactory stop;
 };
 
 struct Row {
@@ -86,7 +81,7 @@ const Branch pocketOrClinchA = {
 const Row rows[DefenderWaitingState::RangeCount] = {
     // Long range.
     {1, 0, MatchMessage::AttackOut, {MatchMessage::MovedIn, None}, false,
-     {&make<State_Def_In>, &make<State_Def_DefMoveIn>}, {nullptr, nullptr},
+     {&makeState<State_Def_In>, &makeState<State_Def_DefMoveIn>}, {nullptr, nullptr},
      {{{false, 75, 76}, {false, 86, 79}, {true, 84}},
       {{true, 78, 75}, {true, 81, 85}, {false, 77}},
       Follow, Follow, true, true},
@@ -100,8 +95,8 @@ const Row rows[DefenderWaitingState::RangeCount] = {
        " backs out, creating some breathing room. "}}},
     // The pocket.
     {0, 1, MatchMessage::AttackIn, {MatchMessage::MovedOut, MatchMessage::MovedClinch}, true,
-     {&make<State_Def_Clinch>, &make<State_Def_DefMoveClinch>},
-     {&make<State_Def_Out>, &make<State_Def_DefMoveOut>},
+     {&makeState<State_Def_Clinch>, &makeState<State_Def_DefMoveClinch>},
+     {&makeState<State_Def_Out>, &makeState<State_Def_DefMoveOut>},
      pocketOrClinchA,
      {{{false, 66, 78}, {false, 86, 85}, {true, 84}},
       {{false, 76, 60}, {false, 81, 79}, {true, 77}},
@@ -113,7 +108,7 @@ const Row rows[DefenderWaitingState::RangeCount] = {
        " moves into close range. "}}},
     // The clinch.
     {2, 2, MatchMessage::AttackClinch, {MatchMessage::MovedIn, None}, false,
-     {&make<State_Def_In>, &make<State_Def_DefMoveIn>}, {nullptr, nullptr},
+     {&makeState<State_Def_In>, &makeState<State_Def_DefMoveIn>}, {nullptr, nullptr},
      pocketOrClinchA,
      {{{false, 66, 78}, {false, 86, 85}, {true, 84}},
       {{false, 76, 60}, {false, 81, 79}, {true, 77}},

@@ -15,34 +15,27 @@
 #include "match/Entity_MatchFighter.h"
 #include "match/MatchMessage.h"
 #include "match/attack/RankedDraw.h"
+#include "match/attack/StateFactory.h"
 #include "records/GameRandom.h"
 
 namespace {
 
-template <class Reaction>
-MatchState *make(Entity_MatchFighter *fighter)
-{
-    return new Reaction(fighter);
-}
-
-using Maker = MatchState *(*)(Entity_MatchFighter *);
-
 // The block, counter and dodge for each strike code, Jab (9) to Body Punch
 // (20), then for any other code. A counter against a low kick is a check.
-const Maker reactions[13][3] = {
-    {&make<State_Def_BlockHighPunch>, &make<State_Def_CounterHigh>, &make<State_Def_DodgeHigh>},
-    {&make<State_Def_BlockHighPunch>, &make<State_Def_CounterHigh>, &make<State_Def_DodgeHigh>},
-    {&make<State_Def_BlockHighPunch>, &make<State_Def_CounterHigh>, &make<State_Def_DodgeHigh>},
-    {&make<State_Def_BlockHighPunch>, &make<State_Def_CounterHigh>, &make<State_Def_DodgeHigh>},
-    {&make<State_Def_BlockLow>, &make<State_Def_BlockLow>, &make<State_Def_DodgeLow>},
-    {&make<State_Def_BlockMid>, &make<State_Def_CounterMid>, &make<State_Def_DodgeMid>},
-    {&make<State_Def_BlockHighKick>, &make<State_Def_CounterHigh>, &make<State_Def_DodgeHigh>},
-    {&make<State_Def_BlockMid>, &make<State_Def_CounterMid>, &make<State_Def_DodgeMid>},
-    {&make<State_Def_BlockMid>, &make<State_Def_CounterMid>, &make<State_Def_DodgeMid>},
-    {&make<State_Def_BlockClinch>, &make<State_Def_CounterHigh>, &make<State_Def_DodgeClinch>},
-    {&make<State_Def_BlockClinch>, &make<State_Def_CounterMid>, &make<State_Def_DodgeClinch>},
-    {&make<State_Def_BlockMid>, &make<State_Def_CounterMid>, &make<State_Def_DodgeMid>},
-    {&make<State_Def_BlockLow>, &make<State_Def_CounterMid>, &make<State_Def_DodgeLow>},
+const StateFactory reactions[13][3] = {
+    {&makeState<State_Def_BlockHighPunch>, &makeState<State_Def_CounterHigh>, &makeState<State_Def_DodgeHigh>},
+    {&makeState<State_Def_BlockHighPunch>, &makeState<State_Def_CounterHigh>, &makeState<State_Def_DodgeHigh>},
+    {&makeState<State_Def_BlockHighPunch>, &makeState<State_Def_CounterHigh>, &makeState<State_Def_DodgeHigh>},
+    {&makeState<State_Def_BlockHighPunch>, &makeState<State_Def_CounterHigh>, &makeState<State_Def_DodgeHigh>},
+    {&makeState<State_Def_BlockLow>, &makeState<State_Def_BlockLow>, &makeState<State_Def_DodgeLow>},
+    {&makeState<State_Def_BlockMid>, &makeState<State_Def_CounterMid>, &makeState<State_Def_DodgeMid>},
+    {&makeState<State_Def_BlockHighKick>, &makeState<State_Def_CounterHigh>, &makeState<State_Def_DodgeHigh>},
+    {&makeState<State_Def_BlockMid>, &makeState<State_Def_CounterMid>, &makeState<State_Def_DodgeMid>},
+    {&makeState<State_Def_BlockMid>, &makeState<State_Def_CounterMid>, &makeState<State_Def_DodgeMid>},
+    {&makeState<State_Def_BlockClinch>, &makeState<State_Def_CounterHigh>, &makeState<State_Def_DodgeClinch>},
+    {&makeState<State_Def_BlockClinch>, &makeState<State_Def_CounterMid>, &makeState<State_Def_DodgeClinch>},
+    {&makeState<State_Def_BlockMid>, &makeState<State_Def_CounterMid>, &makeState<State_Def_DodgeMid>},
+    {&makeState<State_Def_BlockLow>, &makeState<State_Def_CounterMid>, &makeState<State_Def_DodgeLow>},
 };
 const int OtherCode = 12;
 
@@ -61,6 +54,17 @@ const QVector<int> appendOrder = {2, 3, 1, 2, 0, 3, 3, 1, 3, 2, 3, 1, 3, 2, 3};
 const int Brawler = 5;
 const int Tactician = 6;
 
+// The reaction for a choice against a strike code; return fire whatever
+// the code.
+Entity_MatchFighter::FightState *reactionFor(Entity_MatchFighter *fighter,
+                                             State_Def_DefendDecide::Defence choice, int strikeCode)
+{
+    if (choice == State_Def_DefendDecide::Return)
+        return new State_Def_ReturnAttack(fighter);
+    const int row = MatchMessage::isStrike(strikeCode) ? strikeCode - MatchMessage::Jab : OtherCode;
+    return reactions[row][choice](fighter);
+}
+
 } // namespace
 
 State_Def_DefendDecide::State_Def_DefendDecide(Entity_MatchFighter *fighter)
@@ -72,14 +76,6 @@ void State_Def_DefendDecide::onMessage(Entity_MatchFighter *fighter, int code)
 {
     fighter->setActionValue(code);
     execute(fighter);
-}
-
-MatchState *State_Def_DefendDecide::reactionFor(Entity_MatchFighter *fighter, Defence choice, int strikeCode)
-{
-    if (choice == Return)
-        return new State_Def_ReturnAttack(fighter);
-    const int row = MatchMessage::isStrike(strikeCode) ? strikeCode - MatchMessage::Jab : OtherCode;
-    return reactions[row][choice](fighter);
 }
 
 void State_Def_DefendDecide::execute(Entity_MatchFighter *fighter)

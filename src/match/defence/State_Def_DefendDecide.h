@@ -17,10 +17,6 @@ public:
     void onMessage(Entity_MatchFighter *fighter, int code) override;
     // The decision; ends by replacing this state.
     void execute(Entity_MatchFighter *fighter) override;
-
-    // The reaction state for a choice against a strike code (return fire
-    // whatever the code).
-    static MatchState *reactionFor(Entity_MatchFighter *fighter, Defence choice, int strikeCode);
 };
 
 #endif // STATE_DEF_DEFENDDECIDE_H
