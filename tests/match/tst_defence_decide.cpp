@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <typeinfo>
 
+#include "core/BoutDriver.h"
 #include "core/DefenceRing.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/defence/State_Def_BlockClinch.h"
@@ -31,7 +32,7 @@ Names namesOf()
     return Names{QString(typeid(States).name())...};
 }
 
-const Fighter attackerRecord = DefenceRing::makeFighter("Kim", "Brawler", 50);
+const Fighter attackerRecord = BoutDriver::makeFighter("Kim", "Brawler", 50);
 
 // The state the decision installs for one seed.
 QString decide(const Fighter &defender, int code, unsigned seed)
@@ -100,7 +101,7 @@ void tst_defence_decide::reactionSets()
 {
     QFETCH(int, code);
     QFETCH(Names, expected);
-    const Fighter defender = DefenceRing::makeFighter("Lee", "Outfighter", 50);
+    const Fighter defender = BoutDriver::makeFighter("Lee", "Outfighter", 50);
     Names seen;
     for (unsigned seed = 1; seed <= 200; ++seed)
         seen.insert(decide(defender, code, seed));
@@ -111,9 +112,9 @@ void tst_defence_decide::reactionSets()
 // a style without a bonus, seed for seed.
 void tst_defence_decide::unknownStyleGetsNoBonus()
 {
-    const Fighter plain = DefenceRing::makeFighter("Lee", "Kicker", 50);
-    const Fighter unknown = DefenceRing::makeFighter("Lee", "Wrestler", 50);
-    const Fighter tactician = DefenceRing::makeFighter("Lee", "Tactician", 50);
+    const Fighter plain = BoutDriver::makeFighter("Lee", "Kicker", 50);
+    const Fighter unknown = BoutDriver::makeFighter("Lee", "Wrestler", 50);
+    const Fighter tactician = BoutDriver::makeFighter("Lee", "Tactician", 50);
     int differs = 0;
     for (unsigned seed = 1; seed <= 100; ++seed) {
         QCOMPARE(decide(unknown, 11, seed), decide(plain, 11, seed));
@@ -134,8 +135,8 @@ void tst_defence_decide::styleBonusRaisesItsOption()
 {
     QFETCH(QString, style);
     QFETCH(QString, option);
-    const Fighter plain = DefenceRing::makeFighter("Lee", "Puncher", 50);
-    const Fighter styled = DefenceRing::makeFighter("Lee", style, 50);
+    const Fighter plain = BoutDriver::makeFighter("Lee", "Puncher", 50);
+    const Fighter styled = BoutDriver::makeFighter("Lee", style, 50);
     int plainCount = 0;
     int styledCount = 0;
     for (unsigned seed = 1; seed <= 600; ++seed) {

@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <typeinfo>
 
+#include "core/BoutDriver.h"
 #include "core/DefenceRing.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/defence/State_Def_Clinch.h"
@@ -55,7 +56,7 @@ const MoveCase cases[] = {
 };
 const int caseCount = int(sizeof cases / sizeof cases[0]);
 
-const Fighter attackerRecord = DefenceRing::makeFighter("Kim", "Brawler", 50);
+const Fighter attackerRecord = BoutDriver::makeFighter("Kim", "Brawler", 50);
 
 QPair<int, int> pairOf(Entity_MatchFighter *fighter, Pair pair)
 {
@@ -104,7 +105,7 @@ void tst_defence_move::stopLands()
 {
     QFETCH(int, row);
     const MoveCase &move = cases[row];
-    const Fighter defender = DefenceRing::makeFighter("Lee", "Tactician", 50);
+    const Fighter defender = BoutDriver::makeFighter("Lee", "Tactician", 50);
     QSet<QString> lines;
     for (unsigned seed = 1; seed <= 80; ++seed) {
         DefenceRing ring(attackerRecord, defender, move.answerCode, -1);
@@ -141,7 +142,7 @@ void tst_defence_move::stopFails()
 {
     QFETCH(int, row);
     const MoveCase &move = cases[row];
-    const Fighter defender = DefenceRing::makeFighter("Lee", "Tactician", 50);
+    const Fighter defender = BoutDriver::makeFighter("Lee", "Tactician", 50);
     for (unsigned seed = 1; seed <= 20; ++seed) {
         DefenceRing ring(attackerRecord, defender, move.answerCode, 100000);
         startMove(ring, move, seed);
@@ -171,7 +172,7 @@ void tst_defence_move::strikeByStyle()
     QFETCH(QString, style);
     QFETCH(bool, punches);
     QFETCH(bool, kicks);
-    const Fighter defender = DefenceRing::makeFighter("Lee", style, 50);
+    const Fighter defender = BoutDriver::makeFighter("Lee", style, 50);
     for (const MoveCase &move : cases) {
         int punchCount = 0;
         int kickCount = 0;
@@ -192,7 +193,7 @@ void tst_defence_move::strikeByStyle()
 void tst_defence_move::halfTheDrawsAreZero()
 {
     const MoveCase &move = cases[0];
-    const Fighter defender = DefenceRing::makeFighter("Lee", "Outfighter", 50);
+    const Fighter defender = BoutDriver::makeFighter("Lee", "Outfighter", 50);
     int landed = 0;
     for (unsigned seed = 1; seed <= 200; ++seed) {
         GameRandom::seed(seed);
@@ -211,7 +212,7 @@ void tst_defence_move::halfTheDrawsAreZero()
 
 void tst_defence_move::otherAnswerCodesAreIgnored()
 {
-    const Fighter defender = DefenceRing::makeFighter("Lee", "Outfighter", 50);
+    const Fighter defender = BoutDriver::makeFighter("Lee", "Outfighter", 50);
     DefenceRing ring(attackerRecord, defender);
     ring.defender()->setSituation(1);
     ring.install(new State_Def_DefMoveIn(ring.defender()));
@@ -234,7 +235,7 @@ void tst_defence_move::zeroDivisorsAreTakenAsOne()
     QVector<int> ints(Fighter::IntCount, 50);
     ints[65] = ints[68] = 115;
     ints[57] = ints[73] = 120;
-    const Fighter defender = DefenceRing::makeFighter("Lee", "Outfighter", ints);
+    const Fighter defender = BoutDriver::makeFighter("Lee", "Outfighter", ints);
     for (const MoveCase &move : cases) {
         for (unsigned seed = 1; seed <= 150; ++seed) {
             DefenceRing ring(attackerRecord, defender, move.answerCode, -1);

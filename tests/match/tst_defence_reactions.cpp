@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <typeinfo>
 
+#include "core/BoutDriver.h"
 #include "core/DefenceRing.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/State_Gen_BlkDmgBody.h"
@@ -111,8 +112,8 @@ QPair<int, int> pairOf(Entity_MatchFighter *fighter, Pair pair)
     return qMakePair(values[6 + 2 * pair], values[7 + 2 * pair]);
 }
 
-const Fighter attackerRecord = DefenceRing::makeFighter("Kim", "Brawler", 50);
-const Fighter defenderRecord = DefenceRing::makeFighter("Lee", "Outfighter", 50);
+const Fighter attackerRecord = BoutDriver::makeFighter("Kim", "Brawler", 50);
+const Fighter defenderRecord = BoutDriver::makeFighter("Lee", "Outfighter", 50);
 
 } // namespace
 
@@ -292,7 +293,7 @@ void tst_defence_reactions::returnAttackFiresBackWithoutRolling()
 // the division then takes 1 instead of failing.
 void tst_defence_reactions::steadinessDivisorOfZeroIsTakenAsOne()
 {
-    const Fighter steady = DefenceRing::makeFighter("Lee", "Outfighter", 125);
+    const Fighter steady = BoutDriver::makeFighter("Lee", "Outfighter", 125);
     for (unsigned seed = 1; seed <= 40; ++seed) {
         DefenceRing ring(attackerRecord, steady);
         ring.install(new State_Def_BlockHighPunch(ring.defender()));

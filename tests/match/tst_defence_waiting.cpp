@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <typeinfo>
 
+#include "core/BoutDriver.h"
 #include "core/DefenceRing.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/defence/State_Def_Clinch.h"
@@ -36,7 +37,7 @@ enum Waiting { Out, In, Clinch };
 MatchState *(*const makers[])(Entity_MatchFighter *) = {&make<State_Def_Out>, &make<State_Def_In>,
                                                        &make<State_Def_Clinch>};
 
-const Fighter attackerRecord = DefenceRing::makeFighter("Kim", "Brawler", 50);
+const Fighter attackerRecord = BoutDriver::makeFighter("Kim", "Brawler", 50);
 
 // The defender's state after a waiting state takes `code`. The probe does
 // not answer a movement state, which then waits.
@@ -88,7 +89,7 @@ void tst_defence_waiting::enterSetsSituationAndSpeaks()
     QFETCH(int, waiting);
     QFETCH(int, situation);
     QFETCH(QString, aLine);
-    const Fighter defender = DefenceRing::makeFighter("Lee", "Outfighter", 50);
+    const Fighter defender = BoutDriver::makeFighter("Lee", "Outfighter", 50);
     QSet<QString> lines;
     for (unsigned seed = 1; seed <= 60; ++seed) {
         DefenceRing ring(attackerRecord, defender);
@@ -148,7 +149,7 @@ void tst_defence_waiting::answers()
     QFETCH(int, code);
     QFETCH(Names, expected);
     QFETCH(int, situation);
-    const Fighter defender = DefenceRing::makeFighter("Lee", "Puncher", 50);
+    const Fighter defender = BoutDriver::makeFighter("Lee", "Puncher", 50);
     Names seen;
     for (unsigned seed = 1; seed <= 60; ++seed) {
         int left = -1;
@@ -184,8 +185,8 @@ void tst_defence_waiting::keptStyleSwapsTheScores()
     QFETCH(int, code);
     QFETCH(QString, keeper);
     QFETCH(QString, follow);
-    const Fighter keeping = DefenceRing::makeFighter("Lee", keeper, 99);
-    const Fighter unknown = DefenceRing::makeFighter("Lee", "Wrestler", 99);
+    const Fighter keeping = BoutDriver::makeFighter("Lee", keeper, 99);
+    const Fighter unknown = BoutDriver::makeFighter("Lee", "Wrestler", 99);
     const int runs = 300;
     int keeperFollows = 0;
     int unknownFollows = 0;
@@ -217,7 +218,7 @@ void tst_defence_waiting::hurtFighterMayCalmDown()
     QFETCH(int, mindset);
     QFETCH(int, attributes);
     QFETCH(int, after);
-    const Fighter defender = DefenceRing::makeFighter("Lee", "Kicker", attributes);
+    const Fighter defender = BoutDriver::makeFighter("Lee", "Kicker", attributes);
     for (unsigned seed = 1; seed <= 30; ++seed) {
         for (Waiting waiting : {Out, In, Clinch}) {
             DefenceRing ring(attackerRecord, defender);
@@ -237,8 +238,8 @@ void tst_defence_waiting::zeroDivisorsAreTakenAsOne()
     QVector<int> ints(Fighter::IntCount, 50);
     ints[77] = -15;
     ints[84] = 115;
-    const Fighter branchA = DefenceRing::makeFighter("Lee", "Infighter", ints);
-    const Fighter branchB = DefenceRing::makeFighter("Lee", "Brawler", ints);
+    const Fighter branchA = BoutDriver::makeFighter("Lee", "Infighter", ints);
+    const Fighter branchB = BoutDriver::makeFighter("Lee", "Brawler", ints);
     const QString own[] = {nameOf<State_Def_Out>(), nameOf<State_Def_In>(), nameOf<State_Def_Clinch>()};
     for (unsigned seed = 1; seed <= 20; ++seed) {
         for (Waiting waiting : {Out, In, Clinch}) {

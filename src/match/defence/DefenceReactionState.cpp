@@ -143,6 +143,7 @@ struct Row {
 
 const char *const fourZeros = "S0SS0SS0SS0S";
 const char *const twoZeros = "S0SSSSS0SSSS";
+const int DrawLength = 12;
 const int DodgeForm = -1;
 
 const Row rows[DefenceReactionState::KindCount] = {
@@ -188,15 +189,6 @@ void DefenceReactionState::onMessage(Entity_MatchFighter *fighter, int code)
     DefenderWaitingState::installForAttackCode(fighter, code);
 }
 
-QVector<int> DefenceReactionState::drawVector(Kind kind, int score)
-{
-    QVector<int> entries;
-    entries.reserve(DrawSize);
-    for (const char *entry = rows[kind].pattern; *entry; ++entry)
-        entries.append(*entry == 'S' ? score : 0);
-    return entries;
-}
-
 void DefenceReactionState::execute(Entity_MatchFighter *fighter)
 {
     const Row &row = rows[reactionKind];
@@ -211,7 +203,8 @@ void DefenceReactionState::execute(Entity_MatchFighter *fighter)
     const int steadyRoll = GameRandom::roll(20) + 1;
     score = FightMath::divide(score, (steadyRoll - attr(row.steadiness) + 100) / 10 + 1);
 
-    const int drawn = drawVector(reactionKind, score).at(GameRandom::roll(DrawSize));
+    // The draw vector holds the score or 0 at each of its 12 entries.
+    const int drawn = row.pattern[GameRandom::roll(DrawLength)] == 'S' ? score : 0;
     const bool defended = drawn >= fighter->getActionValue();
 
     (defended ? row.held : row.failed)->say(fighter);

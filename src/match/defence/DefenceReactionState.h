@@ -39,11 +39,6 @@ public:
     // his waiting state for that range.
     void onMessage(Entity_MatchFighter *fighter, int code) override;
 
-    // The number of entries of the draw vector (for tests of the pattern).
-    static const int DrawSize = 12;
-    // The draw vector of a reaction for a given defence score.
-    static QVector<int> drawVector(Kind kind, int score);
-
 private:
     Kind reactionKind;
 };

@@ -1,9 +1,5 @@
 #include "DefenceRing.h"
 
-#include <QDate>
-#include <QMultiMap>
-#include <QStringList>
-
 #include "match/Entity_MatchFighter.h"
 #include "match/MatchEngine.h"
 #include "records/GameRandom.h"
@@ -24,28 +20,6 @@ void ProbeAttackerState::onMessage(Entity_MatchFighter *, int code)
 void ProbeAttackerState::onValue(Entity_MatchFighter *, int code, int value)
 {
     log->append({code, value, true});
-}
-
-Fighter DefenceRing::makeFighter(const QString &lastName, const QString &style, int value)
-{
-    QVector<int> ints(Fighter::IntCount, value);
-    ints[Fighter::AgeIndex] = 25;
-    ints[Fighter::IdIndex] = qHash(lastName) % 100000 + 2000;
-    return makeFighter(lastName, style, ints);
-}
-
-Fighter DefenceRing::makeFighter(const QString &lastName, const QString &style,
-                                 const QVector<int> &ints)
-{
-    QStringList texts;
-    for (int i = 0; i < Fighter::TextCount; ++i)
-        texts << QString();
-    texts[Fighter::FirstNameText] = "Test";
-    texts[Fighter::LastNameText] = lastName;
-    texts[Fighter::StyleText] = style;
-    Fighter fighter;
-    fighter.setData(texts, ints, QDate(1990, 1, 1), QMultiMap<QDate, QString>(), QStringList());
-    return fighter;
 }
 
 DefenceRing::DefenceRing(const Fighter &attacker, const Fighter &defender,

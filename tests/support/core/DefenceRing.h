@@ -39,11 +39,6 @@ private:
 class DefenceRing
 {
 public:
-    // A fighter with every attribute (and both durabilities) at `value`.
-    static Fighter makeFighter(const QString &lastName, const QString &style, int value);
-    static Fighter makeFighter(const QString &lastName, const QString &style,
-                               const QVector<int> &ints);
-
     DefenceRing(const Fighter &attacker, const Fighter &defender,
                 int answerCode = -1, int answerValue = 0);
     // Leaves a plain state on the attacker, so nothing writes to this
