@@ -29,7 +29,7 @@ using Names = QSet<QString>;
 template <class... States>
 Names namesOf()
 {
-    return Names{QString(typeid(States).name())...};
+    return Names{stateName<States>()...};
 }
 
 const Fighter attackerRecord = BoutDriver::makeFighter("Kim", "Brawler", 50);
@@ -43,7 +43,7 @@ QString decide(const Fighter &defender, int code, unsigned seed)
     ring.defender()->handleMessage(code);
     if (ring.defender()->getActionValue() != code)
         return "the code was not kept";
-    return typeid(*ring.defenderState()).name();
+    return stateName(ring.defenderState());
 }
 
 } // namespace
@@ -127,8 +127,8 @@ void tst_defence_decide::styleBonusRaisesItsOption_data()
 {
     QTest::addColumn<QString>("style");
     QTest::addColumn<QString>("option");
-    QTest::addRow("Tactician counters more") << "Tactician" << typeid(State_Def_CounterHigh).name();
-    QTest::addRow("Brawler returns fire more") << "Brawler" << typeid(State_Def_ReturnAttack).name();
+    QTest::addRow("Tactician counters more") << "Tactician" << stateName<State_Def_CounterHigh>();
+    QTest::addRow("Brawler returns fire more") << "Brawler" << stateName<State_Def_ReturnAttack>();
 }
 
 void tst_defence_decide::styleBonusRaisesItsOption()

@@ -8,6 +8,7 @@
 #include "core/BoutDriver.h"
 #include "core/DefenceRing.h"
 #include "match/Entity_MatchFighter.h"
+#include "match/attack/StateFactory.h"
 #include "match/defence/State_Def_Clinch.h"
 #include "match/defence/State_Def_DefMoveClinch.h"
 #include "match/defence/State_Def_DefMoveIn.h"
@@ -18,23 +19,11 @@
 
 namespace {
 
-template <class T>
-MatchState *make(Entity_MatchFighter *fighter)
-{
-    return new T(fighter);
-}
-
-template <class T>
-QString nameOf()
-{
-    return typeid(T).name();
-}
-
 using Pair = Entity_MatchFighter::StatPair;
 
 struct MoveCase {
     const char *name;
-    MatchState *(*make)(Entity_MatchFighter *);
+    StateFactory make;
     int situation;     // left by the waiting state that chose to stop
     int answerCode;    // the attacker's range code
     QString landed;    // the defender's state after a landed stop
@@ -45,14 +34,14 @@ struct MoveCase {
 };
 
 const MoveCase cases[] = {
-    {"in from long range", &make<State_Def_DefMoveIn>, 1, 0, nameOf<State_Def_Out>(),
-     nameOf<State_Def_In>(), 0, Entity_MatchFighter::JabStats, Entity_MatchFighter::FrontKickStats},
-    {"in from the clinch", &make<State_Def_DefMoveIn>, 2, 0, nameOf<State_Def_Clinch>(),
-     nameOf<State_Def_In>(), 0, Entity_MatchFighter::JabStats, Entity_MatchFighter::FrontKickStats},
-    {"out of the pocket", &make<State_Def_DefMoveOut>, 0, 1, nameOf<State_Def_In>(),
-     nameOf<State_Def_Out>(), 1, Entity_MatchFighter::JabStats, Entity_MatchFighter::FrontKickStats},
-    {"into the clinch", &make<State_Def_DefMoveClinch>, 0, 2, nameOf<State_Def_In>(),
-     nameOf<State_Def_Clinch>(), 2, Entity_MatchFighter::CrossStats, Entity_MatchFighter::KneeStats},
+    {"in from long range", &makeState<State_Def_DefMoveIn>, 1, 0, stateName<State_Def_Out>(),
+     stateName<State_Def_In>(), 0, Entity_MatchFighter::JabStats, Entity_MatchFighter::FrontKickStats},
+    {"in from the clinch", &makeState<State_Def_DefMoveIn>, 2, 0, stateName<State_Def_Clinch>(),
+     stateName<State_Def_In>(), 0, Entity_MatchFighter::JabStats, Entity_MatchFighter::FrontKickStats},
+    {"out of the pocket", &makeState<State_Def_DefMoveOut>, 0, 1, stateName<State_Def_In>(),
+     stateName<State_Def_Out>(), 1, Entity_MatchFighter::JabStats, Entity_MatchFighter::FrontKickStats},
+    {"into the clinch", &makeState<State_Def_DefMoveClinch>, 0, 2, stateName<State_Def_In>(),
+     stateName<State_Def_Clinch>(), 2, Entity_MatchFighter::CrossStats, Entity_MatchFighter::KneeStats},
 };
 const int caseCount = int(sizeof cases / sizeof cases[0]);
 
@@ -111,7 +100,7 @@ void tst_defence_move::stopLands()
         DefenceRing ring(attackerRecord, defender, move.answerCode, -1);
         startMove(ring, move, seed);
 
-        QCOMPARE(QString(typeid(*ring.defenderState()).name()), move.landed);
+        QCOMPARE(stateName(ring.defenderState()), move.landed);
         QCOMPARE(ring.defender()->getSituation(), move.situation);
         // Asked for the value, took the power, then sent back to the range.
         const QVector<ProbeEvent> &log = ring.received();
@@ -146,7 +135,7 @@ void tst_defence_move::stopFails()
     for (unsigned seed = 1; seed <= 20; ++seed) {
         DefenceRing ring(attackerRecord, defender, move.answerCode, 100000);
         startMove(ring, move, seed);
-        QCOMPARE(QString(typeid(*ring.defenderState()).name()), move.failed);
+        QCOMPARE(stateName(ring.defenderState()), move.failed);
         QCOMPARE(ring.defender()->getSituation(), move.failedSituation);
         QCOMPARE(ring.messages(), QVector<int>{24});
         QCOMPARE(ring.received().size(), 1);
@@ -203,7 +192,7 @@ void tst_defence_move::halfTheDrawsAreZero()
 
         DefenceRing ring(attackerRecord, defender, move.answerCode, 0);
         startMove(ring, move, seed);
-        const bool stopped = QString(typeid(*ring.defenderState()).name()) == move.landed;
+        const bool stopped = stateName(ring.defenderState()) == move.landed;
         QCOMPARE(stopped, accuracyDrawn);
         landed += stopped;
     }
@@ -225,7 +214,7 @@ void tst_defence_move::otherAnswerCodesAreIgnored()
     QVERIFY(ring.received().isEmpty());
 
     ring.defender()->handleValue(0, -1);
-    QCOMPARE(QString(typeid(*ring.defenderState()).name()), nameOf<State_Def_Out>());
+    QCOMPARE(stateName(ring.defenderState()), stateName<State_Def_Out>());
 }
 
 // An accuracy divisor attribute of 115 makes (100 - A) / 10 + 1 zero, and a
@@ -240,7 +229,7 @@ void tst_defence_move::zeroDivisorsAreTakenAsOne()
         for (unsigned seed = 1; seed <= 150; ++seed) {
             DefenceRing ring(attackerRecord, defender, move.answerCode, -1);
             startMove(ring, move, seed);
-            QCOMPARE(QString(typeid(*ring.defenderState()).name()), move.landed);
+            QCOMPARE(stateName(ring.defenderState()), move.landed);
         }
     }
 }

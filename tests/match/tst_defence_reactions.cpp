@@ -8,6 +8,7 @@
 #include "core/BoutDriver.h"
 #include "core/DefenceRing.h"
 #include "match/Entity_MatchFighter.h"
+#include "match/attack/StateFactory.h"
 #include "match/State_Gen_BlkDmgBody.h"
 #include "match/State_Gen_BlkDmgClinch.h"
 #include "match/State_Gen_BlkDmgHeadKick.h"
@@ -36,17 +37,11 @@
 
 namespace {
 
-template <class T>
-MatchState *make(Entity_MatchFighter *fighter)
-{
-    return new T(fighter);
-}
-
 using Pair = Entity_MatchFighter::StatPair;
 
 struct ReactionCase {
     const char *name;
-    MatchState *(*make)(Entity_MatchFighter *);
+    StateFactory make;
     int strike;
     const std::type_info *held;
     Pair pair;
@@ -57,43 +52,43 @@ struct ReactionCase {
 };
 
 const ReactionCase cases[] = {
-    {"block high punch", &make<State_Def_BlockHighPunch>, 10, &typeid(State_Gen_BlkDmgHeadPunch),
+    {"block high punch", &makeState<State_Def_BlockHighPunch>, 10, &typeid(State_Gen_BlkDmgHeadPunch),
      Entity_MatchFighter::BlockHighStats, 21, " manages to catch the attack right on his gloves. ",
      " takes the attack square on the chin! ", "S0SS0SS0SS0S"},
-    {"block high kick", &make<State_Def_BlockHighKick>, 15, &typeid(State_Gen_BlkDmgHeadKick),
+    {"block high kick", &makeState<State_Def_BlockHighKick>, 15, &typeid(State_Gen_BlkDmgHeadKick),
      Entity_MatchFighter::BlockHighStats, 21,
      "'s defense manages to save him from taking the full force of that kick. ",
      " eats the vicious high kick with full force! ", "S0SS0SS0SS0S"},
-    {"block mid", &make<State_Def_BlockMid>, 14, &typeid(State_Gen_BlkDmgBody),
+    {"block mid", &makeState<State_Def_BlockMid>, 14, &typeid(State_Gen_BlkDmgBody),
      Entity_MatchFighter::BlockLowStats, 21, " protects his body. ",
      "'s ribs will be feeling that in the morning! ", "S0SSSSS0SSSS"},
-    {"block low", &make<State_Def_BlockLow>, 13, &typeid(State_Gen_BlkDmgLeg),
+    {"block low", &makeState<State_Def_BlockLow>, 13, &typeid(State_Gen_BlkDmgLeg),
      Entity_MatchFighter::BlockLowStats, 21,
      " checks the kick, banging his shin against his opponent's! ",
      "'s lead leg gets hammered! ", "S0SSSSS0SSSS"},
-    {"block clinch", &make<State_Def_BlockClinch>, 18, &typeid(State_Gen_BlkDmgClinch),
+    {"block clinch", &makeState<State_Def_BlockClinch>, 18, &typeid(State_Gen_BlkDmgClinch),
      Entity_MatchFighter::BlockHighStats, 21,
      " manages to block the attack despite being tied up in the clinch. ",
      " gets hammered! His clinch defense wasn't up to par for that one! ", "S0SSSSS0SSSS"},
-    {"dodge high", &make<State_Def_DodgeHigh>, 9, &typeid(State_Gen_DodgeDmg),
+    {"dodge high", &makeState<State_Def_DodgeHigh>, 9, &typeid(State_Gen_DodgeDmg),
      Entity_MatchFighter::DodgeHighStats, 22,
      "'s head movement is superb, as he successfully dodges the attack. ",
      " got hammered by that one! ", "S0SS0SS0SS0S"},
-    {"dodge mid", &make<State_Def_DodgeMid>, 16, &typeid(State_Gen_DodgeDmg),
+    {"dodge mid", &makeState<State_Def_DodgeMid>, 16, &typeid(State_Gen_DodgeDmg),
      Entity_MatchFighter::DodgeLowStats, 22, " moves out of the way! ",
      " takes the full force of that shot to the body. ", "S0SS0SS0SS0S"},
-    {"dodge low", &make<State_Def_DodgeLow>, 13, &typeid(State_Gen_DodgeDmg),
+    {"dodge low", &makeState<State_Def_DodgeLow>, 13, &typeid(State_Gen_DodgeDmg),
      Entity_MatchFighter::DodgeLowStats, 22, " swings his leg out of the way! ",
      " isn't quick enough, and his leg gets pounded. ", "S0SS0SS0SS0S"},
-    {"dodge clinch", &make<State_Def_DodgeClinch>, 19, &typeid(State_Gen_DodgeDmg),
+    {"dodge clinch", &makeState<State_Def_DodgeClinch>, 19, &typeid(State_Gen_DodgeDmg),
      Entity_MatchFighter::DodgeLowStats, 22,
      "'s reaction is superb, as he successfully dodges the attack. ",
      " can't handle himself in the clinch, and gets hit hard! ", "S0SS0SS0SS0S"},
-    {"counter high", &make<State_Def_CounterHigh>, 11, &typeid(State_Gen_CounterAtk),
+    {"counter high", &makeState<State_Def_CounterHigh>, 11, &typeid(State_Gen_CounterAtk),
      Entity_MatchFighter::CounterHighStats, 23,
      " slips the attack, and throws a counter attack before his opponent can react. ",
      "'s timing is off, and he gets clocked hard! ", "S0SS0SS0SS0S"},
-    {"counter mid", &make<State_Def_CounterMid>, 20, &typeid(State_Gen_CounterAtk),
+    {"counter mid", &makeState<State_Def_CounterMid>, 20, &typeid(State_Gen_CounterAtk),
      Entity_MatchFighter::CounterMidStats, 23, " counters it! ",
      " wasn't quite fast enough, and his body ends up taking a beating! ", "S0SS0SS0SS0S"},
 };
@@ -162,8 +157,8 @@ void tst_defence_reactions::outcome()
         ring.defender()->handleValue(reaction.strike, accuracy);
 
         const MatchState *state = ring.defenderState();
-        QCOMPARE(typeid(*state).name(),
-                 holds ? reaction.held->name() : typeid(State_Gen_FullDmg).name());
+        QCOMPARE(stateName(state),
+                 holds ? QString(reaction.held->name()) : stateName<State_Gen_FullDmg>());
         QCOMPARE(pairOf(ring.defender(), reaction.pair), qMakePair(holds ? 1 : 0, 1));
         QCOMPARE(ring.messages(), QVector<int>{holds ? reaction.heldCode : 3});
         const QString said = ring.defender()->getCommentary();
@@ -202,7 +197,7 @@ void tst_defence_reactions::zeroEntriesFail()
         ring.install(reaction.make(ring.defender()));
         GameRandom::seed(seed);
         ring.defender()->handleValue(reaction.strike, 1);
-        const bool failed = typeid(*ring.defenderState()) == typeid(State_Gen_FullDmg);
+        const bool failed = stateName(ring.defenderState()) == stateName<State_Gen_FullDmg>();
         QCOMPARE(failed, zeroDrawn);
         failures += failed;
     }
@@ -214,7 +209,7 @@ void tst_defence_reactions::anyValueCodeRunsTheRoll()
     DefenceRing ring(attackerRecord, defenderRecord);
     ring.install(new State_Def_BlockMid(ring.defender()));
     ring.defender()->handleValue(24, 0);
-    QCOMPARE(typeid(*ring.defenderState()).name(), typeid(State_Gen_BlkDmgBody).name());
+    QCOMPARE(stateName(ring.defenderState()), stateName<State_Gen_BlkDmgBody>());
 }
 
 void tst_defence_reactions::messagesOtherThanAttacksAreIgnored()
@@ -242,11 +237,11 @@ void tst_defence_reactions::attackAnnouncementReturnsToWaiting_data()
     for (bool returnFire : {false, true}) {
         const char *who = returnFire ? "return attack" : "block";
         QTest::addRow("%s, attack at long range", who) << returnFire << 6
-                                                      << typeid(State_Def_Out).name() << 1;
+                                                      << stateName<State_Def_Out>() << 1;
         QTest::addRow("%s, attack in the pocket", who) << returnFire << 7
-                                                      << typeid(State_Def_In).name() << 0;
+                                                      << stateName<State_Def_In>() << 0;
         QTest::addRow("%s, attack in the clinch", who) << returnFire << 8
-                                                      << typeid(State_Def_Clinch).name() << 2;
+                                                      << stateName<State_Def_Clinch>() << 2;
     }
 }
 
@@ -264,7 +259,7 @@ void tst_defence_reactions::attackAnnouncementReturnsToWaiting()
         ring.install(new State_Def_BlockHighPunch(ring.defender()));
     GameRandom::seed(3);
     ring.defender()->handleMessage(code);
-    QCOMPARE(QString(typeid(*ring.defenderState()).name()), state);
+    QCOMPARE(stateName(ring.defenderState()), state);
     QCOMPARE(ring.defender()->getSituation(), situation);
     // The waiting state's enter wrote its movement line.
     QVERIFY(ring.defender()->getCommentary().startsWith("Lee"));
@@ -278,7 +273,7 @@ void tst_defence_reactions::returnAttackFiresBackWithoutRolling()
     GameRandom::seed(11);
     ring.defender()->handleValue(14, 77);
 
-    QCOMPARE(typeid(*ring.defenderState()).name(), typeid(State_Gen_ReturnDmg).name());
+    QCOMPARE(stateName(ring.defenderState()), stateName<State_Gen_ReturnDmg>());
     QCOMPARE(ring.messages(), QVector<int>{25});
     QCOMPARE(ring.defender()->getSituation(), 14);
     QCOMPARE(ring.defender()->getActionValue(), 77);
@@ -299,7 +294,7 @@ void tst_defence_reactions::steadinessDivisorOfZeroIsTakenAsOne()
         ring.install(new State_Def_BlockHighPunch(ring.defender()));
         GameRandom::seed(seed);
         ring.defender()->handleValue(9, 100000);
-        QCOMPARE(typeid(*ring.defenderState()).name(), typeid(State_Gen_FullDmg).name());
+        QCOMPARE(stateName(ring.defenderState()), stateName<State_Gen_FullDmg>());
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/BoutDriver.h"
 #include "core/DefenceRing.h"
 #include "match/Entity_MatchFighter.h"
+#include "match/attack/StateFactory.h"
 #include "match/defence/State_Def_Clinch.h"
 #include "match/defence/State_Def_DefMoveClinch.h"
 #include "match/defence/State_Def_DefMoveIn.h"
@@ -21,21 +22,9 @@ namespace {
 
 using Names = QSet<QString>;
 
-template <class T>
-MatchState *make(Entity_MatchFighter *fighter)
-{
-    return new T(fighter);
-}
-
-template <class T>
-QString nameOf()
-{
-    return typeid(T).name();
-}
-
 enum Waiting { Out, In, Clinch };
-MatchState *(*const makers[])(Entity_MatchFighter *) = {&make<State_Def_Out>, &make<State_Def_In>,
-                                                       &make<State_Def_Clinch>};
+const StateFactory makers[] = {&makeState<State_Def_Out>, &makeState<State_Def_In>,
+                                                       &makeState<State_Def_Clinch>};
 
 const Fighter attackerRecord = BoutDriver::makeFighter("Kim", "Brawler", 50);
 
@@ -52,7 +41,7 @@ QString answer(const Fighter &defender, Waiting waiting, int code, unsigned seed
     ring.defender()->handleMessage(code);
     if (situation)
         *situation = ring.defender()->getSituation();
-    return typeid(*ring.defenderState()).name();
+    return stateName(ring.defenderState());
 }
 
 } // namespace
@@ -111,34 +100,34 @@ void tst_defence_waiting::answers_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<Names>("expected");
     QTest::addColumn<int>("situation");
-    const Names decide{nameOf<State_Def_DefendDecide>()};
-    const Names toPocket{nameOf<State_Def_In>(), nameOf<State_Def_DefMoveIn>()};
+    const Names decide{stateName<State_Def_DefendDecide>()};
+    const Names toPocket{stateName<State_Def_In>(), stateName<State_Def_DefMoveIn>()};
     const int unchanged = 7;
 
     QTest::addRow("long range, attack coming") << int(Out) << 6 << decide << 1;
     QTest::addRow("long range, attacker moves in") << int(Out) << 0 << toPocket << 1;
     QTest::addRow("long range ignores a move to the clinch")
-        << int(Out) << 2 << Names{nameOf<State_Def_Out>()} << unchanged;
+        << int(Out) << 2 << Names{stateName<State_Def_Out>()} << unchanged;
     QTest::addRow("long range ignores a pocket attack")
-        << int(Out) << 7 << Names{nameOf<State_Def_Out>()} << unchanged;
+        << int(Out) << 7 << Names{stateName<State_Def_Out>()} << unchanged;
 
     QTest::addRow("pocket, attack coming") << int(In) << 7 << decide << 0;
     QTest::addRow("pocket, attacker moves out")
-        << int(In) << 1 << Names{nameOf<State_Def_Out>(), nameOf<State_Def_DefMoveOut>()} << 0;
+        << int(In) << 1 << Names{stateName<State_Def_Out>(), stateName<State_Def_DefMoveOut>()} << 0;
     QTest::addRow("pocket, attacker clinches")
-        << int(In) << 2 << Names{nameOf<State_Def_Clinch>(), nameOf<State_Def_DefMoveClinch>()}
+        << int(In) << 2 << Names{stateName<State_Def_Clinch>(), stateName<State_Def_DefMoveClinch>()}
         << 0;
     QTest::addRow("pocket ignores a move in")
-        << int(In) << 0 << Names{nameOf<State_Def_In>()} << unchanged;
+        << int(In) << 0 << Names{stateName<State_Def_In>()} << unchanged;
     QTest::addRow("pocket ignores a long-range attack")
-        << int(In) << 6 << Names{nameOf<State_Def_In>()} << unchanged;
+        << int(In) << 6 << Names{stateName<State_Def_In>()} << unchanged;
 
     QTest::addRow("clinch, attack coming") << int(Clinch) << 8 << decide << 2;
     QTest::addRow("clinch, attacker moves to the pocket") << int(Clinch) << 0 << toPocket << 2;
     QTest::addRow("clinch ignores a move out")
-        << int(Clinch) << 1 << Names{nameOf<State_Def_Clinch>()} << unchanged;
+        << int(Clinch) << 1 << Names{stateName<State_Def_Clinch>()} << unchanged;
     QTest::addRow("clinch ignores a strike code")
-        << int(Clinch) << 9 << Names{nameOf<State_Def_Clinch>()} << unchanged;
+        << int(Clinch) << 9 << Names{stateName<State_Def_Clinch>()} << unchanged;
 }
 
 // The states seen over many seeds, and the situation left for the next
@@ -155,8 +144,8 @@ void tst_defence_waiting::answers()
         int left = -1;
         const QString state = answer(defender, Waiting(waiting), code, seed, &left);
         seen.insert(state);
-        const bool followed = state == nameOf<State_Def_In>() || state == nameOf<State_Def_Out>()
-                              || state == nameOf<State_Def_Clinch>();
+        const bool followed = state == stateName<State_Def_In>() || state == stateName<State_Def_Out>()
+                              || state == stateName<State_Def_Clinch>();
         if (!followed || expected.size() == 1)
             QCOMPARE(left, situation);
     }
@@ -169,9 +158,9 @@ void tst_defence_waiting::keptStyleSwapsTheScores_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("keeper");
     QTest::addColumn<QString>("follow");
-    QTest::addRow("Outfighter at long range") << int(Out) << 0 << "Outfighter" << nameOf<State_Def_In>();
-    QTest::addRow("Infighter in the pocket") << int(In) << 1 << "Infighter" << nameOf<State_Def_Out>();
-    QTest::addRow("Clincher in the clinch") << int(Clinch) << 0 << "Clincher" << nameOf<State_Def_In>();
+    QTest::addRow("Outfighter at long range") << int(Out) << 0 << "Outfighter" << stateName<State_Def_In>();
+    QTest::addRow("Infighter in the pocket") << int(In) << 1 << "Infighter" << stateName<State_Def_Out>();
+    QTest::addRow("Clincher in the clinch") << int(Clinch) << 0 << "Clincher" << stateName<State_Def_In>();
 }
 
 // With every attribute at 99 the branch-A follow score dwarfs the stop
@@ -240,7 +229,7 @@ void tst_defence_waiting::zeroDivisorsAreTakenAsOne()
     ints[84] = 115;
     const Fighter branchA = BoutDriver::makeFighter("Lee", "Infighter", ints);
     const Fighter branchB = BoutDriver::makeFighter("Lee", "Brawler", ints);
-    const QString own[] = {nameOf<State_Def_Out>(), nameOf<State_Def_In>(), nameOf<State_Def_Clinch>()};
+    const QString own[] = {stateName<State_Def_Out>(), stateName<State_Def_In>(), stateName<State_Def_Clinch>()};
     for (unsigned seed = 1; seed <= 20; ++seed) {
         for (Waiting waiting : {Out, In, Clinch}) {
             const int code = waiting == In ? 1 : 0;

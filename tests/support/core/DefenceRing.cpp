@@ -55,7 +55,7 @@ Entity_MatchFighter *DefenceRing::defender() const
     return MatchEngine::Instance().getDefender();
 }
 
-void DefenceRing::install(MatchState *state)
+void DefenceRing::install(State<Entity_MatchFighter> *state)
 {
     defender()->setState(state);
 }

@@ -3,12 +3,24 @@
 
 #include <QString>
 #include <QVector>
+#include <typeinfo>
 
 #include "match/MatchState.h"
 #include "records/Fighter.h"
 
 class Entity_MatchFighter;
 class MatchEngine;
+
+// The name tests compare states by: a class's, or a state's own class's.
+template <class T>
+QString stateName()
+{
+    return typeid(T).name();
+}
+inline QString stateName(const MatchState *state)
+{
+    return state ? typeid(*state).name() : QString();
+}
 
 // What a probe attacker received from the defender's side.
 struct ProbeEvent {
@@ -50,7 +62,7 @@ public:
     Entity_MatchFighter *attacker() const;
     Entity_MatchFighter *defender() const;
     // Installs a defender state without its enter.
-    void install(MatchState *state);
+    void install(State<Entity_MatchFighter> *state);
     // The defender's current state.
     MatchState *defenderState() const;
     const QVector<ProbeEvent> &received() const { return log; }
