@@ -1,12 +1,10 @@
 #include "State_Gen_ReturnReceive.h"
 
 #include "Entity_MatchFighter.h"
+#include "ExchangeRule.h"
 #include "MatchEngine.h"
 #include "MatchMessage.h"
 #include "State_Gen_KD.h"
-#include "attack/State_Atk_ClinchAttack.h"
-#include "attack/State_Atk_InAttack.h"
-#include "attack/State_Atk_OutAttack.h"
 
 namespace {
 const char *const HitBackTexts[5] = {
@@ -47,15 +45,5 @@ void State_Gen_ReturnReceive::execute(Entity_MatchFighter *fighter)
         return;
     }
 
-    const int exchanges = engine.getExchangeCount();
-    if (exchanges > 6 || (exchanges >= 2 && !fighter->continuesAttack())) {
-        engine.nextExchange();
-        return;
-    }
-    switch (fighter->getSituation()) {
-    case 6: fighter->changeState(new State_Atk_OutAttack(fighter)); break;
-    case 7: fighter->changeState(new State_Atk_InAttack(fighter)); break;
-    case 8: fighter->changeState(new State_Atk_ClinchAttack(fighter)); break;
-    default: break;
-    }
+    ExchangeRule::apply(fighter);
 }

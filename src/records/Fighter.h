@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include "SkillTable.h"
+
 class QDataStream;
 
 // One fighter of the world: student, free agent, amateur or professional.
@@ -59,10 +61,79 @@ public:
     int getAgeOn(const QDate &date, int &currentAge) const;
     void capAttributes();
 
+    // Skill ratings, computed from the attributes each time (never stored).
+    int getSkill(int skill) const { return SkillTable::rating(attributes, skill); }
+    int getJab() const { return getSkill(SkillTable::Jab); }
+    int getHook() const { return getSkill(SkillTable::Hook); }
+    int getCross() const { return getSkill(SkillTable::Cross); }
+    int getUppercut() const { return getSkill(SkillTable::Uppercut); }
+    int getLowKick() const { return getSkill(SkillTable::LowKick); }
+    int getMidKick() const { return getSkill(SkillTable::MidKick); }
+    int getHighKick() const { return getSkill(SkillTable::HighKick); }
+    int getFrontKick() const { return getSkill(SkillTable::FrontKick); }
+    int getKnee() const { return getSkill(SkillTable::Knee); }
+    int getElbow() const { return getSkill(SkillTable::Elbow); }
+    int getDirtyBoxing() const { return getSkill(SkillTable::DirtyBoxing); }
+    int getBodyPunching() const { return getSkill(SkillTable::BodyPunching); }
+    int getHeadMovement() const { return getSkill(SkillTable::HeadMovement); }
+    int getBodyMovement() const { return getSkill(SkillTable::BodyMovement); }
+    int getFootwork() const { return getSkill(SkillTable::Footwork); }
+    int getPositioning() const { return getSkill(SkillTable::Positioning); }
+    int getHeadGuard() const { return getSkill(SkillTable::HeadGuard); }
+    int getBodyGuard() const { return getSkill(SkillTable::BodyGuard); }
+    int getLegGuard() const { return getSkill(SkillTable::LegGuard); }
+    int getDazedGuard() const { return getSkill(SkillTable::DazedGuard); }
+    int getDirtyBoxDef() const { return getSkill(SkillTable::DirtyBoxDef); }
+    int getClinchGrappling() const { return getSkill(SkillTable::ClinchGrappling); }
+    int getClinchPositioning() const { return getSkill(SkillTable::ClinchPositioning); }
+    int getClinchFootwork() const { return getSkill(SkillTable::ClinchFootwork); }
+    int getStrength() const { return getSkill(SkillTable::Strength); }
+    int getExplosiveness() const { return getSkill(SkillTable::Explosiveness); }
+    int getAttackPower() const { return getSkill(SkillTable::AttackPower); }
+    int getPressuring() const { return getSkill(SkillTable::Pressuring); }
+    int getReaction() const { return getSkill(SkillTable::Reaction); }
+    int getDodge() const { return getSkill(SkillTable::Dodge); }
+    int getMovement() const { return getSkill(SkillTable::Movement); }
+    int getAttackSpeed() const { return getSkill(SkillTable::AttackSpeed); }
+    int getCardio() const { return getSkill(SkillTable::Cardio); }
+    int getToughness() const { return getSkill(SkillTable::Toughness); }
+    int getStamina() const { return getSkill(SkillTable::Stamina); }
+    int getRecovery() const { return getSkill(SkillTable::Recovery); }
+    int getCombinations() const { return getSkill(SkillTable::Combinations); }
+    int getCounter() const { return getSkill(SkillTable::Counter); }
+    int getAccuracy() const { return getSkill(SkillTable::Accuracy); }
+    int getAgility() const { return getSkill(SkillTable::Agility); }
+    int getOffAwareness() const { return getSkill(SkillTable::OffAwareness); }
+    int getDefAwareness() const { return getSkill(SkillTable::DefAwareness); }
+    int getStrategizing() const { return getSkill(SkillTable::Strategizing); }
+    int getAdaptability() const { return getSkill(SkillTable::Adaptability); }
+    int getSelfControl() const { return getSkill(SkillTable::SelfControl); }
+    int getKillerInstinct() const { return getSkill(SkillTable::KillerInstinct); }
+    int getFocus() const { return getSkill(SkillTable::Focus); }
+    int getPerseverance() const { return getSkill(SkillTable::Perseverance); }
+
+    // Career changes.
+    void setContract(const QString &organizationName, int matches);
+    // One year older: the yearly attribute change of the age bracket.
+    void ageOneYear();
+    // Applies one match result line (see FightRecordLine) at the date:
+    // counts, history, title lines and the contract countdown.
+    void recordFightResult(const QDate &date, const QString &result, const QString &matchType);
+    // Rolls the reputation label from the standing plus random noise.
+    void rollReputationLabel();
+
     bool operator==(const Fighter &other) const;
     bool operator!=(const Fighter &other) const { return !(*this == other); }
 
 protected:
+    // Position of the first open title line (one holding `title` and not
+    // "until"), or -1.
+    int openTitleLine(const QString &title) const;
+    // Appends to a title result: " - Won ...", " - Retained ..." or
+    // " - Lost ...", and opens or closes the title line.
+    QString applyTitleResult(const QString &title, bool won, const QDate &date);
+    void closeTitleLine(int line, const QDate &date);
+
     QString firstName;
     QString lastName;
     QString nationality;

@@ -11,13 +11,11 @@
 
 #include "match/CommentarySink.h"
 #include "match/Entity_MatchFighter.h"
+#include "match/ExchangeRule.h"
 #include "match/MatchEngine.h"
 #include "match/MatchState.h"
 #include "match/State_Gen_CounterDmg.h"
 #include "match/State_Gen_ReturnReceive.h"
-#include "match/attack/State_Atk_ClinchAttack.h"
-#include "match/attack/State_Atk_InAttack.h"
-#include "match/attack/State_Atk_OutAttack.h"
 #include "records/Fighter.h"
 #include "records/GameRandom.h"
 
@@ -144,23 +142,7 @@ public:
     static int exchangeRuleCalls;
 
 private:
-    // A new exchange after more than six strikes, or from two on when the
-    // striker does not press on; otherwise the next attack of his range.
-    static void exchangeRule(Entity_MatchFighter *fighter)
-    {
-        MatchEngine &engine = MatchEngine::Instance();
-        const int count = engine.getExchangeCount();
-        if (count > 6 || (count >= 2 && !fighter->continuesAttack())) {
-            engine.nextExchange();
-            return;
-        }
-        switch (fighter->getSituation()) {
-        case 6: fighter->changeState(new State_Atk_OutAttack(fighter)); break;
-        case 7: fighter->changeState(new State_Atk_InAttack(fighter)); break;
-        case 8: fighter->changeState(new State_Atk_ClinchAttack(fighter)); break;
-        default: break;
-        }
-    }
+    static void exchangeRule(Entity_MatchFighter *fighter) { ExchangeRule::apply(fighter); }
 
     int code;
     int staminaCost;

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "AttackRing.h"
+#include "match/attack/StateFactory.h"
 #include "TestSupport.h"
 #include "match/attack/RankedDraw.h"
 #include "match/attack/State_Atk_ClinchAttack.h"
@@ -11,9 +12,6 @@
 
 namespace {
 
-typedef Entity_MatchFighter::FightState *(*Make)(Entity_MatchFighter *);
-template <class T> Entity_MatchFighter::FightState *make(Entity_MatchFighter *f) { return new T(f); }
-
 // One range's choice as the rules give it: the announcement and situation,
 // the strikes in option order with their summed elements and divisor
 // element, the append order and the targets of the style bonus draws
@@ -21,7 +19,7 @@ template <class T> Entity_MatchFighter::FightState *make(Entity_MatchFighter *f)
 struct Option { int code; int terms[3]; int divisor; };
 struct Choice
 {
-    Make make;
+    StateFactory make;
     int announce;
     QVector<Option> options;
     QVector<int> order;
@@ -34,15 +32,15 @@ const QVector<int> closeOrder{3, 4, 2, 4, 1, 2, 3, 4, 5, 0, 4, 2, 5, 3, 1, 5, 4,
 const Choice &choice(int range)
 {
     static const Choice choices[] = {
-        {make<State_Atk_OutAttack>, 6,
+        {makeState<State_Atk_OutAttack>, 6,
          {{9, {4, 5, 6}, 65}, {11, {10, 11, 12}, 70}, {13, {16, 17, 18}, 68},
           {14, {19, 20, 21}, 73}, {15, {22, 23, 24}, 68}, {16, {25, 26, 27}, 68}},
          longOrder, {0, 1}, {2, 3, 4, 5}},
-        {make<State_Atk_InAttack>, 7,
+        {makeState<State_Atk_InAttack>, 7,
          {{10, {7, 8, 9}, 65}, {11, {10, 11, 12}, 70}, {12, {13, 14, 15}, 65},
           {13, {16, 17, 18}, 68}, {17, {28, 29, 30}, 73}, {20, {37, 38, 39}, 70}},
          closeOrder, {0, 1, 2}, {3, 4}},
-        {make<State_Atk_ClinchAttack>, 8,
+        {makeState<State_Atk_ClinchAttack>, 8,
          {{10, {7, 8, 9}, 65}, {12, {13, 14, 15}, 65}, {17, {28, 29, 30}, 73},
           {18, {31, 32, 33}, 54}, {19, {34, 35, 36}, 72}, {20, {37, 38, 39}, 70}},
          closeOrder, {0, 1, 5}, {-1, 2}},

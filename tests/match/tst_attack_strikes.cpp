@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "AttackRing.h"
+#include "match/attack/StateFactory.h"
 #include "TestSupport.h"
 #include "match/State_Gen_CounterDmg.h"
 #include "match/State_Gen_ReturnReceive.h"
@@ -26,26 +27,23 @@
 
 namespace {
 
-typedef Entity_MatchFighter::FightState *(*Make)(Entity_MatchFighter *);
-template <class T> Entity_MatchFighter::FightState *make(Entity_MatchFighter *f) { return new T(f); }
-
 // Each strike class with its code and the vector elements of its throw:
 // its own a, b, c, then x, y (accuracy), d (accuracy divisor), e (power
 // divisor).
-struct StrikeCase { const char *name; Make make; int code; int a, b, c, x, y, d, e; };
+struct StrikeCase { const char *name; StateFactory make; int code; int a, b, c, x, y, d, e; };
 const StrikeCase strikes[] = {
-    {"Jab", make<State_Atk_Jab>, 9, 4, 5, 6, 65, 64, 57, 57},
-    {"Hook", make<State_Atk_Hook>, 10, 7, 8, 9, 65, 69, 73, 69},
-    {"Cross", make<State_Atk_Cross>, 11, 10, 11, 12, 65, 74, 73, 73},
-    {"Uppercut", make<State_Atk_Uppercut>, 12, 13, 14, 15, 65, 69, 74, 73},
-    {"LowKick", make<State_Atk_LowKick>, 13, 16, 17, 18, 68, 71, 73, 73},
-    {"MidKick", make<State_Atk_MidKick>, 14, 19, 20, 21, 68, 71, 73, 73},
-    {"HighKick", make<State_Atk_HighKick>, 15, 22, 23, 24, 68, 71, 73, 73},
-    {"FrontKick", make<State_Atk_FrontKick>, 16, 25, 26, 27, 68, 71, 61, 73},
-    {"Knee", make<State_Atk_Knee>, 17, 28, 29, 30, 73, 55, 58, 73},
-    {"Elbow", make<State_Atk_Elbow>, 18, 31, 32, 33, 54, 71, 72, 54},
-    {"DirtyBox", make<State_Atk_DirtyBox>, 19, 34, 35, 36, 54, 71, 72, 54},
-    {"BodyPunch", make<State_Atk_BodyPunch>, 20, 37, 38, 39, 54, 71, 74, 73},
+    {"Jab", makeState<State_Atk_Jab>, 9, 4, 5, 6, 65, 64, 57, 57},
+    {"Hook", makeState<State_Atk_Hook>, 10, 7, 8, 9, 65, 69, 73, 69},
+    {"Cross", makeState<State_Atk_Cross>, 11, 10, 11, 12, 65, 74, 73, 73},
+    {"Uppercut", makeState<State_Atk_Uppercut>, 12, 13, 14, 15, 65, 69, 74, 73},
+    {"LowKick", makeState<State_Atk_LowKick>, 13, 16, 17, 18, 68, 71, 73, 73},
+    {"MidKick", makeState<State_Atk_MidKick>, 14, 19, 20, 21, 68, 71, 73, 73},
+    {"HighKick", makeState<State_Atk_HighKick>, 15, 22, 23, 24, 68, 71, 73, 73},
+    {"FrontKick", makeState<State_Atk_FrontKick>, 16, 25, 26, 27, 68, 71, 61, 73},
+    {"Knee", makeState<State_Atk_Knee>, 17, 28, 29, 30, 73, 55, 58, 73},
+    {"Elbow", makeState<State_Atk_Elbow>, 18, 31, 32, 33, 54, 71, 72, 54},
+    {"DirtyBox", makeState<State_Atk_DirtyBox>, 19, 34, 35, 36, 54, 71, 72, 54},
+    {"BodyPunch", makeState<State_Atk_BodyPunch>, 20, 37, 38, 39, 54, 71, 74, 73},
 };
 
 int spread(int i) { return (i * 37 + 11) % 100; }

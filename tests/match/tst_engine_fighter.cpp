@@ -178,6 +178,30 @@ private slots:
         QCOMPARE(pairTotal, 2 + 3 + 1 + 4 + 5 + 6);
     }
 
+    void everyAdderHasItsPair()
+    {
+        typedef void (Entity_MatchFighter::*Adder)(int, int);
+        const Adder adders[] = {
+            &Entity_MatchFighter::addJabStats, &Entity_MatchFighter::addHookStats,
+            &Entity_MatchFighter::addCrossStats, &Entity_MatchFighter::addUppercutStats,
+            &Entity_MatchFighter::addLowKickStats, &Entity_MatchFighter::addMidKickStats,
+            &Entity_MatchFighter::addHighKickStats, &Entity_MatchFighter::addFrontKickStats,
+            &Entity_MatchFighter::addKneeStats, &Entity_MatchFighter::addElbowStats,
+            &Entity_MatchFighter::addDirtyBoxStats, &Entity_MatchFighter::addBodyPunchStats,
+            &Entity_MatchFighter::addBlockHighStats, &Entity_MatchFighter::addBlockLowStats,
+            &Entity_MatchFighter::addDodgeHighStats, &Entity_MatchFighter::addDodgeLowStats,
+            &Entity_MatchFighter::addCounterHighStats, &Entity_MatchFighter::addCounterMidStats,
+        };
+        for (int pair = 0; pair < 18; ++pair) {
+            Entity_MatchFighter fighter;
+            (fighter.*adders[pair])(1, 2);
+            QVector<int> stats;
+            fighter.getStatistics(stats);
+            for (int i = 6; i < 42; ++i)
+                QCOMPARE(stats.at(i), i == 6 + 2 * pair ? 1 : i == 7 + 2 * pair ? 2 : 0);
+        }
+    }
+
     void commentaryIsTakenOnce()
     {
         auto f = inRing(makeFighter("Ann", "Lee", 1));

@@ -3,6 +3,7 @@
 #include "AttackChoiceTable.h"
 #include "StrikeTable.h"
 #include "match/Entity_MatchFighter.h"
+#include "match/ExchangeRule.h"
 #include "match/FightMath.h"
 #include "match/MatchEngine.h"
 #include "match/MatchMessage.h"
@@ -28,11 +29,6 @@ const int HitPoints = 10;
 const int BlockPoints = 2;
 const int KnockdownPoints = 35;
 const int ReturnedPoints = 5;
-
-// An exchange always goes on after its first strikes and always ends
-// after this many.
-const int SureToGoOn = 1;
-const int MostToGoOn = 6;
 
 } // namespace
 
@@ -117,14 +113,14 @@ void StrikeState::onMessage(Entity_MatchFighter *fighter, int code)
         engine.scoreJudges(fighter, HitPoints);
         (fighter->*addStats)(1, 1);
         fighter->changeStamina(-cost);
-        applyExchangeRule(fighter);
+        ExchangeRule::apply(fighter);
         break;
     case MatchMessage::Blocked:
         engine.sendValueToDefender(own, fighter->getActionValue());
         engine.scoreJudges(fighter, BlockPoints);
         (fighter->*addStats)(0, 1);
         fighter->changeStamina(-2 * cost);
-        applyExchangeRule(fighter);
+        ExchangeRule::apply(fighter);
         break;
     case MatchMessage::Dodged:
         // The dodger decides whether to press on or to let us go on.
@@ -158,7 +154,7 @@ void StrikeState::onMessage(Entity_MatchFighter *fighter, int code)
         break;
     default:
         // Among others the dodger's go-on signal (the Jab's code).
-        applyExchangeRule(fighter);
+        ExchangeRule::apply(fighter);
         break;
     }
 }
@@ -167,19 +163,4 @@ void StrikeState::onValue(Entity_MatchFighter *fighter, int, int value)
 {
     // The damage of a blow fired back, kept until the return is taken.
     fighter->setActionValue(value);
-}
-
-void StrikeState::applyExchangeRule(Entity_MatchFighter *fighter)
-{
-    MatchEngine &engine = MatchEngine::Instance();
-    const int thrown = engine.getExchangeCount();
-    const bool goOn = thrown <= SureToGoOn
-        || (thrown <= MostToGoOn && fighter->continuesAttack());
-    if (!goOn) {
-        engine.nextExchange();
-        return;
-    }
-    if (Entity_MatchFighter::FightState *next
-            = AttackChoiceTable::createForSituation(fighter->getSituation(), fighter))
-        fighter->changeState(next);
 }

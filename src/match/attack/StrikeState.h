@@ -25,10 +25,6 @@ public:
 
     int strikeCode() const;
 
-    // Go on with the next strike of the exchange, or hand the exchange
-    // over: the rule every landed, blocked or unanswered strike follows.
-    static void applyExchangeRule(Entity_MatchFighter *fighter);
-
 private:
     struct Throw { int accuracy; int power; };
     Throw rollThrow(int fatigueLevel) const;

@@ -1,0 +1,134 @@
+#ifndef GYMFIGHTER_H
+#define GYMFIGHTER_H
+
+#include "Fighter.h"
+#include "TrainingType.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QDataStream;
+
+// One of the player's own fighters: a complete Fighter followed by his
+// training state.
+class GymFighter : public Fighter
+{
+public:
+    // Positions in the training-state vector.
+    enum StateIndex {
+        LearningSpeedIndex = 0, TraitIndex, CharismaIndex, FatigueLevelIndex,
+        FatiguePointsIndex, ReputationPointsIndex, ContractPurseIndex,
+        StateCount
+    };
+    // The progress vector: the 48 skill counters, then the training type.
+    static const int ProgressCount = SkillTable::SkillCount + 1;
+
+    // Draws learning speed, trait and charisma, in that order.
+    GymFighter();
+
+    void setTrainingType(int type) { trainingType = type; }
+    void setBio(const QString &text) { bio = text; }
+
+    using Fighter::setContract;
+    void setContract(const QString &organizationName, int matches, int purse);
+    void getContract(QString &organizationName, int &matches, int &purse) const;
+
+    // Each appends to its out-container.
+    void getTrainingState(QVector<int> &out) const;
+    void getTrainingProgress(QVector<int> &out) const;
+    void getTrainingLog(QStringList &out) const { out += trainingLog; }
+    void getTrainingData(QVector<int> &state, QVector<int> &progress, QStringList &log) const;
+    // Returns false, and changes nothing, when state holds fewer than 7 or
+    // progress fewer than 49 entries.
+    bool setTrainingData(const QVector<int> &state, const QVector<int> &progress,
+                         const QStringList &log);
+
+    // Keeps only the last line of the training log.
+    void trimTrainingLog();
+    // Writes the stored age to oldAge; on the birthday the age goes up by one
+    // (the attributes stay). Returns the age after the check.
+    int checkBirthday(const QDate &today, int &oldAge);
+    // One rest day: 10 fatigue points off, and the fatigue level from them.
+    void rest();
+    // The reputation label from the reputation points, in bands of 100.
+    void updateReputationLabel();
+    // After one of his matches: reputation by the outcome and experience for
+    // 24 skills from his match statistics (missing entries count as 0).
+    void applyFightResult(const QVector<int> &stats, const QString &resultText);
+
+    // Adds n to every attribute of the skill's set (an attribute listed
+    // twice gains 2n).
+    void improveSkill(int skill, int n);
+    void improveJab(int n) { improveSkill(SkillTable::Jab, n); }
+    void improveHook(int n) { improveSkill(SkillTable::Hook, n); }
+    void improveCross(int n) { improveSkill(SkillTable::Cross, n); }
+    void improveUppercut(int n) { improveSkill(SkillTable::Uppercut, n); }
+    void improveLowKick(int n) { improveSkill(SkillTable::LowKick, n); }
+    void improveMidKick(int n) { improveSkill(SkillTable::MidKick, n); }
+    void improveHighKick(int n) { improveSkill(SkillTable::HighKick, n); }
+    void improveFrontKick(int n) { improveSkill(SkillTable::FrontKick, n); }
+    void improveKnee(int n) { improveSkill(SkillTable::Knee, n); }
+    void improveElbow(int n) { improveSkill(SkillTable::Elbow, n); }
+    void improveDirtyBoxing(int n) { improveSkill(SkillTable::DirtyBoxing, n); }
+    void improveBodyPunching(int n) { improveSkill(SkillTable::BodyPunching, n); }
+    void improveHeadMovement(int n) { improveSkill(SkillTable::HeadMovement, n); }
+    void improveBodyMovement(int n) { improveSkill(SkillTable::BodyMovement, n); }
+    void improveFootwork(int n) { improveSkill(SkillTable::Footwork, n); }
+    void improvePositioning(int n) { improveSkill(SkillTable::Positioning, n); }
+    void improveHeadGuard(int n) { improveSkill(SkillTable::HeadGuard, n); }
+    void improveBodyGuard(int n) { improveSkill(SkillTable::BodyGuard, n); }
+    void improveLegGuard(int n) { improveSkill(SkillTable::LegGuard, n); }
+    void improveDazedGuard(int n) { improveSkill(SkillTable::DazedGuard, n); }
+    void improveDirtyBoxDef(int n) { improveSkill(SkillTable::DirtyBoxDef, n); }
+    void improveClinchGrappling(int n) { improveSkill(SkillTable::ClinchGrappling, n); }
+    void improveClinchPositioning(int n) { improveSkill(SkillTable::ClinchPositioning, n); }
+    void improveClinchFootwork(int n) { improveSkill(SkillTable::ClinchFootwork, n); }
+    void improveStrength(int n) { improveSkill(SkillTable::Strength, n); }
+    void improveExplosiveness(int n) { improveSkill(SkillTable::Explosiveness, n); }
+    void improveAttackPower(int n) { improveSkill(SkillTable::AttackPower, n); }
+    void improvePressuring(int n) { improveSkill(SkillTable::Pressuring, n); }
+    void improveReaction(int n) { improveSkill(SkillTable::Reaction, n); }
+    void improveDodge(int n) { improveSkill(SkillTable::Dodge, n); }
+    void improveMovement(int n) { improveSkill(SkillTable::Movement, n); }
+    void improveAttackSpeed(int n) { improveSkill(SkillTable::AttackSpeed, n); }
+    void improveCardio(int n) { improveSkill(SkillTable::Cardio, n); }
+    void improveToughness(int n) { improveSkill(SkillTable::Toughness, n); }
+    void improveStamina(int n) { improveSkill(SkillTable::Stamina, n); }
+    void improveRecovery(int n) { improveSkill(SkillTable::Recovery, n); }
+    void improveCombinations(int n) { improveSkill(SkillTable::Combinations, n); }
+    void improveCounter(int n) { improveSkill(SkillTable::Counter, n); }
+    void improveAccuracy(int n) { improveSkill(SkillTable::Accuracy, n); }
+    void improveAgility(int n) { improveSkill(SkillTable::Agility, n); }
+    void improveOffAwareness(int n) { improveSkill(SkillTable::OffAwareness, n); }
+    void improveDefAwareness(int n) { improveSkill(SkillTable::DefAwareness, n); }
+    void improveStrategizing(int n) { improveSkill(SkillTable::Strategizing, n); }
+    void improveAdaptability(int n) { improveSkill(SkillTable::Adaptability, n); }
+    void improveSelfControl(int n) { improveSkill(SkillTable::SelfControl, n); }
+    void improveKillerInstinct(int n) { improveSkill(SkillTable::KillerInstinct, n); }
+    void improveFocus(int n) { improveSkill(SkillTable::Focus, n); }
+    void improvePerseverance(int n) { improveSkill(SkillTable::Perseverance, n); }
+
+    bool operator==(const GymFighter &other) const;
+    bool operator!=(const GymFighter &other) const { return !(*this == other); }
+
+private:
+    int learningSpeed;
+    int trait;
+    int charisma;
+    int fatigueLevel;
+    int fatiguePoints;
+    int reputationPoints;
+    int contractPurse;
+    int trainingProgress[SkillTable::SkillCount];
+    int trainingType;
+    QStringList trainingLog;
+};
+
+QDataStream &operator<<(QDataStream &out, const GymFighter &fighter);
+// On a short or damaged stream the fighter is left unchanged and the
+// stream's status says so.
+QDataStream &operator>>(QDataStream &in, GymFighter &fighter);
+
+#endif // GYMFIGHTER_H

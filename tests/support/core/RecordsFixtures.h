@@ -1,0 +1,37 @@
+#ifndef RECORDSFIXTURES_H
+#define RECORDSFIXTURES_H
+
+#include <QDate>
+#include <QMap>
+#include <QStringList>
+#include <QVector>
+
+class Fighter;
+
+// Filled fighters for the record tests.
+namespace RecordsFixtures {
+
+// Twelve distinct texts ("Ann", "Lee", ...).
+QStringList fighterTexts();
+// 95 whole numbers: age 25, wins 10, losses 2, knockouts 6, every
+// attribute `attribute`, then durabilities 120/110, contract 4, pictures
+// 1/2/3, id 1100, standing 900.
+QVector<int> fighterInts(int attribute = 50);
+// Fills a fighter (or the fighter part of a GymFighter) with the above,
+// born 29 Feb 1988, with the given history and titles.
+void fill(Fighter &fighter, int attribute = 50,
+          const QMultiMap<QDate, QString> &history = QMultiMap<QDate, QString>(),
+          const QStringList &titles = QStringList());
+// Sets single attributes (by attribute number k) through the packing.
+void setAttributes(Fighter &fighter, const QMap<int, int> &values);
+// Reads attribute k through the packing.
+int attribute(const Fighter &fighter, int k);
+// Reads whole number i through the packing.
+int wholeNumber(const Fighter &fighter, int index);
+QString text(const Fighter &fighter, int index);
+QStringList titlesOf(const Fighter &fighter);
+QStringList historyOf(const Fighter &fighter);
+
+} // namespace RecordsFixtures
+
+#endif // RECORDSFIXTURES_H

@@ -1,0 +1,49 @@
+#include "DefaultNamesWriter.h"
+
+#include <QDataStream>
+#include <QStringList>
+
+#include "ResourceFile.h"
+#include "data/NameTables.h"
+#include "data/NationTable.h"
+
+namespace DefaultNamesWriter {
+
+namespace {
+
+QString defaultsFile(const QString &resourcesFolder, const QString &name)
+{
+    return resourcesFolder + QStringLiteral("/Defaults/") + name;
+}
+
+} // namespace
+
+bool writeNations(const QString &resourcesFolder)
+{
+    const int regionCount = NationTable::regionNames().size();
+    return ResourceFile::writeData(defaultsFile(resourcesFolder, QStringLiteral("default_nations.dat")),
+                                   [regionCount](QDataStream &out) {
+                                       for (int region = 0; region < regionCount; ++region)
+                                           out << NationTable::nationsOf(region);
+                                   });
+}
+
+bool writeNameFiles(const QString &resourcesFolder)
+{
+    for (const CultureNames &names : NameTables::cultures()) {
+        const QString file = defaultsFile(resourcesFolder, names.culture + QStringLiteral("_names.dat"));
+        const bool written = ResourceFile::writeData(file, [&names](QDataStream &out) {
+            out << names.givenNames << names.surnames;
+        });
+        if (!written)
+            return false;
+    }
+    return true;
+}
+
+bool writeAll(const QString &resourcesFolder)
+{
+    return writeNations(resourcesFolder) && writeNameFiles(resourcesFolder);
+}
+
+} // namespace DefaultNamesWriter

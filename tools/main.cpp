@@ -1,0 +1,56 @@
+// ringwright_resources: writes the game's ./Resources tree into the folder
+// given on the command line. The build runs it; every run writes the same
+// bytes.
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include "DefaultNamesWriter.h"
+#include "ResourceFile.h"
+
+namespace {
+
+bool writeFolders(const QString &resources)
+{
+    return ResourceFile::makeFolder(resources + QStringLiteral("/Saves"))
+        && ResourceFile::makeFolder(resources + QStringLiteral("/Exports"));
+}
+
+struct Step
+{
+    const char *what;
+    bool (*write)(const QString &resources);
+};
+
+// Each part of the tree, in the order it is written.
+const Step steps[] = {
+    {"the Saves and Exports folders", writeFolders},
+    {"the nations and name files", DefaultNamesWriter::writeAll},
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Pictures are painted offscreen, so no display is ever needed.
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    QTextStream errors(stderr);
+
+    const QStringList arguments = app.arguments();
+    if (arguments.size() != 2) {
+        errors << "usage: ringwright_resources <Resources folder>\n";
+        return 2;
+    }
+    const QString resources = arguments.at(1);
+    for (const Step &step : steps) {
+        if (!step.write(resources)) {
+            errors << "ringwright_resources: could not write " << step.what
+                   << " into " << resources << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
