@@ -8,6 +8,7 @@
 #include <QTextEdit>
 #include <QTextStream>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
 #include "core/BoutDriver.h"
@@ -29,8 +30,16 @@ struct Run {
     int bouts = 0;
     qint64 steps = 0;
     int stoppages = 0;
-    double seconds = 0;
+    double seconds = 0;    // wall clock
+    double cpuSeconds = 0; // this thread's processor time: fair on a busy machine
 };
+
+double threadCpuSeconds()
+{
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec + now.tv_nsec / 1e9;
+}
 
 template <class MakeSink>
 Run fightMany(int bouts, const Fighter &a, const Fighter &b, MakeSink makeSink)
@@ -39,20 +48,23 @@ Run fightMany(int bouts, const Fighter &a, const Fighter &b, MakeSink makeSink)
     run.bouts = bouts;
     QElapsedTimer timer;
     timer.start();
+    const double cpuStart = threadCpuSeconds();
     for (int bout = 0; bout < bouts; ++bout) {
         const BoutDriver::Result result = BoutDriver::fight(a, b, makeSink());
         run.steps += result.steps;
         run.stoppages += result.stoppage;
     }
     run.seconds = timer.nsecsElapsed() / 1e9;
+    run.cpuSeconds = threadCpuSeconds() - cpuStart;
     return run;
 }
 
 void report(const char *label, const Run &run)
 {
-    std::printf("%-22s %7d bouts  %10.0f bouts/s  %8.4f ms/bout  %6.1f steps/bout  "
+    std::printf("%-22s %7d bouts  %8.0f bouts/s  %7.4f ms/bout (cpu %7.4f)  %6.1f steps/bout  "
                 "KO %5.1f%%  decision %5.1f%%\n",
                 label, run.bouts, run.bouts / run.seconds, 1000.0 * run.seconds / run.bouts,
+                1000.0 * run.cpuSeconds / run.bouts,
                 double(run.steps) / run.bouts, 100.0 * run.stoppages / run.bouts,
                 100.0 * (run.bouts - run.stoppages) / run.bouts);
 }
