@@ -1,0 +1,53 @@
+#ifndef MATCHSTATE_H
+#define MATCHSTATE_H
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include "State.h"
+
+class Entity_MatchFighter;
+
+// Common base of every fight state: the snapshot of its fighter taken when
+// the state is made (texts, the 95 whole numbers, mindset, fatigue level,
+// style). Later changes of the fighter do not reach it. Health, stamina,
+// situation and the action value are always read from the fighter.
+//
+// Every operation does nothing unless a state overrides it, so a code a
+// state does not handle is ignored.
+class MatchState : public State<Entity_MatchFighter>
+{
+public:
+    explicit MatchState(Entity_MatchFighter *fighter);
+    ~MatchState() override;
+
+    void enter(Entity_MatchFighter *fighter) override;
+    void execute(Entity_MatchFighter *fighter) override;
+    void exit(Entity_MatchFighter *fighter) override;
+    void onMessage(Entity_MatchFighter *fighter, int code) override;
+    void onValue(Entity_MatchFighter *fighter, int code, int value) override;
+
+    // The snapshot's whole number at index `index` of the fighter's vector
+    // (0 age .. 4 + k attribute k .. 87 head durability, 88 body
+    // durability, 93 id, 94 standing); 0 outside the vector.
+    int attr(int index) const { return attributes.value(index); }
+    int snapshotMindset() const { return mindset; }
+    int snapshotFatigueLevel() const { return fatigueLevel; }
+    const QString &snapshotStyle() const { return style; }
+    const QStringList &snapshotStrings() const { return fighterStrings; }
+    // Position of the snapshot's style in the seven styles, -1 if none.
+    int styleIndex() const;
+
+    MatchState(const MatchState &) = delete;
+    MatchState &operator=(const MatchState &) = delete;
+
+protected:
+    QStringList fighterStrings;
+    QVector<int> attributes;
+    int mindset;
+    int fatigueLevel;
+    QString style;
+};
+
+#endif // MATCHSTATE_H

@@ -1,0 +1,265 @@
+#include <QtTest>
+
+#include "EngineTestKit.h"
+#include "match/attack/State_Atk_Out.h"
+#include "match/defence/State_Def_Out.h"
+
+using namespace EngineKit;
+
+// The fighter in the ring: health, checks, stamina, statistics, commentary,
+// initiative and the state machine's hand-overs.
+class TestEngineFighter : public QObject
+{
+    Q_OBJECT
+
+private:
+    static std::unique_ptr<Entity_MatchFighter> inRing(const Fighter &source)
+    {
+        std::unique_ptr<Entity_MatchFighter> fighter(new Entity_MatchFighter);
+        QStringList texts, titles;
+        QVector<int> ints;
+        QDate birthday;
+        QMultiMap<QDate, QString> history;
+        source.getData(texts, ints, birthday, history, titles);
+        fighter->setData(texts, ints, birthday, history, titles);
+        fighter->initHealth();
+        return fighter;
+    }
+
+private slots:
+    void initHealthSetsMaximaAndCurrentValues()
+    {
+        auto f = inRing(makeFighter("Ann", "Lee", 1, "Tactician", 10,
+                                    {{87, 70}, {88, 60}, {at(73), 5}, {at(52), 7}, {at(56), 3},
+                                     {at(53), 1}, {at(54), 2}, {at(55), 4}}));
+        QCOMPARE(f->getHeadHealthMax(), 70 + 5 + 7);
+        QCOMPARE(f->getBodyHealthMax(), 60 + 5 + 7);
+        QCOMPARE(f->getArmsHealthMax(), 7 + 3);
+        QCOMPARE(f->getLegsHealthMax(), 7 + 3);
+        QCOMPARE(f->getHeadHealth(), f->getHeadHealthMax());
+        QCOMPARE(f->getBodyHealth(), f->getBodyHealthMax());
+        QCOMPARE(f->getArmsHealth(), f->getArmsHealthMax());
+        QCOMPARE(f->getLegsHealth(), f->getLegsHealthMax());
+        QCOMPARE(f->getStaminaMax(), 2 * (1 + 2 + 4 + 5));
+        QCOMPARE(f->getStamina(), f->getStaminaMax());
+        QCOMPARE(f->getFatigueLevel(), 1);
+        QCOMPARE(f->getSituation(), 1);
+    }
+
+    void negativeDamageHealsAndNeverKnocksDown_data()
+    {
+        QTest::addColumn<int>("region");
+        QTest::addRow("head") << 0;
+        QTest::addRow("body") << 1;
+        QTest::addRow("arms") << 2;
+        QTest::addRow("legs") << 3;
+    }
+    void negativeDamageHealsAndNeverKnocksDown()
+    {
+        QFETCH(int, region);
+        auto f = inRing(makeFighter("Ann", "Lee", 1, "Tactician", 0, {{87, 0}, {88, 0}}));
+        int result = 0, before = 0, after = 0;
+        switch (region) {
+        case 0: before = f->getHeadHealth(); result = f->damageHead(-9); after = f->getHeadHealth(); break;
+        case 1: before = f->getBodyHealth(); result = f->damageBody(-9); after = f->getBodyHealth(); break;
+        case 2: before = f->getArmsHealth(); result = f->damageArms(-9); after = f->getArmsHealth(); break;
+        default: before = f->getLegsHealth(); result = f->damageLegs(-9); after = f->getLegsHealth(); break;
+        }
+        QCOMPARE(result, 3);
+        QCOMPARE(after, before + 9);
+    }
+
+    void limbsGoDownOnlyWhenTheirPoolIsEmpty()
+    {
+        // Body durability 0 and an empty body pool: the knockdown check fails
+        // for any big hit.
+        auto f = inRing(makeFighter("Ann", "Lee", 1, "Tactician", 0,
+                                    {{88, 0}, {at(52), 100}, {at(56), 100}}));
+        QCOMPARE(f->damageArms(f->getArmsHealth() - 1), 3);
+        QCOMPARE(f->damageLegs(f->getLegsHealth() - 1), 3);
+        QCOMPARE(f->damageArms(1000), 4);
+        QCOMPARE(f->damageLegs(1000), 4);
+        // The body rolls on every hit, even one that leaves its pool positive.
+        auto g = inRing(makeFighter("Bo", "Kim", 2, "Tactician", 0, {{88, 0}, {at(52), 100}}));
+        QCOMPARE(g->damageBody(60), 4);
+        QVERIFY(g->getBodyHealth() > 0);
+    }
+
+    void headDamageResults_data()
+    {
+        QTest::addColumn<int>("headDurability");
+        QTest::addColumn<int>("damage");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("mindset");
+        QTest::addRow("crushing blow, no chin: out") << -1 << 100000 << 5 << -1;
+        QTest::addRow("crushing blow, durable: down") << 100 << 100000 << 4 << -1;
+        QTest::addRow("big hit on an iron chin: dazed") << 1000 << 30 << 3 << 5;
+        QTest::addRow("light hit: nothing") << 1000 << 10 << 3 << 0;
+    }
+    void headDamageResults()
+    {
+        QFETCH(int, headDurability);
+        QFETCH(int, damage);
+        QFETCH(int, result);
+        QFETCH(int, mindset);
+        auto f = inRing(makeFighter("Ann", "Lee", 1, "Tactician", 50, {{87, headDurability}}));
+        const int before = f->getHeadHealth();
+        QCOMPARE(f->damageHead(damage), result);
+        QCOMPARE(f->getHeadHealth(), before - damage);
+        if (mindset >= 0)
+            QCOMPARE(f->getMindset(), mindset);
+    }
+
+    void resistanceAndPressingFollowTheirAttributes()
+    {
+        auto strong = inRing(makeFighter("Ann", "Lee", 1, "Tactician", 100, {{at(77), 200}}));
+        auto weak = inRing(makeFighter("Bo", "Kim", 2, "Tactician", 0));
+        for (int i = 0; i < 50; ++i) {
+            QVERIFY(strong->passesResistanceRoll());
+            QVERIFY(!weak->passesResistanceRoll());
+            QVERIFY(strong->continuesAttack());
+            QVERIFY(!weak->continuesAttack());
+        }
+    }
+
+    void staminaSetsFatigue_data()
+    {
+        QTest::addColumn<int>("guard");
+        QTest::addColumn<int>("change");
+        QTest::addColumn<int>("stamina");
+        QTest::addColumn<int>("fatigue");
+        // stamina max 2 * (4 * 50) = 400
+        QTest::addRow("spent, roll beats guard") << -1 << -1000 << 0 << 5;
+        QTest::addRow("spent, roll fails: level 1") << 100 << -1000 << 0 << 1;
+        QTest::addRow("half, roll beats guard") << -1 << -250 << 150 << 3;
+        QTest::addRow("over twice the maximum") << 100 << 500 << 900 << 0;
+        QTest::addRow("no change still rolls") << -1 << 0 << 400 << 1;
+    }
+    void staminaSetsFatigue()
+    {
+        QFETCH(int, guard);
+        QFETCH(int, change);
+        QFETCH(int, stamina);
+        QFETCH(int, fatigue);
+        auto f = inRing(makeFighter("Ann", "Lee", 1, "Tactician", 50, {{at(52), guard}}));
+        f->changeStamina(change);
+        QCOMPARE(f->getStamina(), stamina);
+        QCOMPARE(f->getFatigueLevel(), fatigue);
+    }
+
+    void statisticsVectorLayout()
+    {
+        auto f = inRing(makeFighter("Ann", "Lee", 1));
+        f->setMindset(7);
+        f->addHookStats(2, 3);
+        f->addCounterMidStats(1, 4);
+        f->addStrikeStats(20, 5, 6);  // body punch
+        f->addStrikeStats(21, 9, 9);  // not a strike: nothing
+        f->countKnockdown(1);
+        f->countKnockdown(0);
+        f->countKnockdown(2);
+        QVector<int> stats = {99};
+        f->getStatistics(stats);
+        QCOMPARE(stats.size(), 1 + 44);
+        stats.removeFirst();
+        QCOMPARE(stats.at(0), 7);
+        QCOMPARE(stats.at(2), f->getHeadHealth());
+        QCOMPARE(stats.at(6 + 2 * 1), 2);
+        QCOMPARE(stats.at(6 + 2 * 1 + 1), 3);
+        QCOMPARE(stats.at(6 + 2 * 11), 5);
+        QCOMPARE(stats.at(6 + 2 * 11 + 1), 6);
+        QCOMPARE(stats.at(6 + 2 * 17), 1);
+        QCOMPARE(stats.at(6 + 2 * 17 + 1), 4);
+        QCOMPARE(stats.at(42), 1);
+        QCOMPARE(stats.at(43), 2);
+        int pairTotal = 0;
+        for (int i = 6; i < 42; ++i)
+            pairTotal += stats.at(i);
+        QCOMPARE(pairTotal, 2 + 3 + 1 + 4 + 5 + 6);
+    }
+
+    void everyAdderHasItsPair()
+    {
+        typedef void (Entity_MatchFighter::*Adder)(int, int);
+        const Adder adders[] = {
+            &Entity_MatchFighter::addJabStats, &Entity_MatchFighter::addHookStats,
+            &Entity_MatchFighter::addCrossStats, &Entity_MatchFighter::addUppercutStats,
+            &Entity_MatchFighter::addLowKickStats, &Entity_MatchFighter::addMidKickStats,
+            &Entity_MatchFighter::addHighKickStats, &Entity_MatchFighter::addFrontKickStats,
+            &Entity_MatchFighter::addKneeStats, &Entity_MatchFighter::addElbowStats,
+            &Entity_MatchFighter::addDirtyBoxStats, &Entity_MatchFighter::addBodyPunchStats,
+            &Entity_MatchFighter::addBlockHighStats, &Entity_MatchFighter::addBlockLowStats,
+            &Entity_MatchFighter::addDodgeHighStats, &Entity_MatchFighter::addDodgeLowStats,
+            &Entity_MatchFighter::addCounterHighStats, &Entity_MatchFighter::addCounterMidStats,
+        };
+        for (int pair = 0; pair < 18; ++pair) {
+            Entity_MatchFighter fighter;
+            (fighter.*adders[pair])(1, 2);
+            QVector<int> stats;
+            fighter.getStatistics(stats);
+            for (int i = 6; i < 42; ++i)
+                QCOMPARE(stats.at(i), i == 6 + 2 * pair ? 1 : i == 7 + 2 * pair ? 2 : 0);
+        }
+    }
+
+    void commentaryIsTakenOnce()
+    {
+        auto f = inRing(makeFighter("Ann", "Lee", 1));
+        QCOMPARE(f->takeCommentary(), QString());
+        f->appendCommentary("Lee");
+        f->appendCommentary(" jabs. ");
+        QCOMPARE(f->takeCommentary(), QString("Lee jabs. "));
+        QCOMPARE(f->getCommentary(), QString());
+        f->appendCommentary("x");
+        f->clearCommentary();
+        QCOMPARE(f->takeCommentary(), QString());
+    }
+
+    // Holding attributes past 99 make the initiative divisor 0 for a weight
+    // of 1; the roll must not fail on it.
+    void initiativeSurvivesAZeroDivisor()
+    {
+        auto f = inRing(makeFighter("Ann", "Lee", 1, "Tactician", 0,
+                                    {{at(71), 100}, {at(79), 100}, {at(62), 100}, {at(81), 101}}));
+        for (int i = 0; i < 60; ++i)
+            QCOMPARE(f->initiativeScore(), 0);
+        f->setMindset(8);
+        QCOMPARE(f->initiativeScore(), 6);
+    }
+
+    void stateMachineHandOvers()
+    {
+        Entity_MatchFighter fighter;
+        QVERIFY(dynamic_cast<State_Def_Out *>(fighter.getState()));
+        QStringList first, second;
+        fighter.setState(new ProbeRecorder(&fighter, &first));
+        QCOMPARE(first, QStringList());
+        fighter.update();
+        fighter.handleMessage(6);
+        fighter.handleValue(9, 42);
+        QCOMPARE(first, QStringList({"execute", "message 6", "value 9 42"}));
+        fighter.changeState(new ProbeRecorder(&fighter, &second));
+        QCOMPARE(first.last(), QString("exit"));
+        QCOMPARE(second, QStringList({"enter"}));
+        fighter.releaseRetiredStates();
+    }
+
+    void snapshotDoesNotFollowTheFighter()
+    {
+        auto f = inRing(makeFighter("Ann", "Lee", 1, "Kicker", 50, {{at(10), 33}}));
+        f->setMindset(9);
+        State_Atk_Out snapshot(f.get());
+        f->setMindset(2);
+        f->recoverBetweenRounds(0, 0, 0, 20); // raises attributes 71, 72, 74
+        QCOMPARE(snapshot.snapshotMindset(), 9);
+        QCOMPARE(snapshot.snapshotStyle(), QString("Kicker"));
+        QCOMPARE(snapshot.attr(at(10)), 33);
+        QCOMPARE(snapshot.attr(at(71)), 50);
+        QVERIFY(f->getAttribute(71) > 50);
+        QCOMPARE(snapshot.styleIndex(), 4);
+        QCOMPARE(snapshot.attr(95), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngineFighter)
+#include "tst_engine_fighter.moc"

@@ -1,0 +1,226 @@
+#include "WorldTestAccess.h"
+
+#include "records/Gym.h"
+#include "records/Manager.h"
+#include "world/World.h"
+
+World &WorldTestAccess::freshWorld(int money, int reputationPoints, int negotiating)
+{
+    World &world = World::Instance();
+    world.reset();
+
+    QVector<int> gymNumbers(Gym::IntCount, 0);
+    gymNumbers[Gym::MoneyIndex] = money;
+    gymNumbers[Gym::StudentSlotsIndex] = 3;
+    gymNumbers[Gym::FighterSlotsIndex] = 10;
+    world.setupGym({"Iron Gym", "Boxing", "Red", "Black", "Unknown"}, gymNumbers,
+                   QVector<int>(Gym::MonthCount, 0));
+
+    QVector<int> managerNumbers(Manager::IntCount, 0);
+    managerNumbers[Manager::ReputationPointsIndex] = reputationPoints;
+    managerNumbers[Manager::NegotiatingIndex] = negotiating;
+    world.setupManager({"Sam", "Cole", "Europe", "England", Manager::reputationLabel(reputationPoints)},
+                       managerNumbers, QStringList());
+    return world;
+}
+
+void WorldTestAccess::setDate(const QDate &date)
+{
+    World::Instance().date = date;
+}
+
+int WorldTestAccess::lastFighterId()
+{
+    return World::Instance().lastFighterId;
+}
+
+bool WorldTestAccess::hasGymAndManager()
+{
+    return World::Instance().gym && World::Instance().manager;
+}
+
+void WorldTestAccess::addStudent(const Fighter &fighter)
+{
+    World::Instance().students << fighter;
+}
+
+void WorldTestAccess::addRosterFighter(const GymFighter &fighter)
+{
+    World &world = World::Instance();
+    world.roster << fighter;
+    Offer booking;
+    booking.set(fighter.getId(), {fighter.getFullName(), Offer::NoText, Offer::NoText}, Offer::noDate());
+    world.bookings << booking;
+}
+
+void WorldTestAccess::addOrganization(const Organization &organization)
+{
+    World::Instance().organizations << organization;
+}
+
+void WorldTestAccess::addFreeAgent(const Fighter &fighter)
+{
+    World::Instance().freeAgents.insert(fighter.getStanding(), fighter);
+}
+
+void WorldTestAccess::addAmateur(const Fighter &fighter)
+{
+    World::Instance().amateurs.insert(fighter.getStanding(), fighter);
+}
+
+void WorldTestAccess::addOffer(const Offer &offer)
+{
+    World::Instance().offers << offer;
+}
+
+void WorldTestAccess::addManagerTitle(const QString &title)
+{
+    World &world = World::Instance();
+    QStringList texts, titles;
+    QVector<int> numbers;
+    world.manager->getStreamData(texts, numbers, titles);
+    world.manager->setData(texts, numbers, titles << title);
+}
+
+QVector<Offer> WorldTestAccess::offers()
+{
+    return World::Instance().offers;
+}
+
+QVector<Offer> WorldTestAccess::bookings()
+{
+    return World::Instance().bookings;
+}
+
+QMultiMap<int, Fighter> WorldTestAccess::amateurs()
+{
+    return World::Instance().amateurs;
+}
+
+Organization WorldTestAccess::organization(const QString &name)
+{
+    const Organization *found = World::Instance().findOrganization(name);
+    return found ? *found : Organization();
+}
+
+QString WorldTestAccess::titleHolder(const QString &organizationName, const QString &title)
+{
+    Organization::Titles titles;
+    organization(organizationName).getTitles(titles);
+    return titles.value(title);
+}
+
+namespace WorldFixtures {
+
+namespace {
+
+QStringList fighterTexts(const QString &firstName, const QString &lastName, const QString &organization)
+{
+    return {firstName, lastName, "Japan", "Asia", "Kickboxing", "Outfighter", organization,
+            "Unknown", "Blue", "White", "Black", ""};
+}
+
+QVector<int> fighterInts(int id, int standing)
+{
+    QVector<int> ints(Fighter::IntCount, 40);
+    ints[Fighter::AgeIndex] = 24;
+    ints[Fighter::WinsIndex] = 0;
+    ints[Fighter::LossesIndex] = 0;
+    ints[Fighter::KnockoutsIndex] = 0;
+    ints[Fighter::ContractMatchesIndex] = 4;
+    ints[Fighter::BodyImageIndex] = id % 100;
+    ints[Fighter::HeadImageIndex] = id % 100 + 1;
+    ints[Fighter::FaceImageIndex] = id % 100 + 2;
+    ints[Fighter::IdIndex] = id;
+    ints[Fighter::StandingIndex] = standing;
+    return ints;
+}
+
+struct Packed {
+    QStringList texts, titles;
+    QVector<int> ints;
+    QDate birthday;
+    QMultiMap<QDate, QString> history;
+    explicit Packed(const Fighter &fighter) { fighter.getData(texts, ints, birthday, history, titles); }
+    void into(Fighter &fighter) const { fighter.setData(texts, ints, birthday, history, titles); }
+};
+
+} // namespace
+
+Fighter fighter(int id, const QString &firstName, const QString &lastName, int standing,
+                const QString &organization)
+{
+    Fighter made;
+    made.setData(fighterTexts(firstName, lastName, organization), fighterInts(id, standing),
+                 QDate(1990, 5, 17), QMultiMap<QDate, QString>(), QStringList());
+    return made;
+}
+
+GymFighter gymFighter(int id, const QString &firstName, const QString &lastName, int standing,
+                      const QString &organization, int charisma, int reputationPoints, int purse)
+{
+    GymFighter made;
+    made.setData(fighterTexts(firstName, lastName, organization), fighterInts(id, standing),
+                 QDate(1990, 5, 17), QMultiMap<QDate, QString>(), QStringList());
+    QVector<int> state(GymFighter::StateCount, 0);
+    state[GymFighter::CharismaIndex] = charisma;
+    state[GymFighter::ReputationPointsIndex] = reputationPoints;
+    state[GymFighter::ContractPurseIndex] = purse;
+    made.setTrainingData(state, QVector<int>(GymFighter::ProgressCount, 0), QStringList());
+    return made;
+}
+
+void setWinsAndLosses(Fighter &fighter, int wins, int losses)
+{
+    Packed packed(fighter);
+    packed.ints[Fighter::WinsIndex] = wins;
+    packed.ints[Fighter::LossesIndex] = losses;
+    packed.into(fighter);
+}
+
+void setTitles(Fighter &fighter, const QStringList &titles)
+{
+    Packed packed(fighter);
+    packed.titles = titles;
+    packed.into(fighter);
+}
+
+Match match(const QString &type, const QString &nameA, int idA, const QString &nameB, int idB,
+            bool playerMatch)
+{
+    Match made;
+    made.setData({nameA, nameB, type, "TBA"}, idA, idB, playerMatch);
+    return made;
+}
+
+Event eventOn(const QString &name, const QString &organization, const QDate &date,
+            const QVector<Match> &card, bool playerFighterOnCard, const QStringList &resultLines)
+{
+    Event made;
+    made.setData({name, organization, "Tokyo", "National", "Single Event", "No Title"}, date, card,
+                 resultLines, playerFighterOnCard);
+    return made;
+}
+
+Organization organization(const QString &name, const QString &tier, const QVector<Event> &events,
+                          const QVector<Fighter> &members, const QMap<QString, QString> &titles,
+                          const QString &willingness)
+{
+    Organization::Roster roster;
+    for (const Fighter &member : members)
+        roster.insert(member.getStanding(), member);
+    Organization made;
+    made.setData({name, "Ceo", "Japan", "", tier, "Bio", willingness}, events, QVector<Event>(), roster,
+                 titles);
+    return made;
+}
+
+Offer offer(int id, const QString &fighterName, const QString &eventName, const QString &organization,
+            const QDate &date)
+{
+    Offer made;
+    made.set(id, {fighterName, eventName, organization}, date);
+    return made;
+}
+
+} // namespace WorldFixtures
