@@ -142,6 +142,23 @@ public:
     // for the free-agent pool (always false). `name` gets his full name.
     bool generateFighter(QString &name, bool toStudents);
 
+    // Career simulation: training, contracts, students, fees and look-ups.
+    // The gym's training day: one news entry per player's fighter.
+    QStringList runGymDay();
+    // Renewals of every organization, then its releases into the pool.
+    void processContractExpiries(QStringList &news);
+    void getStudentNames(QStringList &out) const;
+    // Birthdays and retirements of the player's fighters, then the
+    // students' birthdays.
+    void ageGymFighters(QStringList &news);
+    // False when no student or no free fighter slot.
+    bool promoteStudent(int index);
+    // The month's lesson fee of every student, by the gym's prestige.
+    void collectStudentFees();
+    // Copies of the first fighter with the id; blank when none has it.
+    Fighter getOrgFighter(const QString &name, int id) const;
+    Fighter getAmateur(int id) const;
+
 private:
     World();
 
