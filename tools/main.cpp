@@ -3,12 +3,14 @@
 // bytes.
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
 
 #include "DefaultNamesWriter.h"
 #include "ResourceFile.h"
+#include "ShellArtWriter.h"
 
 namespace {
 
@@ -16,6 +18,12 @@ bool writeFolders(const QString &resources)
 {
     return ResourceFile::makeFolder(resources + QStringLiteral("/Saves"))
         && ResourceFile::makeFolder(resources + QStringLiteral("/Exports"));
+}
+
+// The style sheets sit next to the Resources folder, in the build folder.
+bool writeShellArt(const QString &resources)
+{
+    return ShellArtWriter::write(QFileInfo(resources).absolutePath());
 }
 
 struct Step
@@ -28,6 +36,7 @@ struct Step
 const Step steps[] = {
     {"the Saves and Exports folders", writeFolders},
     {"the nations and name files", DefaultNamesWriter::writeAll},
+    {"the window's style sheets and pictures", writeShellArt},
 };
 
 } // namespace
