@@ -162,6 +162,14 @@ QString Gym::prestigeLabel(int points)
     return PrestigeLabels[PointScale::band(points)];
 }
 
+QStringList Gym::prestigeLabels()
+{
+    QStringList labels;
+    for (const char *label : PrestigeLabels)
+        labels << label;
+    return labels;
+}
+
 void Gym::updatePrestigeLabel(bool big)
 {
     prestigePoints = qMin(PointScale::MaximumPoints, prestigePoints + (big ? 16 : 8));

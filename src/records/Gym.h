@@ -48,6 +48,8 @@ public:
     void updatePrestigeLabel(bool big);
     void lowerPrestigeLabel(bool big);
     static QString prestigeLabel(int points);
+    // The ten prestige labels, lowest first.
+    static QStringList prestigeLabels();
 
     bool operator==(const Gym &other) const;
     bool operator!=(const Gym &other) const { return !(*this == other); }

@@ -100,13 +100,6 @@ const ReputationLadder::Rank reputationByPoints[] = {
 const int ReputationBandCount = int(sizeof reputationByPoints / sizeof *reputationByPoints);
 const int MaxReputationPoints = 1000;
 
-int fatigueLevelOf(int points)
-{
-    if (points <= 20)
-        return 0;
-    return std::min(4, (points - 1) / 20);
-}
-
 } // namespace
 
 GymFighter::GymFighter()
@@ -190,7 +183,14 @@ void GymFighter::rest()
         return;
     }
     fatiguePoints -= 10;
-    fatigueLevel = fatigueLevelOf(fatiguePoints);
+    fatigueLevel = fatigueLevelFor(fatiguePoints);
+}
+
+int GymFighter::fatigueLevelFor(int points)
+{
+    if (points <= 20)
+        return 0;
+    return std::min(4, (points - 1) / 20);
 }
 
 void GymFighter::updateReputationLabel()

@@ -57,6 +57,39 @@ public:
     // After one of his matches: reputation by the outcome and experience for
     // 24 skills from his match statistics (missing entries count as 0).
     void applyFightResult(const QVector<int> &stats, const QString &resultText);
+    // The fatigue level (0 to 4) that goes with a number of fatigue points.
+    static int fatigueLevelFor(int points);
+
+    // One day of his training plan (career simulation): the workout, or a
+    // rest when the plan is rest or the gym's money does not cover the
+    // price; then fatigue, the log line and the news entry. The manager's 23
+    // and the gym's 26 numbers come as copies; returns the day's cost, which
+    // the caller takes from the gym.
+    int trainDay(const QDate &date, QVector<int> managerStats, QVector<int> gymStats, QString &news);
+
+    // The 21 workouts, one per kind of equipment. Each appends its news
+    // lines; all share one routine driven by the training plan table.
+    void trainHeavyBag(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::HeavyBag, managerSkill, equipmentLevel, lines); }
+    void trainFocusMitts(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::FocusMitts, managerSkill, equipmentLevel, lines); }
+    void trainSpeedBag(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::SpeedBag, managerSkill, equipmentLevel, lines); }
+    void trainBananaBag(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::BananaBag, managerSkill, equipmentLevel, lines); }
+    void trainWallBag(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::WallBag, managerSkill, equipmentLevel, lines); }
+    void trainThaiPads(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::ThaiPads, managerSkill, equipmentLevel, lines); }
+    void trainSparring(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::Sparring, managerSkill, equipmentLevel, lines); }
+    void trainShadowBoxing(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::ShadowBoxing, managerSkill, equipmentLevel, lines); }
+    void trainGrappling(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::Grappling, managerSkill, equipmentLevel, lines); }
+    void trainSwerveBag(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::SwerveBag, managerSkill, equipmentLevel, lines); }
+    void trainMovementDrills(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::MovementDrills, managerSkill, equipmentLevel, lines); }
+    void trainFoamSticks(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::FoamSticks, managerSkill, equipmentLevel, lines); }
+    void trainSkippingRope(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::SkippingRope, managerSkill, equipmentLevel, lines); }
+    void trainKettleBells(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::KettleBells, managerSkill, equipmentLevel, lines); }
+    void trainRunning(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::Running, managerSkill, equipmentLevel, lines); }
+    void trainPlyometrics(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::Plyometrics, managerSkill, equipmentLevel, lines); }
+    void trainHeavyWeights(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::HeavyWeights, managerSkill, equipmentLevel, lines); }
+    void trainVideoTape(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::VideoTape, managerSkill, equipmentLevel, lines); }
+    void trainGamePlanning(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::GamePlanning, managerSkill, equipmentLevel, lines); }
+    void trainMeditation(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::Meditation, managerSkill, equipmentLevel, lines); }
+    void trainRattanSticks(int managerSkill, int equipmentLevel, QStringList &lines) { runWorkout(TrainingType::RattanSticks, managerSkill, equipmentLevel, lines); }
 
     // Adds n to every attribute of the skill's set (an attribute listed
     // twice gains 2n).
@@ -114,6 +147,17 @@ public:
     bool operator!=(const GymFighter &other) const { return !(*this == other); }
 
 private:
+    // The workout of a training type (career simulation).
+    void runWorkout(int type, int managerSkill, int equipmentLevel, QStringList &lines);
+    // A training counter past its mark turns into a level change of the
+    // skill's training set and its news line, and starts again from 0.
+    void checkLevelUp(int skill, QStringList &lines);
+    void checkLevelDown(int skill, QStringList &lines);
+    // The day's fatigue after the workout or the rest.
+    void tireByDay();
+    // Every attribute back within 0 to 99.
+    void clampAttributes();
+
     int learningSpeed;
     int trait;
     int charisma;

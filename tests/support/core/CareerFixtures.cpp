@@ -1,0 +1,74 @@
+#include "CareerFixtures.h"
+
+#include "RecordsFixtures.h"
+#include "records/GymFighter.h"
+
+namespace CareerFixtures {
+
+GymFighter trainee(int type, int learningSpeed, int fatiguePoints, const QMap<int, int> &counters,
+                   int attribute)
+{
+    GymFighter fighter;
+    RecordsFixtures::fill(fighter, attribute);
+    QVector<int> progress(GymFighter::ProgressCount, 0);
+    for (auto it = counters.constBegin(); it != counters.constEnd(); ++it)
+        progress[it.key()] = it.value();
+    progress.last() = type;
+    fighter.setTrainingData({learningSpeed, 0, 0, GymFighter::fatigueLevelFor(fatiguePoints),
+                             fatiguePoints, 0, 0},
+                            progress, QStringList());
+    return fighter;
+}
+
+QVector<int> stateOf(const GymFighter &fighter)
+{
+    QVector<int> out;
+    fighter.getTrainingState(out);
+    return out;
+}
+
+QVector<int> progressOf(const GymFighter &fighter)
+{
+    QVector<int> out;
+    fighter.getTrainingProgress(out);
+    return out;
+}
+
+QStringList logOf(const GymFighter &fighter)
+{
+    QStringList out;
+    fighter.getTrainingLog(out);
+    return out;
+}
+
+QVector<int> managerStats(int skill)
+{
+    QVector<int> stats(23, 0);
+    for (int area = 1; area <= 12; ++area)
+        stats[area] = skill;
+    return stats;
+}
+
+QVector<int> gymStats(int money, int level)
+{
+    QVector<int> stats(26, level);
+    stats[0] = 0;
+    stats[1] = money;
+    stats[2] = 1;
+    stats[3] = 2;
+    stats[4] = 2;
+    return stats;
+}
+
+void setAge(Fighter &fighter, int age, const QDate &birthday)
+{
+    QStringList texts, titles;
+    QVector<int> ints;
+    QDate oldBirthday;
+    QMultiMap<QDate, QString> history;
+    fighter.getData(texts, ints, oldBirthday, history, titles);
+    ints[Fighter::AgeIndex] = age;
+    fighter.setData(texts, ints, birthday, history, titles);
+}
+
+} // namespace CareerFixtures

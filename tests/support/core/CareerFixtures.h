@@ -1,0 +1,35 @@
+#ifndef CAREERFIXTURES_H
+#define CAREERFIXTURES_H
+
+#include <QDate>
+#include <QMap>
+#include <QStringList>
+#include <QVector>
+
+class Fighter;
+class GymFighter;
+
+// Player's fighters and number vectors for the career simulation tests.
+namespace CareerFixtures {
+
+// "Ann Lee" (RecordsFixtures), every attribute `attribute`, with the given
+// plan, learning speed, fatigue points (and the level that goes with
+// them) and training counters (skill -> value, the rest 0).
+GymFighter trainee(int type, int learningSpeed = 0, int fatiguePoints = 0,
+                   const QMap<int, int> &counters = QMap<int, int>(), int attribute = 50);
+QVector<int> stateOf(const GymFighter &fighter);
+// The 48 counters followed by the training type.
+QVector<int> progressOf(const GymFighter &fighter);
+QStringList logOf(const GymFighter &fighter);
+
+// The manager's 23 numbers with every training area at `skill`.
+QVector<int> managerStats(int skill);
+// The gym's 26 numbers: the money and every equipment level at `level`.
+QVector<int> gymStats(int money, int level);
+
+// Sets age and birthday through the packing.
+void setAge(Fighter &fighter, int age, const QDate &birthday);
+
+} // namespace CareerFixtures
+
+#endif // CAREERFIXTURES_H
