@@ -60,13 +60,18 @@ Kind kindAt(int index, int eventCount, int position, const OrganizationTable::Ti
 }
 
 // The events are spread evenly over the year; each organization starts at
-// its own fraction of the spacing, so that the days are shared out.
+// its own fraction of the spacing. Neighbours in the table share a tier and
+// so a spacing: stepping the fractions by 7 (prime to the 18 organizations)
+// keeps their calendars apart, so that the days are shared out.
+const int PhaseStep = 7;
+
 QDate dateAt(int index, int eventCount, int position)
 {
     const QDate first = WorldPlan::firstEventDay();
     const qint64 span = first.daysTo(WorldPlan::lastEventDay()) + 1;
     const qint64 organizations = OrganizationTable::organizations().size();
-    const qint64 offset = ((index * organizations + position) * span) / (eventCount * organizations);
+    const qint64 phase = (position * PhaseStep) % organizations;
+    const qint64 offset = ((index * organizations + phase) * span) / (eventCount * organizations);
     return first.addDays(offset);
 }
 
