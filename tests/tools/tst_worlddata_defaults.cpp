@@ -87,6 +87,27 @@ QMap<QString, QByteArray> defaultFilesIn(const QString &resourcesFolder)
     return contents;
 }
 
+// The label a fresh roll from his standing gives him.
+QString rolledLabel(const Fighter &fighter)
+{
+    Fighter rolled = fighter;
+    rolled.rollReputationLabel();
+    return textsOf(rolled).at(Fighter::ReputationText);
+}
+
+// A pool file's fighters; empty when it does not hold exactly one map.
+QMultiMap<int, Fighter> poolFile(const QString &prefix, int number)
+{
+    QMultiMap<int, Fighter> pool;
+    QFile file(QString("Resources/Defaults/default_list_%1%2.dat").arg(prefix).arg(number));
+    if (!file.open(QIODevice::ReadOnly))
+        return pool;
+    GameDataStream in(&file);
+    if (!StreamRead::readMultiMap(in, pool) || !in.atEnd())
+        pool.clear();
+    return pool;
+}
+
 bool writeResources(const QString &resourcesFolder)
 {
     return DefaultNamesWriter::writeAll(resourcesFolder) && DefaultWorldWriter::writeAll(resourcesFolder);
@@ -193,9 +214,7 @@ private slots:
                 QVERIFY2(contract >= 1 && contract <= 6, qPrintable(fighter.getFullName()));
                 QVERIFY(numberOf(fighter, Fighter::AgeIndex) >= 18);
                 // The label is the one his standing always rolls.
-                Fighter rolled = fighter;
-                rolled.rollReputationLabel();
-                QCOMPARE(textsOf(fighter).at(Fighter::ReputationText), textsOf(rolled).at(Fighter::ReputationText));
+                QCOMPARE(textsOf(fighter).at(Fighter::ReputationText), rolledLabel(fighter));
             }
         }
     }
@@ -332,28 +351,48 @@ private slots:
             QVERIFY(count <= 6);
     }
 
+    void pools_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<int>("files");
+        QTest::addColumn<int>("youngest");
+        QTest::addColumn<int>("oldest");
+        QTest::addRow("free agents") << "FreeAgent" << 4 << 18 << 40;
+        QTest::addRow("amateurs") << "Amateur" << 6 << 14 << 17;
+    }
+
     void pools()
     {
-        QVERIFY(freeAgents.size() >= 20);
-        QVERIFY(amateurs.size() >= 20);
-        QSet<QString> freeAgentLabels;
-        for (const Fighter &fighter : freeAgents) {
-            QCOMPARE(textsOf(fighter).at(Fighter::OrganizationText), QString("Free Agent"));
-            QCOMPARE(numberOf(fighter, Fighter::ContractMatchesIndex), 0);
-            const int age = numberOf(fighter, Fighter::AgeIndex);
-            QVERIFY(age >= 18 && age <= 40);
-            freeAgentLabels.insert(textsOf(fighter).at(Fighter::ReputationText));
+        QFETCH(QString, prefix);
+        QFETCH(int, files);
+        QFETCH(int, youngest);
+        QFETCH(int, oldest);
+        DeterministicRandom random(3, 11);
+        int total = 0;
+        for (int n = 1; n <= files; ++n) {
+            const QMultiMap<int, Fighter> pool = poolFile(prefix, n);
+            QVERIFY2(pool.size() >= 20, qPrintable(QString::number(n)));
+            total += pool.size();
+            for (auto it = pool.constBegin(); it != pool.constEnd(); ++it) {
+                const Fighter &fighter = it.value();
+                QCOMPARE(it.key(), fighter.getStanding());
+                QCOMPARE(textsOf(fighter).at(Fighter::OrganizationText), QString("Free Agent"));
+                QCOMPARE(numberOf(fighter, Fighter::ContractMatchesIndex), 0);
+                const int age = numberOf(fighter, Fighter::AgeIndex);
+                QVERIFY2(age >= youngest && age <= oldest, qPrintable(fighter.getFullName()));
+                QCOMPARE(textsOf(fighter).at(Fighter::ReputationText), rolledLabel(fighter));
+            }
         }
-        // Free agents of every level.
-        QVERIFY(freeAgentLabels.size() >= 8);
-        for (const Fighter &fighter : amateurs) {
-            const int age = numberOf(fighter, Fighter::AgeIndex);
-            QVERIFY2(age >= 14 && age <= 17, qPrintable(fighter.getFullName()));
-        }
-        for (int n = 1; n <= 4; ++n)
-            QVERIFY(QFile::exists(QString("Resources/Defaults/default_list_FreeAgent%1.dat").arg(n)));
-        for (int n = 1; n <= 6; ++n)
-            QVERIFY(QFile::exists(QString("Resources/Defaults/default_list_Amateur%1.dat").arg(n)));
+        // The loader found them all.
+        QCOMPARE(total, (prefix == "Amateur" ? amateurs : freeAgents).size());
+    }
+
+    void freeAgentsOfEveryLevel()
+    {
+        QSet<QString> labels;
+        for (const Fighter &fighter : freeAgents)
+            labels.insert(textsOf(fighter).at(Fighter::ReputationText));
+        QVERIFY(labels.size() >= ReputationLadder::RankCount - 1);
     }
 
     void everyFighterOnce()
