@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -157,6 +158,11 @@ public:
     // several organizations gather one ranking.
     void collectRankedFighters(const QString &name, QMultiMap<int, QString> &ranking) const;
 
+    // The fighter generator: a new student for the gym (false, and nothing
+    // changes, when the gym has no free student slot) or a new professional
+    // for the free-agent pool (always false). `name` gets his full name.
+    bool generateFighter(QString &name, bool toStudents);
+
     // Career simulation: training, contracts, students, fees and look-ups.
     // The gym's training day: one news entry per player's fighter.
     QStringList runGymDay();
@@ -176,6 +182,13 @@ public:
 
 private:
     World();
+    // Reads a saved game into this world's members, which must be empty and
+    // have a gym and a manager; true when the stream was read cleanly to
+    // its end.
+    bool readSavedGame(QDataStream &in);
+
+    // Every full name borne by a fighter of the world.
+    QSet<QString> takenFullNames() const;
 
     // Look-ups; null when nothing matches (a position out of range included).
     const GymFighter *rosterAt(int position) const;

@@ -5,42 +5,6 @@
 #include "records/Gym.h"
 #include "records/Manager.h"
 
-namespace {
-
-// A saved game read apart from the running one, so that a damaged or
-// foreign file leaves the running game as it was.
-struct SavedWorld
-{
-    qint32 lastFighterId = 0;
-    QDate date;
-    Manager manager;
-    Gym gym;
-    QVector<Fighter> students;
-    QVector<GymFighter> roster;
-    QVector<Organization> organizations;
-    QMultiMap<int, Fighter> freeAgents;
-    QVector<Offer> offers;
-    QVector<Offer> bookings;
-    QMultiMap<int, Fighter> amateurs;
-
-    // In the file's order; each reader stops at the first fault.
-    bool read(QDataStream &in)
-    {
-        using namespace WorldStreams;
-        in >> lastFighterId >> date >> manager >> gym;
-        StreamRead::readVector(in, students, SmallestFighterBytes);
-        StreamRead::readVector(in, roster, SmallestGymFighterBytes);
-        StreamRead::readVector(in, organizations, SmallestOrganizationBytes);
-        readPool(in, freeAgents);
-        StreamRead::readVector(in, offers, SmallestOfferBytes);
-        StreamRead::readVector(in, bookings, SmallestOfferBytes);
-        readPool(in, amateurs);
-        return readToTheEnd(in);
-    }
-};
-
-} // namespace
-
 // The manager goes before the gym, although the world holds the gym first.
 void World::save(QDataStream &out) const
 {
@@ -51,8 +15,12 @@ void World::save(QDataStream &out) const
 
 bool World::load(QDataStream &in)
 {
-    SavedWorld saved;
-    if (!saved.read(in))
+    // Read apart from the running game, so that a damaged or foreign file
+    // leaves it as it was.
+    World saved;
+    saved.manager.reset(new Manager());
+    saved.gym.reset(new Gym());
+    if (!saved.readSavedGame(in))
         return false;
 
     // The screens may hold on to the gym and the manager: they stay the same
@@ -61,10 +29,10 @@ bool World::load(QDataStream &in)
         manager.reset(new Manager());
     if (!gym)
         gym.reset(new Gym());
+    *manager = *saved.manager;
+    *gym = *saved.gym;
     lastFighterId = saved.lastFighterId;
     date = saved.date;
-    *manager = saved.manager;
-    *gym = saved.gym;
     students.swap(saved.students);
     roster.swap(saved.roster);
     organizations.swap(saved.organizations);
@@ -73,4 +41,21 @@ bool World::load(QDataStream &in)
     bookings.swap(saved.bookings);
     amateurs.swap(saved.amateurs);
     return true;
+}
+
+// In the file's order; each reader does nothing once the stream has failed.
+bool World::readSavedGame(QDataStream &in)
+{
+    using namespace WorldStreams;
+    qint32 savedLastId = 0;
+    in >> savedLastId >> date >> *manager >> *gym;
+    lastFighterId = savedLastId;
+    StreamRead::readVector(in, students, SmallestFighterBytes);
+    StreamRead::readVector(in, roster, SmallestGymFighterBytes);
+    StreamRead::readVector(in, organizations, SmallestOrganizationBytes);
+    readPool(in, freeAgents);
+    StreamRead::readVector(in, offers, SmallestOfferBytes);
+    StreamRead::readVector(in, bookings, SmallestOfferBytes);
+    readPool(in, amateurs);
+    return readToTheEnd(in);
 }
