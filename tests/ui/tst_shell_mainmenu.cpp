@@ -130,6 +130,10 @@ private slots:
         World::Instance().advanceDay();
         const QDate dateBefore = World::Instance().getDate();
 
+        // No nations file here: the new-game screen warns about it first.
+        std::unique_ptr<ModalAnswer> warning;
+        if (screenClass == "Module_NewGame")
+            warning = std::make_unique<ModalAnswer>(QStringLiteral("OK"));
         buttonNamed(manager()->currentScreen(), button)->click();
         QWidget *screen = manager()->currentScreen();
         QCOMPARE(QString(screen->metaObject()->className()), screenClass);

@@ -26,7 +26,7 @@ QList<int> flatButtons(const TopMenuBar *bar)
 bool hasBackButton(QWidget *screen)
 {
     for (QPushButton *button : screen->findChildren<QPushButton *>()) {
-        if (button->text() == "Back to Main Menu")
+        if (button->text() == "Back to Main Menu" && !button->isHidden())
             return true;
     }
     return false;

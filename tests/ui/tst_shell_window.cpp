@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/business/Module_NextDay.h"
 #include "ui/gym/Module_Profile.h"
@@ -133,6 +134,8 @@ private slots:
                 newGame = button;
         }
         QVERIFY(newGame);
+        // No nations file here: the new-game screen warns about it first.
+        ModalAnswer warning(QStringLiteral("OK"));
         newGame->click();
         QVERIFY(menu);
         QVERIFY(!menu->isVisible());
