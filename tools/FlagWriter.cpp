@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <cmath>
 #include <functional>
 
+#include "ArtShapes.h"
 #include "ResourceFile.h"
 #include "data/FlagTable.h"
 #include "data/NationTable.h"
@@ -104,17 +104,7 @@ QImage northernIrelandFlag()
         paintCross(painter, field);
         const QPointF centre = field.center();
         const qreal outer = field.height() * 0.24;
-        QPainterPath star;
-        for (int i = 0; i < 12; ++i) {
-            const qreal radius = i % 2 == 0 ? outer : outer * 0.58;
-            const qreal angle = -M_PI / 2 + i * M_PI / 6;
-            const QPointF point(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
-            if (i == 0)
-                star.moveTo(point);
-            else
-                star.lineTo(point);
-        }
-        star.closeSubpath();
+        const QPainterPath star = ArtShapes::star(centre, 6, outer, outer * 0.58);
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::white);
         painter.drawPath(star);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ArtShapes.h"
 #include "ResourceFile.h"
 #include "records/GymColours.h"
 
@@ -35,26 +36,10 @@ const QRectF waistband(52, 40, 146, 30);
 
 QPainterPath shortsOutline()
 {
-    QPainterPath path(QPointF(52, 40));
-    path.lineTo(198, 40);
-    path.lineTo(214, 196);
-    path.lineTo(136, 208);
-    path.lineTo(125, 120);
-    path.lineTo(114, 208);
-    path.lineTo(36, 196);
-    path.closeSubpath();
-    return path;
+    return ArtShapes::polygon({{52, 40}, {198, 40}, {214, 196}, {136, 208}, {125, 120}, {114, 208}, {36, 196}});
 }
 
 // Side stripes down the outer seams and hems at the bottom of both legs.
-QPainterPath polygonPath(const QVector<QPointF> &points)
-{
-    QPainterPath path;
-    path.addPolygon(QPolygonF(points));
-    path.closeSubpath();
-    return path;
-}
-
 QPainterPath trimOutline()
 {
     QPainterPath trim;
@@ -67,7 +52,7 @@ QPainterPath trimOutline()
         {{213, 184}, {135, 196}, {136, 208}, {214, 196}},
     };
     for (const QVector<QPointF> &piece : pieces)
-        trim = trim.united(polygonPath(piece));
+        trim = trim.united(ArtShapes::polygon(piece));
     return trim.intersected(shortsOutline());
 }
 

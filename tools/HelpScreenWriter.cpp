@@ -9,21 +9,16 @@
 #include <QPainterPath>
 #include <QVector>
 
-#include <cmath>
-
+#include "ArtShapes.h"
 #include "ResourceFile.h"
+#include "ShellArtWriter.h"
 #include "data/HelpTexts.h"
 
 namespace HelpScreenWriter {
 
 namespace {
 
-const QColor darkLeather(0x38, 0x22, 0x12);
-const QColor espresso(0x1E, 0x12, 0x0A);
-const QColor tan(0xE0, 0xB6, 0x87);
-const QColor groove(0x88, 0x50, 0x38);
-const QColor sienna(0xA0, 0x52, 0x2D);
-const QColor button(0x70, 0x40, 0x18);
+using namespace ArtPalette;
 
 // The help pictures are 605 by 385, the size the help screen shows them at.
 const int pictureWidth = 605;
@@ -218,15 +213,15 @@ void drawBox(QPainter &painter, const Box &box)
     const QRectF area = boxRect(box);
     switch (box.kind) {
     case Kind::Panel:
-        painter.setPen(QPen(groove, 3));
+        painter.setPen(QPen(rust, 3));
         painter.setBrush(tan);
         painter.drawRoundedRect(area, 6, 6);
         break;
     case Kind::Button: {
         QLinearGradient fill(area.topLeft(), area.bottomRight());
         fill.setColorAt(0, QColor(0xE0, 0xB6, 0x98));
-        fill.setColorAt(1, button);
-        painter.setPen(QPen(button, 3));
+        fill.setColorAt(1, leather);
+        painter.setPen(QPen(leather, 3));
         painter.setBrush(fill);
         painter.drawRoundedRect(area, 10, 10);
         break;
@@ -270,7 +265,7 @@ QImage drawHelpPicture(const HelpPicture &picture)
     painter.fillRect(image.rect(), background);
 
     painter.fillRect(QRectF(0, 0, pictureWidth, titleHeight), sienna);
-    painter.fillRect(QRectF(0, titleHeight - 3, pictureWidth, 3), groove);
+    painter.fillRect(QRectF(0, titleHeight - 3, pictureWidth, 3), rust);
     painter.setPen(QColor(0xFA, 0xE6, 0xC8));
     painter.setFont(letteringFont(20, true));
     painter.drawText(QRectF(margin, 0, pictureWidth - 2 * margin, titleHeight - 3),
@@ -283,24 +278,10 @@ QImage drawHelpPicture(const HelpPicture &picture)
 
 // --- the two help icons the menu bar does not have ---
 
-const int iconSide = 70;
-
 QPainterPath newGameGlyph()
 {
     // A star: a fresh start.
-    QPainterPath star;
-    const QPointF centre(35, 36);
-    for (int i = 0; i < 10; ++i) {
-        const qreal radius = i % 2 == 0 ? 24 : 10;
-        const qreal angle = -M_PI / 2 + i * M_PI / 5;
-        const QPointF point(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
-        if (i == 0)
-            star.moveTo(point);
-        else
-            star.lineTo(point);
-    }
-    star.closeSubpath();
-    return star;
+    return ArtShapes::star(QPointF(35, 37), 5, 24, 10);
 }
 
 QPainterPath combatGlyph()
@@ -313,25 +294,6 @@ QPainterPath combatGlyph()
     QPainterPath cuff;
     cuff.addRoundedRect(QRectF(22, 42, 24, 15), 3, 3);
     return glove.united(thumb).united(cuff);
-}
-
-QImage drawIcon(const QPainterPath &glyph)
-{
-    QImage image(iconSide, iconSide, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF tile(3, 3, iconSide - 6, iconSide - 6);
-    QLinearGradient fill(tile.topLeft(), tile.bottomRight());
-    fill.setColorAt(0, QColor(0xF0, 0xCF, 0xA0));
-    fill.setColorAt(1, sienna);
-    painter.setPen(QPen(darkLeather, 2));
-    painter.setBrush(fill);
-    painter.drawRoundedRect(tile, 12, 12);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x2A, 0x16, 0x0A));
-    painter.drawPath(glyph);
-    return image;
 }
 
 } // namespace
@@ -362,8 +324,8 @@ bool writeHelpPictures(const QString &resourcesFolder)
 bool writeHelpIcons(const QString &resourcesFolder)
 {
     const QString folder = resourcesFolder + QStringLiteral("/TopMenu/");
-    return ResourceFile::writeImage(folder + QStringLiteral("top_newgame_icon_up.png"), drawIcon(newGameGlyph()))
-        && ResourceFile::writeImage(folder + QStringLiteral("top_combat_icon_up.png"), drawIcon(combatGlyph()));
+    return ResourceFile::writeImage(folder + QStringLiteral("top_newgame_icon_up.png"), ShellArtWriter::drawRaisedIcon(newGameGlyph()))
+        && ResourceFile::writeImage(folder + QStringLiteral("top_combat_icon_up.png"), ShellArtWriter::drawRaisedIcon(combatGlyph()));
 }
 
 bool writeAll(const QString &resourcesFolder)

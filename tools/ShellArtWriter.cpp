@@ -1,5 +1,6 @@
 #include "ShellArtWriter.h"
 
+#include "ArtShapes.h"
 #include "ResourceFile.h"
 
 #include <QDir>
@@ -18,16 +19,8 @@
 
 namespace {
 
-// The window's palette: dark leather and canvas, tan and rust like the
-// dialogs, gold for what is marked.
-const QColor espresso(0x1E, 0x12, 0x0A);
-const QColor darkLeather(0x3A, 0x24, 0x14);
-const QColor leather(0x70, 0x40, 0x18);
-const QColor rust(0x88, 0x50, 0x38);
-const QColor sienna(0xA0, 0x52, 0x2D);
-const QColor tan(0xE0, 0xB6, 0x87);
-const QColor paleTan(0xF8, 0xD0, 0xA0);
-const QColor gold(0xF2, 0xC1, 0x4E);
+// The window's palette (ArtPalette), and the ring ropes' colours.
+using namespace ArtPalette;
 const QColor ropeRed(0x9A, 0x2C, 0x20);
 const QColor ropeCream(0xE8, 0xD8, 0xB8);
 const QColor ropeBlue(0x2C, 0x48, 0x78);
@@ -248,13 +241,7 @@ QPainterPath ellipse(qreal x, qreal y, qreal w, qreal h)
     return path;
 }
 
-QPainterPath polygon(const QVector<QPointF> &points)
-{
-    QPainterPath path;
-    path.addPolygon(QPolygonF(points));
-    path.closeSubpath();
-    return path;
-}
+using ArtShapes::polygon;
 
 QPainterPath stroked(const QPainterPath &path, qreal width)
 {
@@ -511,6 +498,11 @@ QString menuStyleSheet()
 } // namespace
 
 namespace ShellArtWriter {
+
+QImage drawRaisedIcon(const QPainterPath &glyph)
+{
+    return drawIcon(glyph, buttonStates[0]);
+}
 
 bool write(const QString &buildFolder)
 {

@@ -1,7 +1,10 @@
 #ifndef SHELLARTWRITER_H
 #define SHELLARTWRITER_H
 
+#include <QImage>
 #include <QString>
+
+class QPainterPath;
 
 // Writes the look of the game window into a build folder: the two style
 // sheets ("StyleSheet.css" for the screens, "TopMenuStyle.css" for the menu
@@ -12,6 +15,10 @@
 namespace ShellArtWriter {
 
 bool write(const QString &buildFolder);
+
+// A 70 by 70 menu button picture in its raised look, with `glyph` (drawn
+// on a 70 by 70 tile) on it.
+QImage drawRaisedIcon(const QPainterPath &glyph);
 
 } // namespace ShellArtWriter
 
