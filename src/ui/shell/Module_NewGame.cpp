@@ -18,6 +18,7 @@
 #include "records/GameDataStream.h"
 #include "records/GymColours.h"
 #include "ui/gym/Module_Profile.h"
+#include "world/GeneratorTables.h"
 #include "world/World.h"
 
 namespace {
@@ -49,6 +50,7 @@ const char *const sectionTitles[3][2] = {
     {"Abilities", ""},
 };
 
+// One nation list per region of GeneratorTables::regions().
 const int regionCount = 8;
 
 // A new gym: no prestige, $10,000, level 0, 3 student and 1 fighter slots,
@@ -127,13 +129,6 @@ Module_NewGame::Module_NewGame(QWidget *parent)
 
 Module_NewGame::~Module_NewGame() = default;
 
-const QStringList &Module_NewGame::regionNames()
-{
-    static const QStringList names = {"North America", "South America", "Western Europe", "Eastern Europe",
-                                      "Africa", "Middle East", "East Asia", "Oceania"};
-    return names;
-}
-
 const QStringList &Module_NewGame::gymStyles()
 {
     static const QStringList styles = {"Shootboxing", "Kickboxing", "Boxing", "Taekwondo",
@@ -174,7 +169,7 @@ void Module_NewGame::loadNations()
 void Module_NewGame::buildManagerInfo()
 {
     regionCombo->setEditable(false);
-    regionCombo->addItems(regionNames());
+    regionCombo->addItems(GeneratorTables::regions());
     regionCombo->setCurrentIndex(0);
     changeRegion(regionCombo->currentIndex());
 

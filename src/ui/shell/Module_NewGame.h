@@ -37,8 +37,6 @@ public:
     // whether the file could be opened at all.
     static QVector<QStringList> readNations(const QString &fileName, bool *opened = nullptr);
 
-    // The regions, in the order that numbers them.
-    static const QStringList &regionNames();
     // The gym styles, in the order the style chooser offers them.
     static const QStringList &gymStyles();
 
