@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -153,8 +154,16 @@ public:
     Fighter getOrgFighter(const QString &name, int id) const;
     Fighter getAmateur(int id) const;
 
+    // The fighter generator: a new student for the gym (false, and nothing
+    // changes, when the gym has no free student slot) or a new professional
+    // for the free-agent pool (always false). `name` gets his full name.
+    bool generateFighter(QString &name, bool toStudents);
+
 private:
     World();
+
+    // Every full name borne by a fighter of the world.
+    QSet<QString> takenFullNames() const;
 
     // Look-ups; null when nothing matches (a position out of range included).
     const GymFighter *rosterAt(int position) const;
