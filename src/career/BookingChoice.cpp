@@ -1,0 +1,152 @@
+#include "BookingChoice.h"
+
+#include "records/GameRandom.h"
+#include "records/Match.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// The best-ranked positions kept out of single matches while more than the
+// main event is open.
+const int TopPositions = 4;
+// Positions drawn anew for the special bouts: the best 10 for a title
+// fight or the main event, 16 for a qualifier, 8 for a quarterfinal.
+const int ChampionshipRange = 10;
+const int QualifierRange = 16;
+const int QuarterfinalRange = 8;
+const int MainEventRange = 10;
+// A shift that leaves the roster draws again; within one millisecond the
+// reseeds repeat themselves, so the redraws are bounded.
+const int MaxRedraws = 1000;
+
+} // namespace
+
+BookingChoice::BookingChoice(const Event &event, const Organization::Roster &roster,
+                             const Organization::Titles &titles, int dayOfMonth)
+    : event(event), roster(roster), titles(titles), day(dayOfMonth)
+{
+}
+
+// K = qrand() % width reseeds from the clock's milliseconds plus day x k,
+// k running down to 1: only the last counts.
+void BookingChoice::dayReseed(int width) const
+{
+    GameRandom::reseedBurst(GameRandom::roll(width), day, false);
+}
+
+int BookingChoice::drawPosition(const QVector<int> &remembered) const
+{
+    const int size = roster.size();
+    for (int redraw = 0;; ++redraw) {
+        int p = GameRandom::roll(size);
+        if (remembered.contains(p))
+            p += 2;
+        dayReseed(10);
+        const int direction = GameRandom::roll(10);
+        dayReseed(10);
+        const int shift = GameRandom::roll(7);
+        // Four times in five the shift goes towards the better ranked.
+        p += direction == 2 || direction == 3 ? shift : -shift;
+        if (p >= 0 && p < size)
+            return p;
+        if (redraw >= MaxRedraws)
+            return std::clamp(p, 0, size - 1);
+    }
+}
+
+int BookingChoice::drawTopPosition(int range) const
+{
+    return GameRandom::roll(std::min(range, int(roster.size())));
+}
+
+bool BookingChoice::isLoneTitleHolder(const QString &fullName) const
+{
+    return titles.size() == 1 && !titles.firstKey().contains("Grand Prix") && titles.first() == fullName;
+}
+
+bool BookingChoice::chooseOrganizationFighter(const QVector<int> &remembered, BookingCandidate &out) const
+{
+    if (roster.isEmpty())
+        return false;
+    dayReseed(20);
+    int p = drawPosition(remembered);
+
+    QString type = MatchType::Single;
+    if (event.hasChampionshipMatch()) {
+        if (!event.championshipMatchesFilled()) {
+            p = drawTopPosition(ChampionshipRange);
+            type = MatchType::Championship;
+        }
+    } else if (event.hasTournamentQualifier()) {
+        if (entriesOpen()) {
+            p = drawTopPosition(QualifierRange);
+            type = MatchType::Qualifier;
+        }
+    } else if (event.hasTournamentRound()) {
+        if (entriesOpen()) {
+            p = drawTopPosition(QuarterfinalRange);
+            type = MatchType::Quarterfinal;
+        }
+    } else if (event.isCardComplete()) {
+        p = drawTopPosition(MainEventRange);
+    }
+
+    const Fighter &fighter = *std::next(roster.constBegin(), p);
+    out = BookingCandidate();
+    out.id = fighter.getId();
+    out.fullName = fighter.getFullName();
+    out.lastName = fighter.getLastName();
+    out.position = p;
+    out.matchType = type;
+    if (type != MatchType::Single)
+        out.goesAhead = true;
+    else if (isLoneTitleHolder(out.fullName))
+        out.goesAhead = false;
+    else
+        out.goesAhead = p > TopPositions || event.isCardComplete();
+    return true;
+}
+
+BookingCandidate BookingChoice::choosePlayerFighter(const QVector<Fighter> &signedFighters) const
+{
+    GameRandom::reseedBurst(GameRandom::roll(20), 0, true);
+    const Fighter &fighter = signedFighters.at(GameRandom::roll(signedFighters.size()));
+
+    int p = -1;
+    for (const Fighter &member : roster) {
+        if (member.getStanding() >= fighter.getStanding())
+            break;
+        ++p;
+    }
+
+    QString type = MatchType::Single;
+    if (event.hasChampionshipMatch()) {
+        if (p < ChampionshipRange && !event.championshipMatchesFilled())
+            type = MatchType::Championship;
+    } else if (event.hasTournamentQualifier()) {
+        if (entriesOpen() && p < QualifierRange)
+            type = MatchType::Qualifier;
+    } else if (event.hasTournamentRound()) {
+        if (entriesOpen() && p < QuarterfinalRange)
+            type = MatchType::Quarterfinal;
+    }
+
+    BookingCandidate candidate;
+    candidate.id = fighter.getId();
+    candidate.fullName = fighter.getFullName();
+    candidate.lastName = fighter.getLastName();
+    candidate.position = p;
+    candidate.matchType = type;
+    candidate.playerFighter = true;
+    if (type != MatchType::Single)
+        candidate.goesAhead = true;
+    else if (isLoneTitleHolder(candidate.fullName))
+        candidate.goesAhead = false;
+    else if (p <= TopPositions)
+        candidate.goesAhead = event.isCardComplete();
+    else
+        candidate.goesAhead = !event.isCardComplete();
+    return candidate;
+}
