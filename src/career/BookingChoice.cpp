@@ -66,6 +66,28 @@ bool BookingChoice::isLoneTitleHolder(const QString &fullName) const
     return titles.size() == 1 && !titles.firstKey().contains("Grand Prix") && titles.first() == fullName;
 }
 
+BookingCandidate BookingChoice::candidate(const Fighter &fighter, int position, const QString &type,
+                                           bool playerFighter)
+{
+    BookingCandidate made;
+    made.id = fighter.getId();
+    made.fullName = fighter.getFullName();
+    made.lastName = fighter.getLastName();
+    made.position = position;
+    made.matchType = type;
+    made.playerFighter = playerFighter;
+    return made;
+}
+
+// Title fights and tournament entries always go ahead; a single match not
+// for a lone title holder, and otherwise as the side's rule says.
+bool BookingChoice::goesAhead(const BookingCandidate &chosen, bool singleMatchRule) const
+{
+    if (chosen.matchType != MatchType::Single)
+        return true;
+    return !isLoneTitleHolder(chosen.fullName) && singleMatchRule;
+}
+
 bool BookingChoice::chooseOrganizationFighter(const QVector<int> &remembered, BookingCandidate &out) const
 {
     if (roster.isEmpty())
@@ -93,19 +115,8 @@ bool BookingChoice::chooseOrganizationFighter(const QVector<int> &remembered, Bo
         p = drawTopPosition(MainEventRange);
     }
 
-    const Fighter &fighter = *std::next(roster.constBegin(), p);
-    out = BookingCandidate();
-    out.id = fighter.getId();
-    out.fullName = fighter.getFullName();
-    out.lastName = fighter.getLastName();
-    out.position = p;
-    out.matchType = type;
-    if (type != MatchType::Single)
-        out.goesAhead = true;
-    else if (isLoneTitleHolder(out.fullName))
-        out.goesAhead = false;
-    else
-        out.goesAhead = p > TopPositions || event.isCardComplete();
+    out = candidate(*std::next(roster.constBegin(), p), p, type, false);
+    out.goesAhead = goesAhead(out, p > TopPositions || event.isCardComplete());
     return true;
 }
 
@@ -133,20 +144,9 @@ BookingCandidate BookingChoice::choosePlayerFighter(const QVector<Fighter> &sign
             type = MatchType::Quarterfinal;
     }
 
-    BookingCandidate candidate;
-    candidate.id = fighter.getId();
-    candidate.fullName = fighter.getFullName();
-    candidate.lastName = fighter.getLastName();
-    candidate.position = p;
-    candidate.matchType = type;
-    candidate.playerFighter = true;
-    if (type != MatchType::Single)
-        candidate.goesAhead = true;
-    else if (isLoneTitleHolder(candidate.fullName))
-        candidate.goesAhead = false;
-    else if (p <= TopPositions)
-        candidate.goesAhead = event.isCardComplete();
-    else
-        candidate.goesAhead = !event.isCardComplete();
-    return candidate;
+    BookingCandidate chosen = candidate(fighter, p, type, true);
+    // The best placed of the player's fighters wait for the main event, the
+    // others for the undercard.
+    chosen.goesAhead = goesAhead(chosen, p <= TopPositions ? event.isCardComplete() : !event.isCardComplete());
+    return chosen;
 }

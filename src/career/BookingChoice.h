@@ -46,6 +46,9 @@ private:
     // A position drawn anew for a special bout, kept inside the roster.
     int drawTopPosition(int range) const;
     bool isLoneTitleHolder(const QString &fullName) const;
+    static BookingCandidate candidate(const Fighter &fighter, int position, const QString &type,
+                                      bool playerFighter);
+    bool goesAhead(const BookingCandidate &chosen, bool singleMatchRule) const;
     bool entriesOpen() const { return !event.tournamentEntriesFilled(); }
 
     const Event &event;

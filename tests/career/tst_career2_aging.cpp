@@ -71,7 +71,7 @@ private slots:
         QStringList news;
         world.ageWorldFighters(news);
         QCOMPARE(news, lines);
-        QCOMPARE(numberOf(rosterOf("O1").first(), Fighter::AgeIndex), storedAge);
+        QCOMPARE(RecordsFixtures::wholeNumber(rosterOf("O1").first(), Fighter::AgeIndex), storedAge);
     }
 
     // The age bands that draw: never below them, sometimes inside them.
@@ -136,7 +136,7 @@ private slots:
             const QString lastName = fourth.section(' ', 1, 1);
             for (const Fighter &left : rosterOf("O1")) {
                 const bool lookedAt = left.getLastName() < lastName;
-                QCOMPARE(numberOf(left, Fighter::AgeIndex), lookedAt ? 61 : 60);
+                QCOMPARE(RecordsFixtures::wholeNumber(left, Fighter::AgeIndex), lookedAt ? 61 : 60);
             }
         }
         QVERIFY(capped);
@@ -180,7 +180,7 @@ private slots:
                 QCOMPARE(WorldTestAccess::titleHolder("O1", "O1 World Championship"), QString("F3000 L3000"));
                 QCOMPARE(sideIds(next), (QVector<int>{3000, 3001}));
                 // A retiring draw on his birthday leaves him a year younger.
-                const int age = numberOf(stays, Fighter::AgeIndex);
+                const int age = RecordsFixtures::wholeNumber(stays, Fighter::AgeIndex);
                 QVERIFY(age == 60 || age == 61);
             }
         }
@@ -262,15 +262,15 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             const Fighter turned = pool.value(newKeys.at(i));
             QCOMPARE(turned.getId(), 6000 + i);
-            QCOMPARE(textOf(turned, Fighter::OrganizationText), QString("Free Agent"));
-            QCOMPARE(numberOf(turned, Fighter::ContractMatchesIndex), 0);
-            QCOMPARE(numberOf(turned, Fighter::AgeIndex), 18);
+            QCOMPARE(RecordsFixtures::text(turned, Fighter::OrganizationText), QString("Free Agent"));
+            QCOMPARE(RecordsFixtures::wholeNumber(turned, Fighter::ContractMatchesIndex), 0);
+            QCOMPARE(RecordsFixtures::wholeNumber(turned, Fighter::AgeIndex), 18);
             // The standing stays; only the pool key is new.
             QCOMPARE(turned.getStanding(), 50 + 10 * i);
         }
         const QMultiMap<int, Fighter> amateurs = WorldTestAccess::amateurs();
         QCOMPARE(amateurs.size(), 1);
-        QCOMPARE(numberOf(amateurs.first(), Fighter::AgeIndex), 17);
+        QCOMPARE(RecordsFixtures::wholeNumber(amateurs.first(), Fighter::AgeIndex), 17);
     }
 };
 

@@ -69,7 +69,7 @@ private slots:
         // Both temporary fighters sit under key 0, the later one first.
         QCOMPARE(amateurKeys(), (QStringList{"0:-117:" + importedName, "0:-116:Jo Park", "0:6000:F6000 Kid"}));
         QCOMPARE(world.getAmateur(-116).getFullName(), QString("Jo Park"));
-        QCOMPARE(numberOf(world.getAmateur(-117), Fighter::StandingIndex), 0);
+        QCOMPARE(RecordsFixtures::wholeNumber(world.getAmateur(-117), Fighter::StandingIndex), 0);
         // The player's fighter himself is untouched.
         QCOMPARE(world.getFighterById(1101), before);
 

@@ -151,7 +151,7 @@ private slots:
         World &world = WorldTestAccess::freshWorld();
         WorldTestAccess::setDate(today());
         GymFighter mine = gymFighter(1101, "Jo", "Park", 500, "O1");
-        setNumber(mine, Fighter::ContractMatchesIndex, contract);
+        RecordsFixtures::setWholeNumber(mine, Fighter::ContractMatchesIndex, contract);
         setTitles(mine, fighterTitles);
         WorldTestAccess::addRosterFighter(mine);
         for (const QString &line : managerTitlesBefore)
@@ -167,13 +167,13 @@ private slots:
         after.getTitles(titles);
         QCOMPARE(titles, titlesAfter);
         QCOMPARE(managerTitles(), managerTitlesAfter);
-        QCOMPARE(numberOf(after, Fighter::WinsIndex), counts.at(0));
-        QCOMPARE(numberOf(after, Fighter::LossesIndex), counts.at(1));
-        QCOMPARE(numberOf(after, Fighter::KnockoutsIndex), counts.at(2));
+        QCOMPARE(RecordsFixtures::wholeNumber(after, Fighter::WinsIndex), counts.at(0));
+        QCOMPARE(RecordsFixtures::wholeNumber(after, Fighter::LossesIndex), counts.at(1));
+        QCOMPARE(RecordsFixtures::wholeNumber(after, Fighter::KnockoutsIndex), counts.at(2));
         QCOMPARE(managerNumbers().at(Manager::WinsIndex), counts.at(3));
         QCOMPARE(managerNumbers().at(Manager::LossesIndex), counts.at(4));
         QCOMPARE(managerNumbers().at(Manager::ActiveWinsIndex), counts.at(3));
-        QCOMPARE(textOf(after, Fighter::OrganizationText), organization);
+        QCOMPARE(RecordsFixtures::text(after, Fighter::OrganizationText), organization);
     }
 
     void organizationFighterResult()
@@ -193,10 +193,10 @@ private slots:
         QMultiMap<QDate, QString> history;
         fighter.getHistory(history);
         QCOMPARE(history.values(today()).size(), 2);
-        QCOMPARE(numberOf(fighter, Fighter::WinsIndex), 1);
-        QCOMPARE(numberOf(fighter, Fighter::LossesIndex), 1);
-        QCOMPARE(numberOf(fighter, Fighter::ContractMatchesIndex), 2);
-        QCOMPARE(numberOf(roster.value(30), Fighter::WinsIndex), 0);
+        QCOMPARE(RecordsFixtures::wholeNumber(fighter, Fighter::WinsIndex), 1);
+        QCOMPARE(RecordsFixtures::wholeNumber(fighter, Fighter::LossesIndex), 1);
+        QCOMPARE(RecordsFixtures::wholeNumber(fighter, Fighter::ContractMatchesIndex), 2);
+        QCOMPARE(RecordsFixtures::wholeNumber(roster.value(30), Fighter::WinsIndex), 0);
         QCOMPARE(managerNumbers().at(Manager::WinsIndex), 0);
     }
 

@@ -51,7 +51,7 @@ private:
             eventOn("O1 Next", "O1", today.addDays(daysAway), card),
         }, members(3, 3000, "O1")));
         GymFighter mine = gymFighter(1101, "Jo", "Park", 500, contract);
-        setText(mine, Fighter::ReputationText, label);
+        RecordsFixtures::setText(mine, Fighter::ReputationText, label);
         WorldTestAccess::addRosterFighter(mine);
     }
 
@@ -100,8 +100,8 @@ private slots:
         const Organization::Roster roster = rosterOf("O1");
         QCOMPARE(roster.size(), 31);
         const Fighter signedFighter = roster.value(100);
-        QCOMPARE(textOf(signedFighter, Fighter::OrganizationText), QString("O1"));
-        QCOMPARE(numberOf(signedFighter, Fighter::ContractMatchesIndex), 4);
+        QCOMPARE(RecordsFixtures::text(signedFighter, Fighter::OrganizationText), QString("O1"));
+        QCOMPARE(RecordsFixtures::wholeNumber(signedFighter, Fighter::ContractMatchesIndex), 4);
     }
 
     void signedAgentIsGoneForTheNext()

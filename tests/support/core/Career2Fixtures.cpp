@@ -1,33 +1,22 @@
 #include "Career2Fixtures.h"
 
+#include "CareerFixtures.h"
+#include "RecordsFixtures.h"
 #include "WorldTestAccess.h"
 
 namespace Career2Fixtures {
 
-namespace {
-
-struct Packed {
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    explicit Packed(const Fighter &fighter) { fighter.getData(texts, ints, birthday, history, titles); }
-    void into(Fighter &fighter) const { fighter.setData(texts, ints, birthday, history, titles); }
-};
-
-} // namespace
 
 Fighter pro(int id, const QString &lastName, int standing, const QString &organization,
             const QString &reputation, int attribute, int age, const QDate &birthday)
 {
     Fighter made = WorldFixtures::fighter(id, "F" + QString::number(id), lastName, standing, organization);
-    Packed packed(made);
-    packed.texts[Fighter::ReputationText] = reputation;
+    RecordsFixtures::setText(made, Fighter::ReputationText, reputation);
+    QMap<int, int> attributes;
     for (int k = 0; k < Fighter::AttributeCount; ++k)
-        packed.ints[Fighter::attributeIndex(k)] = attribute;
-    packed.ints[Fighter::AgeIndex] = age;
-    packed.birthday = birthday;
-    packed.into(made);
+        attributes.insert(k, attribute);
+    RecordsFixtures::setAttributes(made, attributes);
+    CareerFixtures::setAge(made, age, birthday);
     return made;
 }
 
@@ -40,34 +29,6 @@ QVector<Fighter> members(int count, int firstId, const QString &organization, co
         made << pro(id, "L" + QString::number(id), 10 * (i + 1), organization, reputation, attribute);
     }
     return made;
-}
-
-void setText(Fighter &fighter, Fighter::TextIndex index, const QString &value)
-{
-    Packed packed(fighter);
-    packed.texts[index] = value;
-    packed.into(fighter);
-}
-
-void setNumber(Fighter &fighter, int index, int value)
-{
-    Packed packed(fighter);
-    packed.ints[index] = value;
-    packed.into(fighter);
-}
-
-int numberOf(const Fighter &fighter, int index)
-{
-    QVector<int> ints;
-    fighter.getInts(ints);
-    return ints.value(index);
-}
-
-QString textOf(const Fighter &fighter, int index)
-{
-    QStringList texts;
-    fighter.getStrings(texts);
-    return texts.value(index);
 }
 
 Event event(const QString &name, const QString &organization, const QDate &date, const QVector<Match> &card,

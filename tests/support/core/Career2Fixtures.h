@@ -12,6 +12,8 @@
 #include "records/Match.h"
 #include "records/Organization.h"
 
+#include "RecordsFixtures.h"
+
 // Fighters, cards and read-outs for the tests of the world moving on.
 namespace Career2Fixtures {
 
@@ -23,10 +25,6 @@ Fighter pro(int id, const QString &lastName, int standing, const QString &organi
 // `count` fighters "F<id> L<id>", ids from firstId, standings 10, 20, ...
 QVector<Fighter> members(int count, int firstId, const QString &organization, const QString &reputation = "Unknown",
                          int attribute = 40);
-void setText(Fighter &fighter, Fighter::TextIndex index, const QString &value);
-void setNumber(Fighter &fighter, int index, int value);
-int numberOf(const Fighter &fighter, int index);
-QString textOf(const Fighter &fighter, int index);
 
 Event event(const QString &name, const QString &organization, const QDate &date, const QVector<Match> &card,
             const QString &title = "No Title");

@@ -47,7 +47,7 @@ Fighter randomFighter(int year, int id, int standing, const QString &organizatio
     const QString label = ReputationLadder::labels().at(GameRandom::roll(ReputationLadder::RankCount));
     Fighter made = pro(id, "S" + QString::number(id), standing, organization, label,
                        qBound(5, attribute + between(-8, 8), 95), age, birthday);
-    setNumber(made, Fighter::ContractMatchesIndex, between(1, 5));
+    RecordsFixtures::setWholeNumber(made, Fighter::ContractMatchesIndex, between(1, 5));
     return made;
 }
 
@@ -102,10 +102,10 @@ void addOrganizations(int year)
 void addPlayerFighters()
 {
     GymFighter signedOne = gymFighter(100001, "Jo", "Park", 900, "Vanguard");
-    setNumber(signedOne, Fighter::ContractMatchesIndex, 3);
-    setText(signedOne, Fighter::ReputationText, "Nationally Ranked");
+    RecordsFixtures::setWholeNumber(signedOne, Fighter::ContractMatchesIndex, 3);
+    RecordsFixtures::setText(signedOne, Fighter::ReputationText, "Nationally Ranked");
     GymFighter localOne = gymFighter(100002, "Al", "Ross", 2500);
-    setText(localOne, Fighter::ReputationText, "Local Fighter");
+    RecordsFixtures::setText(localOne, Fighter::ReputationText, "Local Fighter");
     GymFighter unknownOne = gymFighter(100003, "Cy", "Moss", 2900);
     WorldTestAccess::addRosterFighter(signedOne);
     WorldTestAccess::addRosterFighter(localOne);
@@ -171,14 +171,14 @@ void checkRosters(QStringList &out)
             if (it.key() != it->getStanding())
                 out << organization.getName() + ": key " + QString::number(it.key()) + " for standing "
                            + QString::number(it->getStanding());
-            if (textOf(*it, Fighter::OrganizationText) != organization.getName())
+            if (RecordsFixtures::text(*it, Fighter::OrganizationText) != organization.getName())
                 out << organization.getName() + ": " + it->getFullName() + " signed to "
-                           + textOf(*it, Fighter::OrganizationText);
+                           + RecordsFixtures::text(*it, Fighter::OrganizationText);
         }
     }
     for (const Fighter &fighter : WorldTestAccess::freeAgents()) {
-        if (textOf(fighter, Fighter::OrganizationText) != "Free Agent")
-            out << "free agent " + fighter.getFullName() + " signed to " + textOf(fighter, Fighter::OrganizationText);
+        if (RecordsFixtures::text(fighter, Fighter::OrganizationText) != "Free Agent")
+            out << "free agent " + fighter.getFullName() + " signed to " + RecordsFixtures::text(fighter, Fighter::OrganizationText);
     }
 }
 
