@@ -3,12 +3,15 @@
 // bytes.
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
 
 #include "DefaultNamesWriter.h"
+#include "DefaultWorldWriter.h"
 #include "ResourceFile.h"
+#include "ShellArtWriter.h"
 
 namespace {
 
@@ -16,6 +19,12 @@ bool writeFolders(const QString &resources)
 {
     return ResourceFile::makeFolder(resources + QStringLiteral("/Saves"))
         && ResourceFile::makeFolder(resources + QStringLiteral("/Exports"));
+}
+
+// The style sheets sit next to the Resources folder, in the build folder.
+bool writeShellArt(const QString &resources)
+{
+    return ShellArtWriter::write(QFileInfo(resources).absolutePath());
 }
 
 struct Step
@@ -28,6 +37,9 @@ struct Step
 const Step steps[] = {
     {"the Saves and Exports folders", writeFolders},
     {"the nations and name files", DefaultNamesWriter::writeAll},
+    // Its fighters are generated from the name files written above.
+    {"the organizations and the fighter pools", DefaultWorldWriter::writeAll},
+    {"the window's style sheets and pictures", writeShellArt},
 };
 
 } // namespace

@@ -4,9 +4,14 @@
 #include "FightMath.h"
 #include "records/Fighter.h"
 
+namespace {
+int liveStates = 0;
+}
+
 MatchState::MatchState(Entity_MatchFighter *fighter)
     : mindset(0), fatigueLevel(0)
 {
+    ++liveStates;
     if (!fighter)
         return;
     fighter->getStrings(fighterStrings);
@@ -16,7 +21,15 @@ MatchState::MatchState(Entity_MatchFighter *fighter)
     style = fighterStrings.value(Fighter::StyleText);
 }
 
-MatchState::~MatchState() = default;
+MatchState::~MatchState()
+{
+    --liveStates;
+}
+
+int MatchState::liveCount()
+{
+    return liveStates;
+}
 
 void MatchState::enter(Entity_MatchFighter *) {}
 void MatchState::execute(Entity_MatchFighter *) {}

@@ -42,6 +42,9 @@ public:
     MatchState(const MatchState &) = delete;
     MatchState &operator=(const MatchState &) = delete;
 
+    // How many states exist right now; lets tests find leaked states.
+    static int liveCount();
+
 protected:
     QStringList fighterStrings;
     QVector<int> attributes;

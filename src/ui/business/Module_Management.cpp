@@ -1,0 +1,6 @@
+#include "Module_Management.h"
+
+Module_Management::Module_Management(QWidget *parent)
+    : PendingScreen(QStringLiteral("Management"), WayBack::None, parent)
+{
+}

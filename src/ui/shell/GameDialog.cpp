@@ -1,0 +1,97 @@
+#include "GameDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// What sets each dialog style apart; everything else is shared.
+struct DialogLook
+{
+    DialogStyle style;
+    const char *buttonGradientStart;
+    bool wideButtons;
+    bool styledList;
+};
+
+const DialogLook dialogLooks[] = {
+    {DialogStyle::A, "#E0B687", false, false},
+    {DialogStyle::B, "#E0B698", false, false},
+    {DialogStyle::BList, "#E0B698", false, true},
+    {DialogStyle::AWide, "#E0B687", true, false},
+};
+
+const DialogLook &lookOf(DialogStyle style)
+{
+    for (const DialogLook &look : dialogLooks) {
+        if (look.style == style)
+            return look;
+    }
+    return dialogLooks[0];
+}
+
+} // namespace
+
+QString dialogStyleSheet(DialogStyle style)
+{
+    const DialogLook &look = lookOf(style);
+    const QString minWidth = look.wideButtons ? QStringLiteral("min-width: 50px;\t") : QString();
+    QString sheet = QStringLiteral(
+        "QDialog {\tbackground: url(./Resources/Backgrounds/MainBackground.jpg);\t\tbackground-repeat:no-repeat; }");
+    sheet += QStringLiteral("QPushButton{ border: 3px outset #704018;     ") + minWidth
+        + QStringLiteral("border-radius: 10px;     background-color: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 1, stop: 0 ")
+        + QLatin1String(look.buttonGradientStart)
+        + QStringLiteral(", stop: 1 #704018);     font-weight:bold; color:Black;}");
+    sheet += QStringLiteral(
+        "QLabel {border: 3px groove #885038; \tbackground-color: #E0B687; \tfont-weight:bold; color:Black;}");
+    sheet += QStringLiteral("QPushButton:pressed{ ") + minWidth
+        + QStringLiteral("background-color: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 1, stop: 0 #986848, stop: 1 #F8D0A0); }");
+    if (look.styledList) {
+        sheet += QStringLiteral(
+            "QListWidget, QScrollBar {\tborder: 1px groove #885038; \tbackground-color: #E0B687; "
+            "\tfont-weight:bold; \tselection-background-color: #A0522D; color:Black;}");
+    }
+    return sheet;
+}
+
+GameDialog::GameDialog(DialogStyle style, QWidget *parent)
+    : QDialog(parent)
+    , m_layout(new QVBoxLayout)
+    , m_label(new QLabel)
+    , m_acceptButton(new QPushButton(QStringLiteral("Accept")))
+    , m_cancelButton(new QPushButton(QStringLiteral("Cancel")))
+{
+    setStyleSheet(dialogStyleSheet(style));
+    m_layout->addWidget(m_label);
+    m_layout->addWidget(m_acceptButton);
+    m_layout->addWidget(m_cancelButton);
+    setLayout(m_layout);
+    connect(m_acceptButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool GameDialog::ask(const QString &sentence)
+{
+    return run(sentence, true, true);
+}
+
+bool GameDialog::tell(const QString &sentence, DialogButton shown)
+{
+    return run(sentence, shown == DialogButton::Accept, shown == DialogButton::Cancel);
+}
+
+bool GameDialog::askOnce(const QString &sentence, DialogStyle style)
+{
+    GameDialog dialog(style);
+    return dialog.ask(sentence);
+}
+
+bool GameDialog::run(const QString &sentence, bool showAccept, bool showCancel)
+{
+    m_label->setText(sentence);
+    m_acceptButton->setVisible(showAccept);
+    m_cancelButton->setVisible(showCancel);
+    exec();
+    return result() == QDialog::Accepted;
+}

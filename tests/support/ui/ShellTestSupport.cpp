@@ -1,0 +1,54 @@
+#include "ShellTestSupport.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QWidget>
+
+#include "ui/shell/ScreenFrame.h"
+#include "ui/shell/TopMenuBar.h"
+#include "world/World.h"
+
+namespace ShellTest {
+
+void startGame()
+{
+    // As main() does with World::init, but without what an earlier test
+    // left in the world.
+    World::Instance().reset();
+    ModuleManager::Instance()->init();
+}
+
+void stopGame()
+{
+    ModuleManager::Instance()->closeAll();
+    flushDeletions();
+}
+
+void flushDeletions()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QList<QWidget *> liveScreens()
+{
+    QList<QWidget *> screens;
+    const auto widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (qobject_cast<ScreenFrame *>(widget) && !qobject_cast<TopMenuBar *>(widget))
+            screens << widget;
+    }
+    return screens;
+}
+
+void writeFile(const QString &name, const QByteArray &content)
+{
+    if (content.isNull()) {
+        QFile::remove(name);
+        return;
+    }
+    QFile file(name);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+}
+
+} // namespace ShellTest

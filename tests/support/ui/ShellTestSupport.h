@@ -1,0 +1,40 @@
+#ifndef SHELLTESTSUPPORT_H
+#define SHELLTESTSUPPORT_H
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// Helpers for tests of the game window: start and stop it as main() does,
+// count the live screens and write the files it reads.
+namespace ShellTest {
+
+// A fresh world and ModuleManager::init, as at start-up.
+void startGame();
+// ModuleManager::closeAll, then the deferred deletions.
+void stopGame();
+// Runs the deletions screens asked for when they were replaced.
+void flushDeletions();
+// Every screen widget alive (the menu bar is no screen).
+QList<QWidget *> liveScreens();
+// Writes (or with a null content removes) a file in the working directory.
+void writeFile(const QString &name, const QByteArray &content);
+
+// The current screen, cast to its class (null when it is another class).
+template <typename Screen>
+Screen *currentScreenAs();
+
+} // namespace ShellTest
+
+#include <QWidget>
+
+#include "ui/shell/ModuleManager.h"
+
+template <typename Screen>
+Screen *ShellTest::currentScreenAs()
+{
+    return qobject_cast<Screen *>(ModuleManager::Instance()->currentScreen());
+}
+
+#endif // SHELLTESTSUPPORT_H

@@ -1,0 +1,124 @@
+#include <QtTest>
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "ShellArtWriter.h"
+
+namespace {
+
+QString readText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QByteArray digestOfTree(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QString &path : files) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            hash.addData(QDir(folder).relativeFilePath(path).toUtf8());
+            hash.addData(file.readAll());
+        }
+    }
+    return hash.result();
+}
+
+} // namespace
+
+// The look of the window as the generator writes it: the two style sheets
+// and every picture they and the main menu name.
+class TestShellArt : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_build;
+
+    QString inBuild(const QString &relative) const { return QDir(m_build.path()).filePath(relative); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_build.isValid());
+        QVERIFY(ShellArtWriter::write(m_build.path()));
+    }
+
+    void picturesOfTheWindow_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::addRow("background") << "Resources/Backgrounds/MainBackground.jpg" << QSize(1100, 700);
+        QTest::addRow("title") << "Resources/Backgrounds/MainMenuTitlePic.jpg" << QSize(760, 260);
+    }
+
+    void picturesOfTheWindow()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        const QImage picture(inBuild(path));
+        QCOMPARE(picture.size(), size);
+    }
+
+    void everyScreenGetsTheBackground()
+    {
+        const QString sheet = readText(inBuild("StyleSheet.css"));
+        const QString selectors = sheet.left(sheet.indexOf('{'));
+        for (const char *screen : {"Module_MainMenu", "Module_NewGame", "Module_SaveLoad", "Module_Help",
+                                   "Module_Profile", "Module_Training", "Module_Management", "Module_Events",
+                                   "Module_NextDay", "Module_Database", "Module_Orgs", "Module_UserEvents",
+                                   "Module_PostEvent"})
+            QVERIFY2(selectors.contains(QLatin1String(screen)), screen);
+        QVERIFY(sheet.contains("url(./Resources/Backgrounds/MainBackground.jpg)"));
+    }
+
+    void menuButtonsHaveAPictureForEachState_data()
+    {
+        QTest::addColumn<QString>("objectName");
+        for (const char *name : {"profile_module_btn", "training_module_btn", "management_module_btn",
+                                 "events_module_btn", "fighterdb_module_btn", "org_module_btn", "next_day_btn",
+                                 "save_module_btn", "help_module_btn", "back_mainmenu_btn"})
+            QTest::addRow("%s", name) << name;
+    }
+
+    void menuButtonsHaveAPictureForEachState()
+    {
+        QFETCH(QString, objectName);
+        const QString sheet = readText(inBuild("TopMenuStyle.css"));
+        QVector<QImage> pictures;
+        for (const QString state : {"", ":hover", ":flat", ":pressed"}) {
+            const QRegularExpression rule(QRegularExpression::escape("QPushButton#" + objectName + state + " {")
+                                          + " border-image: url\\(([^)]+)\\); }");
+            const QRegularExpressionMatch match = rule.match(sheet);
+            QVERIFY2(match.hasMatch(), qPrintable(objectName + state));
+            const QImage picture(inBuild(match.captured(1)));
+            QCOMPARE(picture.size(), QSize(70, 70));
+            pictures << picture;
+        }
+        // Raised, hovered, current and pressed look different.
+        for (int i = 0; i < pictures.size(); ++i) {
+            for (int j = i + 1; j < pictures.size(); ++j)
+                QVERIFY(pictures[i] != pictures[j]);
+        }
+    }
+
+    void writingAgainGivesTheSameBytes()
+    {
+        QTemporaryDir again;
+        QVERIFY(ShellArtWriter::write(again.path()));
+        QCOMPARE(digestOfTree(again.path()), digestOfTree(m_build.path()));
+    }
+};
+
+QTEST_MAIN(TestShellArt)
+#include "tst_shell_art.moc"
