@@ -1,10 +1,11 @@
-// Times simulated years of the headless day on the soak world, today's
-// bouts decided by a coin toss: total, worst day and each step's share.
+// Times simulated years of the headless day, today's bouts decided by a
+// coin toss: total, worst day and each step's share.
 //
-//   bench_year [years] [first year]     (defaults: 3 years from 2020)
+//   bench_year [years] [default|small]     (defaults: 3 years, default)
 //
-// Runs in a temporary folder, where it writes the generator's small
-// nations and name files.
+// "default" is the new game's world from the resource generator, from
+// 2011; "small" the soak tests' world, from 2020. Runs in a temporary
+// folder, where it writes the resource files it needs.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,9 +15,12 @@
 #include <array>
 #include <cstdio>
 
+#include "DefaultNamesWriter.h"
+#include "DefaultWorldWriter.h"
 #include "career/CoinTossEvents.h"
 #include "career/DayRunner.h"
 #include "core/Career2SoakWorld.h"
+#include "core/WorldTestAccess.h"
 #include "world/World.h"
 
 int main(int argc, char **argv)
@@ -24,7 +28,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int years = args.size() > 1 ? args.at(1).toInt() : 3;
-    const int firstYear = args.size() > 2 ? args.at(2).toInt() : 2020;
+    const bool defaultWorld = args.size() <= 2 || args.at(2) != "small";
 
     QTemporaryDir folder;
     if (!folder.isValid() || !QDir::setCurrent(folder.path())) {
@@ -32,7 +36,19 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    World &world = Career2SoakWorld::build(firstYear, 7);
+    World *chosen = nullptr;
+    if (defaultWorld) {
+        const QString resources = QDir::current().absoluteFilePath("Resources");
+        if (!DefaultNamesWriter::writeAll(resources) || !DefaultWorldWriter::writeAll(resources)) {
+            std::fprintf(stderr, "could not write the default world\n");
+            return 1;
+        }
+        chosen = &WorldTestAccess::freshWorld(50000);
+        chosen->loadDefaultData();
+    } else {
+        chosen = &Career2SoakWorld::build(2020, 7);
+    }
+    World &world = *chosen;
     DayRunner runner(world, &CoinTossEvents::decide);
     std::printf("year   days  total ms  worst day ms  per step ms (");
     for (int step = 0; step < DayRunner::StepCount; ++step)

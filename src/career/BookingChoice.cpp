@@ -17,15 +17,27 @@ const int ChampionshipRange = 10;
 const int QualifierRange = 16;
 const int QuarterfinalRange = 8;
 const int MainEventRange = 10;
-// A shift that leaves the roster draws again; within one millisecond the
-// reseeds repeat themselves, so the redraws are bounded.
-const int MaxRedraws = 1000;
+// A shift that leaves the roster draws again. Within one millisecond the
+// reseeds repeat themselves and so does the redraw: after a few of them the
+// position is drawn plainly, instead of spinning until the clock moves on.
+const int MaxRedraws = 8;
 
 } // namespace
 
+CardFacts::CardFacts(const Event &event)
+    : championship(event.hasChampionshipMatch()),
+      championshipOpen(!event.championshipMatchesFilled()),
+      qualifier(event.hasTournamentQualifier()),
+      tournamentRound(event.hasTournamentRound()),
+      entriesOpen(!event.tournamentEntriesFilled()),
+      singlesOpen(!event.singleMatchesFilled()),
+      complete(event.isCardComplete())
+{
+}
+
 BookingChoice::BookingChoice(const Event &event, const Organization::Roster &roster,
                              const Organization::Titles &titles, int dayOfMonth)
-    : event(event), roster(roster), titles(titles), day(dayOfMonth)
+    : roster(roster), titles(titles), day(dayOfMonth), card(event)
 {
 }
 
@@ -52,7 +64,7 @@ int BookingChoice::drawPosition(const QVector<int> &remembered) const
         if (p >= 0 && p < size)
             return p;
         if (redraw >= MaxRedraws)
-            return std::clamp(p, 0, size - 1);
+            return GameRandom::roll(size);
     }
 }
 
@@ -96,27 +108,27 @@ bool BookingChoice::chooseOrganizationFighter(const QVector<int> &remembered, Bo
     int p = drawPosition(remembered);
 
     QString type = MatchType::Single;
-    if (event.hasChampionshipMatch()) {
-        if (!event.championshipMatchesFilled()) {
+    if (card.championship) {
+        if (card.championshipOpen) {
             p = drawTopPosition(ChampionshipRange);
             type = MatchType::Championship;
         }
-    } else if (event.hasTournamentQualifier()) {
-        if (entriesOpen()) {
+    } else if (card.qualifier) {
+        if (card.entriesOpen) {
             p = drawTopPosition(QualifierRange);
             type = MatchType::Qualifier;
         }
-    } else if (event.hasTournamentRound()) {
-        if (entriesOpen()) {
+    } else if (card.tournamentRound) {
+        if (card.entriesOpen) {
             p = drawTopPosition(QuarterfinalRange);
             type = MatchType::Quarterfinal;
         }
-    } else if (event.isCardComplete()) {
+    } else if (card.complete) {
         p = drawTopPosition(MainEventRange);
     }
 
     out = candidate(*std::next(roster.constBegin(), p), p, type, false);
-    out.goesAhead = goesAhead(out, p > TopPositions || event.isCardComplete());
+    out.goesAhead = goesAhead(out, p > TopPositions || card.complete);
     return true;
 }
 
@@ -133,20 +145,20 @@ BookingCandidate BookingChoice::choosePlayerFighter(const QVector<Fighter> &sign
     }
 
     QString type = MatchType::Single;
-    if (event.hasChampionshipMatch()) {
-        if (p < ChampionshipRange && !event.championshipMatchesFilled())
+    if (card.championship) {
+        if (p < ChampionshipRange && card.championshipOpen)
             type = MatchType::Championship;
-    } else if (event.hasTournamentQualifier()) {
-        if (entriesOpen() && p < QualifierRange)
+    } else if (card.qualifier) {
+        if (card.entriesOpen && p < QualifierRange)
             type = MatchType::Qualifier;
-    } else if (event.hasTournamentRound()) {
-        if (entriesOpen() && p < QuarterfinalRange)
+    } else if (card.tournamentRound) {
+        if (card.entriesOpen && p < QuarterfinalRange)
             type = MatchType::Quarterfinal;
     }
 
     BookingCandidate chosen = candidate(fighter, p, type, true);
     // The best placed of the player's fighters wait for the main event, the
     // others for the undercard.
-    chosen.goesAhead = goesAhead(chosen, p <= TopPositions ? event.isCardComplete() : !event.isCardComplete());
+    chosen.goesAhead = goesAhead(chosen, p <= TopPositions ? card.complete : !card.complete);
     return chosen;
 }

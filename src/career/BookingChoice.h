@@ -24,6 +24,21 @@ struct BookingCandidate
     bool goesAhead = false;
 };
 
+// What the choice reads of the event's card, worked out once per card.
+struct CardFacts
+{
+    explicit CardFacts(const Event &event);
+    bool championship;
+    bool championshipOpen;
+    bool qualifier;
+    bool tournamentRound;
+    // An open qualifier or quarterfinal.
+    bool entriesOpen;
+    bool singlesOpen;
+    // Only the main event may still be open.
+    bool complete;
+};
+
 // Chooses the candidate of one card-filling attempt. Title fights,
 // tournaments and a card's last open bout go to the better ranked; the five
 // best stay out of the undercard, and a lone title holder out of single
@@ -33,6 +48,10 @@ class BookingChoice
 public:
     BookingChoice(const Event &event, const Organization::Roster &roster,
                   const Organization::Titles &titles, int dayOfMonth);
+
+    // The event changed (a fighter was booked).
+    void setEvent(const Event &event) { card = CardFacts(event); }
+    const CardFacts &facts() const { return card; }
 
     // One of the organization's fighters; false for an empty roster.
     // Positions in `remembered` failed earlier today and are stepped past.
@@ -49,12 +68,11 @@ private:
     static BookingCandidate candidate(const Fighter &fighter, int position, const QString &type,
                                       bool playerFighter);
     bool goesAhead(const BookingCandidate &chosen, bool singleMatchRule) const;
-    bool entriesOpen() const { return !event.tournamentEntriesFilled(); }
 
-    const Event &event;
     const Organization::Roster &roster;
     const Organization::Titles &titles;
     const int day;
+    CardFacts card;
 };
 
 #endif // BOOKINGCHOICE_H

@@ -126,11 +126,11 @@ void CardBooking::fillCard(QStringList &news)
     if (roster.isEmpty() && signedPlayerFighters().isEmpty())
         return;
 
+    BookingChoice choice(next, roster, titles, today.day());
     for (int attempt = 0; counter >= 0 && attempt < maxAttempts; ++attempt) {
         GameRandom::reseedWithClock();
         const QVector<Fighter> signedFighters = signedPlayerFighters();
         const int r = GameRandom::draw();
-        const BookingChoice choice(next, roster, titles, today.day());
         BookingCandidate candidate;
         bool chosen = true;
         if (!signedFighters.isEmpty() && r % 5 == 2)
@@ -142,18 +142,19 @@ void CardBooking::fillCard(QStringList &news)
         const bool booked = chosen && candidate.goesAhead && book(candidate, eventName);
         if (booked) {
             news << "Booked " + candidate.fullName + " for a " + candidate.matchType + " at " + eventName;
+            // Reads the event again.
             followUp(candidate, eventName, true);
+            choice.setEvent(next);
         } else if (chosen && !candidate.playerFighter && !remembered.contains(candidate.position)) {
             remembered << candidate.position;
         }
 
-        next = organization.getNextEvent(today);
         // An empty event has no date and counts as within the week.
         if (today.daysTo(next.getDate()) > LastWeek) {
             --counter;
             if (booked)
                 return;
-        } else if (next.singleMatchesFilled() && next.tournamentEntriesFilled()) {
+        } else if (!choice.facts().singlesOpen && !choice.facts().entriesOpen) {
             return;
         }
     }

@@ -4,6 +4,8 @@
 #include "records/Match.h"
 #include "world/World.h"
 
+#include <QSet>
+
 #include <utility>
 
 namespace {
@@ -21,14 +23,17 @@ bool isTournamentStep(const QString &type)
     return type == MatchType::Qualifier || type == MatchType::Quarterfinal || type == MatchType::Semifinal;
 }
 
-bool isPlayerFighter(World &world, int id)
+// The player's fighters' ids: their bouts are recorded on his side.
+QSet<int> playerIds(const World &world)
 {
-    return world.getFighterById(id).getId() == id;
+    QVector<int> ids;
+    world.getRosterIds(ids);
+    return QSet<int>(ids.cbegin(), ids.cend());
 }
 
 void recordSide(World &world, const Event &event, const Side &side, const QString &line, const QString &type)
 {
-    if (isPlayerFighter(world, side.id))
+    if (playerIds(world).contains(side.id))
         world.recordMatchResult(event.getOrganization(), side.id, line, type);
     else
         world.recordOrgFightResult(event.getOrganization(), side.id, line, type);
@@ -53,15 +58,15 @@ QStringList decideBout(World &world, const Event &event, const Match &bout)
     recordSide(world, event, winner, "Win: " + loser.name + where + (titleFight ? title : QString()), type);
     recordSide(world, event, loser,
                "Loss: " + winner.name + where + (type == MatchType::Championship ? title : QString()), type);
+    const QSet<int> players = playerIds(world);
     for (const Side &side : {winner, loser}) {
-        if (isPlayerFighter(world, side.id))
+        if (players.contains(side.id))
             world.clearBooking(side.id);
     }
 
     QStringList lines{type + " - " + winner.name + " defeated " + loser.name + " by " + method + "."};
     if (titleFight)
-        world.updateChampionship(event.getOrganization(), event.getTitle(), winner.id,
-                                 isPlayerFighter(world, winner.id));
+        world.updateChampionship(event.getOrganization(), event.getTitle(), winner.id, players.contains(winner.id));
     else if (isTournamentStep(type))
         lines << world.advanceTournaments(winner.id, event.getOrganization());
     return lines;
@@ -90,8 +95,11 @@ EventResults decideEvent(World &world, Event event)
         const Match bout = event.getMatches().at(position);
         if (!bout.isFilled() || bout.getIdA() == 0 || bout.getIdB() == 0)
             continue;
-        results.lines << decideBout(world, event, bout);
-        refetch(world, results.eventName, event);
+        const QStringList lines = decideBout(world, event, bout);
+        results.lines << lines;
+        // A tournament step may have filled more of today's card.
+        if (lines.size() > 1)
+            refetch(world, results.eventName, event);
     }
     world.storeOrgEventResults(results.lines, results.eventName, event.getOrganization());
     world.rollOrgReputationLabels(event.getOrganization());

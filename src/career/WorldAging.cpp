@@ -24,15 +24,20 @@ const int FreeAgentsWanted = 20;
 const int LastYearWithoutNewFreeAgents = 2020;
 const int AmateurKeyStep = 100;
 
-// Draws on the running sequence; a fighter too young draws nothing.
+// The band a fighter of that age draws in; none when he is too young.
 template <int N>
-bool drawsRetirement(const RetirementBand (&bands)[N], int age)
+const RetirementBand *bandFor(const RetirementBand (&bands)[N], int age)
 {
     for (const RetirementBand &band : bands) {
         if (age >= band.fromAge)
-            return GameRandom::roll(band.range) + band.base >= RetiringDraw;
+            return &band;
     }
-    return false;
+    return nullptr;
+}
+
+bool drawsRetirement(const RetirementBand *band)
+{
+    return band && GameRandom::roll(band->range) + band->base >= RetiringDraw;
 }
 
 QString birthdayLine(const Fighter &fighter, int age)
@@ -49,17 +54,26 @@ QString comingOfAgeLine(const QString &name)
 
 void World::ageWorldFighters(QStringList &news)
 {
+    // Every organization fighter is met with a reseed from the clock. Reseeds
+    // with no draw between them come to one, the last: so the reseed is made
+    // only before a draw, or once after the walk.
+    bool reseedPending = false;
     for (Organization &organization : organizations) {
         Organization::Roster members;
         organization.getRoster(members);
         int retired = 0;
-        for (const Fighter &fighter : members) {
+        for (const Fighter &fighter : qAsConst(members)) {
             int oldAge = 0;
             const int age = fighter.getAgeOn(date, oldAge);
             if (age != oldAge)
                 news << birthdayLine(fighter, age);
-            GameRandom::reseedWithClock();
-            if (drawsRetirement(organizationBands, age)) {
+            reseedPending = true;
+            const RetirementBand *band = bandFor(organizationBands, age);
+            if (band) {
+                GameRandom::reseedWithClock();
+                reseedPending = false;
+            }
+            if (drawsRetirement(band)) {
                 // Refused on fight day: he stays, and so does his old age.
                 if (!organization.withdrawFighterFromEvents(fighter.getId(), date.year() - 1, date))
                     continue;
@@ -67,10 +81,14 @@ void World::ageWorldFighters(QStringList &news)
                 if (++retired == DailyRetirements)
                     break;
             } else if (age != oldAge) {
+                // Reseeds before its own draws.
                 organization.ageFighter(fighter.getId());
+                reseedPending = false;
             }
         }
     }
+    if (reseedPending)
+        GameRandom::reseedWithClock();
 
     int lastKey = 0;
     for (auto it = freeAgents.begin(); it != freeAgents.end();) {
@@ -79,7 +97,7 @@ void World::ageWorldFighters(QStringList &news)
         const int age = it->getAgeOn(date, oldAge);
         if (age != oldAge)
             news << birthdayLine(*it, age);
-        if (drawsRetirement(freeAgentBands, age)) {
+        if (drawsRetirement(bandFor(freeAgentBands, age))) {
             news << it->getFullName() + " has retired.";
             it = freeAgents.erase(it);
             continue;

@@ -86,7 +86,7 @@ QString World::advanceTournaments(int id, const QString &name)
     QString line;
     Organization::Roster members;
     organization->getRoster(members);
-    for (const Fighter &member : members) {
+    for (const Fighter &member : qAsConst(members)) {
         if (member.getId() == id) {
             bool placed = false;
             line = bookInto(member.getFullName(), false, placed);

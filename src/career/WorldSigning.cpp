@@ -5,6 +5,8 @@
 #include "records/GameRandom.h"
 #include "records/ReputationLadder.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
@@ -53,17 +55,41 @@ int rosterSize(const Organization &organization)
     return members.size();
 }
 
+// What the organizations read of each pool fighter, unpacked once a day
+// (every organization walks the whole pool).
+class PoolReadings
+{
+public:
+    struct Reading
+    {
+        int ladderPosition;
+        QVector<int> ints;
+    };
+
+    const Reading &of(const Fighter &agent)
+    {
+        auto found = readings.find(agent.getId());
+        if (found != readings.end())
+            return *found;
+        Reading reading;
+        QStringList texts;
+        agent.getStrings(texts);
+        reading.ladderPosition = ReputationLadder::labels().indexOf(texts.value(Fighter::ReputationText));
+        agent.getInts(reading.ints);
+        return *readings.insert(agent.getId(), reading);
+    }
+
+private:
+    QHash<int, Reading> readings;
+};
+
 // A full roster considers a free agent within its tier's reputation; a
 // label off the ladder passes every tier, an unknown tier passes nobody.
-bool considers(const TierWants *wants, int size, const Fighter &agent)
+bool considers(const TierWants *wants, int size, int ladderPosition)
 {
     if (size <= OpenRosterSize)
         return true;
-    if (!wants)
-        return false;
-    QStringList texts;
-    agent.getStrings(texts);
-    return ReputationLadder::labels().indexOf(texts.value(Fighter::ReputationText)) <= wants->worstSigned;
+    return wants && ladderPosition <= wants->worstSigned;
 }
 
 bool isOpenSide(const Event &event)
@@ -75,19 +101,23 @@ bool isOpenSide(const Event &event)
 
 void World::signFreeAgents(QStringList &news)
 {
+    PoolReadings pool;
     for (Organization &organization : organizations) {
         const TierWants *wants = wantsOf(tierOf(organization));
         int size = rosterSize(organization);
         for (auto it = freeAgents.begin(); it != freeAgents.end();) {
-            Fighter agent = it.value();
-            QVector<int> ints;
-            agent.getInts(ints);
-            QMultiMap<QDate, QString> history;
-            agent.getHistory(history);
-            if (!considers(wants, size, agent) || !organization.fitsFighter(ints, history)) {
+            const PoolReadings::Reading &reading = pool.of(it.value());
+            if (!considers(wants, size, reading.ladderPosition)) {
                 ++it;
                 continue;
             }
+            QMultiMap<QDate, QString> history;
+            it->getHistory(history);
+            if (!organization.fitsFighter(reading.ints, history)) {
+                ++it;
+                continue;
+            }
+            Fighter agent = it.value();
             organization.addFighter(agent);
             news << agent.getFullName() + " has been signed by " + organization.getName() + ".";
             it = freeAgents.erase(it);

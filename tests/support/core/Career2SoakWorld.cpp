@@ -3,11 +3,15 @@
 #include "Career2Fixtures.h"
 #include "GeneratorTestFiles.h"
 #include "WorldTestAccess.h"
+#include "career/CoinTossEvents.h"
+#include "career/DayRunner.h"
 #include "records/GameRandom.h"
 #include "records/ReputationLadder.h"
 #include "world/World.h"
 
+#include <QElapsedTimer>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 
 using namespace Career2Fixtures;
@@ -58,7 +62,7 @@ QVector<Event> yearOfEvents(int year, const QString &name, int offset)
     QVector<Event> events;
     for (int month = 1; month <= 12; ++month) {
         const QDate day(year, month, 3 + offset * 3);
-        const QString eventName = name + " " + QDate::longMonthName(month);
+        const QString eventName = name + " " + QLocale::c().monthName(month);
         switch (month % 4) {
         case 0:
             events << event(eventName, name, day, open(MatchType::Single, 4) << match(MatchType::Championship),
@@ -226,6 +230,81 @@ QStringList breaches()
     checkBookings(out);
     checkNextEvents(out);
     return out;
+}
+
+namespace {
+
+// Everybody who is gone today must have retired today.
+QString departures(const Census &before, const Census &after, const DayNews &news)
+{
+    for (auto it = before.names.cbegin(); it != before.names.cend(); ++it) {
+        if (after.names.contains(it.key()))
+            continue;
+        const QString retired = it.value() + " has retired";
+        const bool reported = std::any_of(news.fighterNews.cbegin(), news.fighterNews.cend(),
+                                          [&](const QString &line) { return line.startsWith(retired); });
+        if (!reported)
+            return it.value() + " vanished";
+    }
+    return QString();
+}
+
+void count(Totals &totals, const DayNews &news)
+{
+    ++totals.days;
+    totals.bookings += news.bookingNews.size();
+    totals.signings += news.freeAgentNews.size();
+    totals.newStudents += news.newStudent.isEmpty() ? 0 : 1;
+    for (const QString &line : news.fighterNews) {
+        totals.retirements += line.contains(" has retired") ? 1 : 0;
+        totals.newProfessionals += line.endsWith(" has come of age and turned professional.") ? 1 : 0;
+    }
+    for (const EventResults &event : news.events) {
+        for (const QString &line : event.lines) {
+            totals.bouts += line.contains(" defeated ") ? 1 : 0;
+            totals.tournamentSteps += line.startsWith("Booked ") ? 1 : 0;
+            totals.titleBouts += line.startsWith(MatchType::Championship) || line.startsWith(MatchType::Final);
+        }
+    }
+}
+
+} // namespace
+
+QString Totals::summary() const
+{
+    return QString("%1 days in %2 ms (worst day %3 ms): %4 bookings, %5 bouts, %6 title bouts, "
+                   "%7 tournament steps, %8 signings, %9 retirements, %10 new professionals, "
+                   "%11 new students; %12 fighters left")
+        .arg(days).arg(milliseconds).arg(worstDayMilliseconds).arg(bookings).arg(bouts).arg(titleBouts)
+        .arg(tournamentSteps).arg(signings).arg(retirements).arg(newProfessionals).arg(newStudents)
+        .arg(fightersLeft);
+}
+
+QString run(World &world, const QDate &end, Totals &totals)
+{
+    DayRunner runner(world, &CoinTossEvents::decide);
+    QElapsedTimer clock;
+    clock.start();
+    Census before = census();
+    if (!before.duplicates.isEmpty())
+        return "before the first day: " + before.duplicates.join("; ");
+    while (world.getDate() < end) {
+        QElapsedTimer dayClock;
+        dayClock.start();
+        const DayNews news = runner.runDay();
+        totals.worstDayMilliseconds = std::max(totals.worstDayMilliseconds, dayClock.elapsed());
+
+        const QStringList found = breaches();
+        const Census after = census();
+        const QString gone = departures(before, after, news);
+        if (!found.isEmpty() || !gone.isEmpty())
+            return news.day.toString() + ": " + (found + QStringList{gone}).join("; ");
+        before = after;
+        count(totals, news);
+    }
+    totals.milliseconds = clock.elapsed();
+    totals.fightersLeft = before.names.size();
+    return QString();
 }
 
 } // namespace Career2SoakWorld

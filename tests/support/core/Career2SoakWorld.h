@@ -1,6 +1,7 @@
 #ifndef CAREER2SOAKWORLD_H
 #define CAREER2SOAKWORLD_H
 
+#include <QDate>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,30 @@ Census census();
 
 // The day's rules of a consistent world; each breach as one line.
 QStringList breaches();
+
+// What a run of days did.
+struct Totals
+{
+    int days = 0;
+    qint64 milliseconds = 0;
+    qint64 worstDayMilliseconds = 0;
+    int bookings = 0;
+    int bouts = 0;
+    int titleBouts = 0;
+    int tournamentSteps = 0;
+    int signings = 0;
+    int retirements = 0;
+    int newProfessionals = 0;
+    int newStudents = 0;
+    int fightersLeft = 0;
+    QString summary() const;
+};
+
+// Runs the headless day, today's bouts decided by a coin toss, until the
+// date reaches `end`, checking the world after every day: its rules, and
+// that everybody who is gone retired that day. Stops at the first breach
+// and returns it; empty when every day passed.
+QString run(World &world, const QDate &end, Totals &totals);
 
 } // namespace Career2SoakWorld
 
