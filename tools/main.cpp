@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include "DefaultNamesWriter.h"
+#include "DefaultWorldWriter.h"
 #include "ResourceFile.h"
 #include "ShellArtWriter.h"
 
@@ -36,6 +37,8 @@ struct Step
 const Step steps[] = {
     {"the Saves and Exports folders", writeFolders},
     {"the nations and name files", DefaultNamesWriter::writeAll},
+    // Its fighters are generated from the name files written above.
+    {"the organizations and the fighter pools", DefaultWorldWriter::writeAll},
     {"the window's style sheets and pictures", writeShellArt},
 };
 

@@ -17,6 +17,7 @@
 #include "records/Organization.h"
 
 class Gym;
+class QDataStream;
 class Manager;
 
 // The whole game state: the player's gym and manager, the date, the last
@@ -48,6 +49,26 @@ public:
     // New game.
     void setupManager(const QStringList &texts, const QVector<int> &numbers, const QStringList &titles);
     void setupGym(const QStringList &texts, const QVector<int> &numbers, const QVector<int> &monthFigures);
+
+    // Saved games, default data and fighter files. The callers open and
+    // close the files; each stream is a GameDataStream.
+    // Writes the whole world, the manager before the gym.
+    void save(QDataStream &out) const;
+    // Replaces the world with a saved game, keeping the same gym and manager
+    // objects. A file that does not read cleanly to its end changes nothing
+    // and gives false.
+    bool load(QDataStream &in);
+    // Adds the default organizations and the free-agent and amateur pools
+    // from ./Resources/Defaults; a file that is missing or damaged adds an
+    // empty organization, or no fighters.
+    void loadDefaultData();
+    // Writes the Fighter part of the player's fighter at the position;
+    // nothing when there is none.
+    void exportFighter(QDataStream &out, int index) const;
+    // Adds the fighter in the stream to the free agents under a new id. A
+    // stream that does not hold exactly one whole fighter adds nobody, uses
+    // up no id and gives false.
+    bool importFighter(QDataStream &in);
 
     // Passed on to the manager and the gym.
     void getManagerStats(QVector<int> &out) const;
@@ -161,6 +182,10 @@ public:
 
 private:
     World();
+    // Reads a saved game into this world's members, which must be empty and
+    // have a gym and a manager; true when the stream was read cleanly to
+    // its end.
+    bool readSavedGame(QDataStream &in);
 
     // Every full name borne by a fighter of the world.
     QSet<QString> takenFullNames() const;
@@ -183,6 +208,7 @@ private:
 
     // Lets the tests build a small world by hand.
     friend class WorldTestAccess;
+    friend class PersistTestAccess;
 
     std::unique_ptr<Gym> gym;
     std::unique_ptr<Manager> manager;

@@ -1,0 +1,149 @@
+#include "PersistTestAccess.h"
+
+#include "WorldTestAccess.h"
+#include "records/GameDataStream.h"
+#include "world/World.h"
+
+#include <QBuffer>
+
+namespace {
+
+// Streams over a read-only buffer, as over a file opened for reading: the
+// readers see exactly the bytes given and an end after them.
+template <typename Operation>
+bool readThrough(const QByteArray &bytes, Operation operation)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    GameDataStream in(&buffer);
+    return operation(in);
+}
+
+} // namespace
+
+const Gym *PersistTestAccess::gym()
+{
+    return World::Instance().gym.get();
+}
+
+const Manager *PersistTestAccess::manager()
+{
+    return World::Instance().manager.get();
+}
+
+void PersistTestAccess::setLastFighterId(int id)
+{
+    World::Instance().lastFighterId = id;
+}
+
+QByteArray PersistTestAccess::savedBytes()
+{
+    QByteArray bytes;
+    GameDataStream out(&bytes, QIODevice::WriteOnly);
+    World::Instance().save(out);
+    return bytes;
+}
+
+bool PersistTestAccess::loadBytes(const QByteArray &bytes)
+{
+    return readThrough(bytes, [](QDataStream &in) { return World::Instance().load(in); });
+}
+
+bool PersistTestAccess::importBytes(const QByteArray &bytes)
+{
+    return readThrough(bytes, [](QDataStream &in) { return World::Instance().importFighter(in); });
+}
+
+QByteArray PersistTestAccess::withNumberAt(QByteArray bytes, int offset, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = char((value >> (24 - 8 * i)) & 0xFF);
+    return bytes;
+}
+
+QVector<int> PersistTestAccess::poolIds(Pool pool)
+{
+    const World &world = World::Instance();
+    QVector<int> ids;
+    for (const Fighter &fighter : pool == FreeAgents ? world.freeAgents : world.amateurs)
+        ids << fighter.getId();
+    return ids;
+}
+
+namespace PersistFixtures {
+
+using namespace WorldFixtures;
+
+Fighter withHistory(Fighter fighter, const QVector<QPair<QDate, QString>> &entries)
+{
+    QStringList texts, titles;
+    QVector<int> ints;
+    QDate birthday;
+    QMultiMap<QDate, QString> history;
+    fighter.getData(texts, ints, birthday, history, titles);
+    for (const auto &entry : entries)
+        history.insert(entry.first, entry.second);
+    fighter.setData(texts, ints, birthday, history, titles);
+    return fighter;
+}
+
+void fillLongGame()
+{
+    World &world = WorldTestAccess::freshWorld(25000, 340, 6);
+    WorldTestAccess::setDate(QDate(2014, 7, 3));
+    PersistTestAccess::setLastFighterId(1300);
+    WorldTestAccess::addManagerTitle("Manager of the Year - 2013");
+    world.upgradeEquipment(4);
+    world.upgradeGym();
+
+    Fighter veteran = withHistory(fighter(1201, "Ken", "Sato", 12, "G1"),
+                                  {{QDate(2013, 3, 1), "Win - KO"}, {QDate(2013, 3, 1), "Loss - Decision"},
+                                   {QDate(2012, 6, 9), "Win - Decision"}});
+    setWinsAndLosses(veteran, 2, 1);
+    setTitles(veteran, {"G1 World Championship - 2013 until Mar 1 2014", ""});
+    const QVector<Match> card = {match("Championship Match", "Ken Sato", 1201, "Jo Park", 1101, true),
+                                 match("Single Match")};
+    const Event pastEvent = eventOn("G1 Grand Prix", "G1", QDate(2014, 5, 1), card, true,
+                                    {"Ken Sato def. Jo Park - KO (Round 2)"});
+    const Event nextEvent = eventOn("G1 Summer", "G1", QDate(2014, 8, 1), {match("Single Match")});
+    WorldTestAccess::addOrganization(organization(
+        "G1", "Elite", {pastEvent, nextEvent},
+        {veteran, fighter(1202, "Lee", "Ma", 12, "G1"), fighter(1203, "Tom", "Ek", 3, "G1")},
+        {{"World Championship", "Ken Sato"}, {"Tournament", ""}}));
+    WorldTestAccess::addOrganization(Organization());
+    WorldTestAccess::addOrganization(organization("Albion", "National", {}, {}, {}, "Unwilling"));
+
+    WorldTestAccess::addRosterFighter(gymFighter(1101, "Jo", "Park", 40, "G1", 7, 250, 3000));
+    WorldTestAccess::addRosterFighter(gymFighter(1102, "Al", "Ross", 40, "Free Agent", 2, 10, 0));
+    world.setTrainingPlan(1101, TrainingType::SpeedBag);
+    world.updateBooking(offer(1101, "Jo Park", "G1 Summer", "G1", QDate(2014, 8, 1)));
+    WorldTestAccess::addOffer(offer(1102, "Al Ross", "G1 Summer", "G1", QDate(2014, 8, 1)));
+    WorldTestAccess::addOffer(offer(1102, "Al Ross", "Albion Night", "Albion", QDate(2014, 9, 12)));
+
+    WorldTestAccess::addStudent(fighter(1150, "Cy", "Moss", 0, ""));
+    WorldTestAccess::addStudent(Fighter());
+
+    for (int id : {1210, 1211, 1212})
+        WorldTestAccess::addFreeAgent(fighter(id, "Free", QString::number(id), 8000));
+    WorldTestAccess::addFreeAgent(fighter(1213, "Best", "Free", 7000));
+    WorldTestAccess::addAmateur(fighter(1220, "Am", "One", 9000, "Amateur"));
+    WorldTestAccess::addAmateur(fighter(1221, "Am", "Two", 9000, "Amateur"));
+    WorldTestAccess::addAmateur(fighter(-116, "Fantasy", "Guest", 9500, "Amateur"));
+}
+
+void fillShortGame()
+{
+    World &world = WorldTestAccess::freshWorld(900, 20, 1);
+    WorldTestAccess::setDate(QDate(2012, 2, 29));
+    PersistTestAccess::setLastFighterId(1070);
+    WorldTestAccess::addOrganization(organization("Genesis", "World Class", {},
+                                                  {fighter(1060, "Ray", "Cho", 5, "Genesis")}));
+    WorldTestAccess::addRosterFighter(gymFighter(1061, "Ina", "Vos", 60, "Genesis"));
+    WorldTestAccess::addStudent(fighter(1062, "Pim", "Lo", 0, ""));
+    WorldTestAccess::addFreeAgent(fighter(1063, "Ode", "Sy", 8000));
+    WorldTestAccess::addAmateur(fighter(1064, "Uli", "Fa", 9000, "Amateur"));
+    world.upgradeEquipment(0);
+}
+
+} // namespace PersistFixtures
