@@ -14,15 +14,6 @@ namespace {
 
 const unsigned Seed = 4242;
 
-QVector<int> drawsAfter(unsigned seed, int count)
-{
-    GameRandom::seed(seed);
-    QVector<int> draws;
-    for (int i = 0; i < count; ++i)
-        draws << GameRandom::draw();
-    return draws;
-}
-
 // How many draws `operation` took, found by where the next draw falls in
 // the plain sequence of the same seed; -1 when it is not found.
 int drawsTakenBy(const std::function<void()> &operation)

@@ -5,11 +5,6 @@
 
 #include "EngineTestKit.h"
 #include "match/MatchMessage.h"
-#include "match/State_Gen_BlkDmgBody.h"
-#include "match/State_Gen_BlkDmgClinch.h"
-#include "match/State_Gen_BlkDmgHeadKick.h"
-#include "match/State_Gen_BlkDmgHeadPunch.h"
-#include "match/State_Gen_BlkDmgLeg.h"
 #include "match/State_Gen_CounterAtk.h"
 #include "match/State_Gen_CounterDmg.h"
 #include "match/State_Gen_FullDmg.h"
@@ -25,15 +20,6 @@ namespace {
 
 const unsigned Seed = 777;
 
-QVector<int> drawsAfter(unsigned seed, int count)
-{
-    GameRandom::seed(seed);
-    QVector<int> draws;
-    for (int i = 0; i < count; ++i)
-        draws << GameRandom::draw();
-    return draws;
-}
-
 // Every attribute a different value, a chin and body that never go down
 // (so no knockdown check ends anything).
 Fighter patterned(const QString &first, const QString &last, int id, const QString &style,
@@ -47,6 +33,15 @@ Fighter patterned(const QString &first, const QString &last, int id, const QStri
     for (auto it = extra.cbegin(); it != extra.cend(); ++it)
         values[it.key()] = it.value();
     return makeFighter(first, last, id, style, 0, values);
+}
+
+// A fresh match of A against B in which A attacks.
+MatchEngine &aAttacks(const Fighter &a, const Fighter &b)
+{
+    MatchEngine &engine = freshMatch(a, b);
+    if (engine.getAttacker() != engine.getFighterA())
+        engine.swapRoles();
+    return engine;
 }
 
 int w(int index, const QMap<int, int> &extra = {})
@@ -101,14 +96,7 @@ private slots:
         MatchEngine &engine = freshMatch(patterned("Ann", "Lee", 11, "Tactician"),
                                          patterned("Bo", "Kim", 22, "Tactician"));
         Entity_MatchFighter *t = engine.getFighterB();
-        MatchState *block = nullptr;
-        switch (kind) {
-        case 0: block = new State_Gen_BlkDmgHeadPunch(t); break;
-        case 1: block = new State_Gen_BlkDmgHeadKick(t); break;
-        case 2: block = new State_Gen_BlkDmgBody(t); break;
-        case 3: block = new State_Gen_BlkDmgLeg(t); break;
-        default: block = new State_Gen_BlkDmgClinch(t); break;
-        }
+        MatchState *block = newBlockState(kind, t);
         t->setState(block);
         t->setActionValue(30);
         const int stamina = t->getStamina();
@@ -141,10 +129,8 @@ private slots:
         QFETCH(int, own);
         QFETCH(int, against);
         QFETCH(int, cost);
-        MatchEngine &engine = freshMatch(patterned("Ann", "Lee", 11, style),
-                                         patterned("Bo", "Kim", 22, "Tactician"));
-        if (engine.getAttacker() != engine.getFighterA())
-            engine.swapRoles();
+        MatchEngine &engine = aAttacks(patterned("Ann", "Lee", 11, style),
+                                       patterned("Bo", "Kim", 22, "Tactician"));
         Entity_MatchFighter *counterer = engine.getFighterA();
         Entity_MatchFighter *countered = engine.getFighterB();
         auto *counter = new State_Gen_CounterAtk(counterer);
@@ -185,10 +171,8 @@ private slots:
         // Several seeds, so that a two-way choice shows both its strikes.
         QSet<int> thrown;
         for (unsigned seed = Seed; seed < Seed + 12; ++seed) {
-            MatchEngine &engine = freshMatch(patterned("Ann", "Lee", 11, "Tactician"),
-                                             patterned("Bo", "Kim", 22, style));
-            if (engine.getAttacker() != engine.getFighterA())
-                engine.swapRoles();
+            MatchEngine &engine = aAttacks(patterned("Ann", "Lee", 11, "Tactician"),
+                                           patterned("Bo", "Kim", 22, style));
             Entity_MatchFighter *striker = engine.getFighterA();
             Entity_MatchFighter *returner = engine.getFighterB();
             striker->setState(new ProbeStrike(striker, MatchMessage::Jab));
