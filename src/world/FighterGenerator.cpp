@@ -18,6 +18,8 @@ const int HighestDurability = 99;
 const int ProfessionalTalent = 7;
 // A professional's insight into his own traits: the bio shows them all.
 const int ProfessionalInsight = 10;
+// The most draws a nation takes from a region's list.
+const int NationDraws = 21;
 
 // The talent draw (0 to 70): up to 9 it is the bonus itself, from `from`
 // on the band's bonus.
@@ -134,7 +136,15 @@ QString FighterGenerator::drawNationFrom(const QVector<QStringList> &nations, in
     // built-in nations stand in, so there is always something to draw.
     if (candidates.isEmpty())
         candidates = GeneratorTables::builtInNationsOf(list);
-    return candidates.at(GameRandom::roll(candidates.size()));
+    // Up to NationDraws draws, ending early on an entry that names a region;
+    // a list of nations alone keeps the last draw.
+    QString drawn;
+    for (int i = 0; i < NationDraws; ++i) {
+        drawn = candidates.at(GameRandom::roll(candidates.size()));
+        if (GeneratorTables::regions().contains(drawn))
+            break;
+    }
+    return drawn;
 }
 
 void FighterGenerator::chooseName(const QVector<QStringList> &nations)

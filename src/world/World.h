@@ -19,6 +19,7 @@
 class Gym;
 class QDataStream;
 class Manager;
+class QDataStream;
 
 // The whole game state: the player's gym and manager, the date, the last
 // fighter id handed out, the students, the player's fighters, the
@@ -179,6 +180,23 @@ public:
     // Copies of the first fighter with the id; blank when none has it.
     Fighter getOrgFighter(const QString &name, int id) const;
     Fighter getAmateur(int id) const;
+
+    // The world moving on: signings, offers, bookings, results, aging,
+    // tournaments and the fantasy match.
+    void signFreeAgents(QStringList &news);
+    void generateOffers();
+    // One line per booking of the organizations' next events.
+    QStringList bookEvents();
+    void recordOrgFightResult(const QString &name, int id, const QString &result, const QString &matchType);
+    void recordMatchResult(const QString &name, int id, const QString &result, const QString &matchType);
+    void ageWorldFighters(QStringList &news);
+    // Books a tournament winner into the next round; the booking line, empty
+    // when the id is nobody's of that organization or the player's.
+    QString advanceTournaments(int id, const QString &name);
+    enum class FantasyResult { Created, NoFighterShown, DamagedFile };
+    // Reads the exported fighter first; only a sound read puts the two
+    // temporary fighters into the amateur pool and fills `event`.
+    FantasyResult createFantasyMatch(QDataStream &in, int position, Event &event);
 
 private:
     World();

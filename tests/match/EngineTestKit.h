@@ -14,6 +14,11 @@
 #include "match/ExchangeRule.h"
 #include "match/MatchEngine.h"
 #include "match/MatchState.h"
+#include "match/State_Gen_BlkDmgBody.h"
+#include "match/State_Gen_BlkDmgClinch.h"
+#include "match/State_Gen_BlkDmgHeadKick.h"
+#include "match/State_Gen_BlkDmgHeadPunch.h"
+#include "match/State_Gen_BlkDmgLeg.h"
 #include "match/State_Gen_CounterDmg.h"
 #include "match/State_Gen_ReturnReceive.h"
 #include "records/Fighter.h"
@@ -182,6 +187,29 @@ inline bool seedForNextRoll(int range, int wanted)
         }
     }
     return false;
+}
+
+// The first `count` draws after seeding with `seed`.
+inline QVector<int> drawsAfter(unsigned seed, int count)
+{
+    GameRandom::seed(seed);
+    QVector<int> draws;
+    for (int i = 0; i < count; ++i)
+        draws << GameRandom::draw();
+    return draws;
+}
+
+// A new block result state: 0 head punch, 1 head kick, 2 body, 3 leg,
+// anything else clinch.
+inline MatchState *newBlockState(int kind, Entity_MatchFighter *fighter)
+{
+    switch (kind) {
+    case 0: return new State_Gen_BlkDmgHeadPunch(fighter);
+    case 1: return new State_Gen_BlkDmgHeadKick(fighter);
+    case 2: return new State_Gen_BlkDmgBody(fighter);
+    case 3: return new State_Gen_BlkDmgLeg(fighter);
+    default: return new State_Gen_BlkDmgClinch(fighter);
+    }
 }
 
 // Ticks the round clock down to exactly `target` (at most 180).

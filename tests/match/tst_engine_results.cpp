@@ -175,14 +175,7 @@ private slots:
         Entity_MatchFighter *t = b.target;
         const int arms = t->getArmsHealth(), leg = t->getLegsHealth(), s0 = t->getStamina();
         const int head = t->getHeadHealth(), body = t->getBodyHealth();
-        MatchState *block = nullptr;
-        switch (kind) {
-        case 0: block = new State_Gen_BlkDmgHeadPunch(t); break;
-        case 1: block = new State_Gen_BlkDmgHeadKick(t); break;
-        case 2: block = new State_Gen_BlkDmgBody(t); break;
-        case 3: block = new State_Gen_BlkDmgLeg(t); break;
-        default: block = new State_Gen_BlkDmgClinch(t); break;
-        }
+        MatchState *block = newBlockState(kind, t);
         const int situation = t->getSituation();
         t->changeState(block);
         // The guard takes some off; stamina pays the rest, the pool half again.

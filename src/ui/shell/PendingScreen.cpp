@@ -37,6 +37,15 @@ PendingScreen::WayBack PendingScreen::wayBackOutsideGame()
     return ModuleManager::Instance()->isTopMenuVisible() ? WayBack::None : WayBack::ToMainMenu;
 }
 
+QPushButton *PendingScreen::addButton(const QString &text)
+{
+    auto *button = new QPushButton(text);
+    button->setMinimumSize(220, 50);
+    // Above the closing stretch.
+    m_layout->insertWidget(m_layout->count() - 1, button, 0, Qt::AlignHCenter);
+    return button;
+}
+
 void PendingScreen::backToMainMenu()
 {
     ModuleManager::Instance()->changeScreen(new Module_MainMenu);

@@ -25,6 +25,11 @@ public:
 public slots:
     void backToMainMenu();
 
+protected:
+    // Adds a button under the screen's name, for a stand-in that needs a
+    // way on of its own.
+    QPushButton *addButton(const QString &text);
+
 private:
     QVBoxLayout *m_layout;
     QLabel *m_nameLabel;

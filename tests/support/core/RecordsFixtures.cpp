@@ -46,6 +46,20 @@ void setAttributes(Fighter &fighter, const QMap<int, int> &values)
     fighter.setData(p.texts, p.ints, p.birthday, p.history, p.titles);
 }
 
+void setWholeNumber(Fighter &fighter, int index, int value)
+{
+    Packed p(fighter);
+    p.ints[index] = value;
+    fighter.setData(p.texts, p.ints, p.birthday, p.history, p.titles);
+}
+
+void setText(Fighter &fighter, int index, const QString &value)
+{
+    Packed p(fighter);
+    p.texts[index] = value;
+    fighter.setData(p.texts, p.ints, p.birthday, p.history, p.titles);
+}
+
 int wholeNumber(const Fighter &fighter, int index)
 {
     return Packed(fighter).ints.value(index);

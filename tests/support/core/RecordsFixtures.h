@@ -24,6 +24,9 @@ void fill(Fighter &fighter, int attribute = 50,
           const QStringList &titles = QStringList());
 // Sets single attributes (by attribute number k) through the packing.
 void setAttributes(Fighter &fighter, const QMap<int, int> &values);
+// Sets whole number i or text i through the packing.
+void setWholeNumber(Fighter &fighter, int index, int value);
+void setText(Fighter &fighter, int index, const QString &value);
 // Reads attribute k through the packing.
 int attribute(const Fighter &fighter, int k);
 // Reads whole number i through the packing.

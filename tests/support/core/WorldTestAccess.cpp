@@ -110,6 +110,26 @@ QString WorldTestAccess::titleHolder(const QString &organizationName, const QStr
     return titles.value(title);
 }
 
+QMultiMap<int, Fighter> WorldTestAccess::freeAgents()
+{
+    return World::Instance().freeAgents;
+}
+
+QVector<Organization> WorldTestAccess::organizations()
+{
+    return World::Instance().organizations;
+}
+
+QVector<GymFighter> WorldTestAccess::rosterFighters()
+{
+    return World::Instance().roster;
+}
+
+QVector<Fighter> WorldTestAccess::students()
+{
+    return World::Instance().students;
+}
+
 namespace WorldFixtures {
 
 namespace {

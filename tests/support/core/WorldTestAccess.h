@@ -45,6 +45,10 @@ public:
     // A copy of the first organization with the name (empty when none).
     static Organization organization(const QString &name);
     static QString titleHolder(const QString &organizationName, const QString &title);
+    static QMultiMap<int, Fighter> freeAgents();
+    static QVector<Organization> organizations();
+    static QVector<GymFighter> rosterFighters();
+    static QVector<Fighter> students();
 };
 
 // Records filled for world tests.

@@ -1,0 +1,315 @@
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "core/Career2Fixtures.h"
+#include "core/WorldTestAccess.h"
+#include "world/World.h"
+
+using namespace Career2Fixtures;
+using namespace WorldFixtures;
+
+// The daily booking pass: title fights, then the other open sides of each
+// organization's next event.
+class TestCareer2Booking : public QObject
+{
+    Q_OBJECT
+
+private:
+    static const int Seeds = 30;
+
+    static QDate today() { return QDate(2011, 3, 1); }
+
+    // O1 (ids 3000 on, standings 10, 20, ...) with its next event
+    // `daysAway` days ahead.
+    static World &buildWorld(int rosterSize, int daysAway, const QVector<Match> &card,
+                             const Organization::Titles &titles = {}, const QString &eventName = "O1 Event")
+    {
+        World &world = WorldTestAccess::freshWorld();
+        WorldTestAccess::setDate(today());
+        WorldTestAccess::addOrganization(organization("O1", "National", {
+            eventOn("O1 Old", "O1", today().addDays(-10), open(MatchType::Single, 2)),
+            Career2Fixtures::event(eventName, "O1", today().addDays(daysAway), card, "O1 World Championship"),
+        }, members(rosterSize, 3000, "O1"), titles));
+        return world;
+    }
+
+    static int filledSides(const Event &event)
+    {
+        const QVector<int> ids = sideIds(event);
+        return int(std::count_if(ids.cbegin(), ids.cend(), [](int id) { return id != 0; }));
+    }
+
+    // Every side is open (id 0, "TBA") or names a fighter of `allowed`, and
+    // nobody is on the card twice.
+    static void checkSides(const Event &event, const QSet<int> &allowed)
+    {
+        const QVector<int> ids = sideIds(event);
+        const QStringList names = sideNames(event);
+        QSet<int> seen;
+        for (int i = 0; i < ids.size(); ++i) {
+            if (ids.at(i) == 0) {
+                QCOMPARE(names.at(i), QString("TBA"));
+                continue;
+            }
+            QVERIFY2(allowed.contains(ids.at(i)), qPrintable(QString::number(ids.at(i))));
+            QVERIFY(!names.at(i).trimmed().isEmpty() && names.at(i) != "TBA");
+            QVERIFY2(!seen.contains(ids.at(i)), "a fighter on the card twice");
+            seen << ids.at(i);
+        }
+    }
+
+    static QSet<int> rosterIds(const QString &organization)
+    {
+        QSet<int> ids;
+        for (const Fighter &member : rosterOf(organization))
+            ids << member.getId();
+        return ids;
+    }
+
+private slots:
+    // More than a week away: at most one booking a day from the card filling.
+    void farEventGainsAtMostOneBooking()
+    {
+        int bookedDays = 0;
+        for (int seed = 0; seed < Seeds; ++seed) {
+            World &world = buildWorld(20, 9, open(MatchType::Single, 4));
+            DeterministicRandom random(seed * 17, unsigned(seed) + 1);
+            const QStringList news = world.bookEvents();
+            const Event next = nextEvent("O1", today());
+            QVERIFY(news.size() <= 1);
+            QCOMPARE(filledSides(next), news.size());
+            checkSides(next, rosterIds("O1"));
+            bookedDays += news.size();
+        }
+        QVERIFY(bookedDays > 0);
+    }
+
+    // Within the last week the singles, qualifiers and quarterfinals are
+    // all filled in one pass.
+    void lastWeekFillsTheCard_data()
+    {
+        QTest::addColumn<int>("daysAway");
+        QTest::addColumn<QString>("entry");
+        QTest::addRow("seven days, singles") << 7 << QString(MatchType::Single);
+        QTest::addRow("event today, singles") << 0 << QString(MatchType::Single);
+        QTest::addRow("three days, qualifiers") << 3 << QString(MatchType::Qualifier);
+        QTest::addRow("three days, quarterfinals") << 3 << QString(MatchType::Quarterfinal);
+    }
+
+    void lastWeekFillsTheCard()
+    {
+        QFETCH(int, daysAway);
+        QFETCH(QString, entry);
+        QVector<Match> card = open(entry, 4);
+        if (entry != MatchType::Single)
+            card << open(MatchType::Semifinal, 2) << match(MatchType::Final);
+        else
+            card << match(MatchType::Single);
+        World &world = buildWorld(30, daysAway, card);
+        DeterministicRandom random;
+        const QStringList news = world.bookEvents();
+        const Event next = nextEvent("O1", today());
+        QVERIFY(next.singleMatchesFilled());
+        QVERIFY(next.tournamentEntriesFilled());
+        checkSides(next, rosterIds("O1"));
+        // Semifinals and the final wait for the winners.
+        QCOMPARE(news.size(), entry == MatchType::Single ? 10 : 8);
+        QCOMPARE(news.first().left(6), QString("Booked"));
+    }
+
+    // A card the roster cannot fill still ends the pass, and only real
+    // fighters of the roster are placed.
+    void unfillableCardsEnd_data()
+    {
+        QTest::addColumn<int>("rosterSize");
+        QTest::addColumn<QString>("card");
+        QTest::addRow("three fighters, five singles") << 3 << "singles";
+        QTest::addRow("no fighters") << 0 << "singles";
+        QTest::addRow("one fighter, qualifiers") << 1 << "qualifiers";
+        QTest::addRow("two fighters, title fight and qualifiers") << 2 << "title and qualifiers";
+        QTest::addRow("six fighters, title fight and quarterfinals") << 6 << "title and quarterfinals";
+    }
+
+    void unfillableCardsEnd()
+    {
+        QFETCH(int, rosterSize);
+        QFETCH(QString, card);
+        QVector<Match> bouts;
+        if (card == "singles")
+            bouts = open(MatchType::Single, 5);
+        else if (card == "qualifiers")
+            bouts = open(MatchType::Qualifier, 8);
+        else if (card == "title and qualifiers")
+            bouts = open(MatchType::Qualifier, 4) << match(MatchType::Championship);
+        else
+            bouts = open(MatchType::Quarterfinal, 4) << match(MatchType::Championship);
+        World &world = buildWorld(rosterSize, 2, bouts, {{"O1 World Championship", "Vacant"}});
+        DeterministicRandom random;
+        for (int day = 0; day < 3; ++day) {
+            const QStringList news = world.bookEvents();
+            for (const QString &line : news)
+                QVERIFY2(!line.contains("Booked  for") && !line.contains("TBA for"), qPrintable(line));
+            checkSides(nextEvent("O1", today()), rosterIds("O1"));
+        }
+    }
+
+    void titleStep_data()
+    {
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<int>("rosterSize");
+        QTest::addColumn<QString>("eventName");
+        QTest::addColumn<int>("expectedId");
+        QTest::addRow("the holder") << "F3004 L3004" << 10 << "O1 Event" << 3004;
+        QTest::addRow("vacant: the best ranked") << "Vacant" << 10 << "O1 Event" << 3000;
+        QTest::addRow("vacant, event named after the best: the second")
+            << "Vacant" << 10 << "O1: L3000 vs. TBA" << 3001;
+        QTest::addRow("vacant, one fighter") << "Vacant" << 1 << "O1 Event" << 3000;
+        QTest::addRow("vacant, one fighter the event is named after") << "Vacant" << 1 << "O1: L3000 vs. TBA" << 0;
+        QTest::addRow("vacant, no fighters") << "Vacant" << 0 << "O1 Event" << 0;
+        QTest::addRow("a holder nobody knows") << "Ghost Man" << 10 << "O1 Event" << 0;
+        QTest::addRow("no titles") << "" << 10 << "O1 Event" << 0;
+    }
+
+    void titleStep()
+    {
+        QFETCH(QString, holder);
+        QFETCH(int, rosterSize);
+        QFETCH(QString, eventName);
+        QFETCH(int, expectedId);
+        Organization::Titles titles;
+        if (!holder.isEmpty())
+            titles.insert("O1 World Championship", holder);
+        // The title fight is the main event, twenty days ahead.
+        World &world = buildWorld(rosterSize, 20, {match(MatchType::Single), match(MatchType::Championship)},
+                                  titles, eventName);
+        DeterministicRandom random;
+        const QStringList news = world.bookEvents();
+        const Event next = nextEvent("O1", today());
+        checkSides(next, rosterIds("O1"));
+        const QStringList titleLines = linesContaining(news, "Championship Match");
+        if (expectedId == 0) {
+            // The card filling may still put a drawn fighter there, never the
+            // title step on its own.
+            QVERIFY(titleLines.size() <= 1);
+            QVERIFY(!news.join("\n").contains("Ghost"));
+            return;
+        }
+        const Match titleFight = next.getMatches().last();
+        QCOMPARE(titleFight.getIdA(), expectedId);
+        const QString name = "F" + QString::number(expectedId) + " L" + QString::number(expectedId);
+        // The line names the event as it was before the booking renamed it.
+        QCOMPARE(news.first(), "Booked " + name + " for a Championship Match at " + eventName);
+    }
+
+    // A player's fighter who holds the title is booked into it while he is
+    // under contract there, and his booking record follows the event.
+    void playerTitleHolder_data()
+    {
+        QTest::addColumn<QString>("contract");
+        QTest::addColumn<bool>("booked");
+        QTest::addRow("signed with the organization") << "O1" << true;
+        QTest::addRow("signed elsewhere") << "O2" << false;
+        QTest::addRow("a free agent") << "Free Agent" << false;
+    }
+
+    void playerTitleHolder()
+    {
+        QFETCH(QString, contract);
+        QFETCH(bool, booked);
+        // No roster fighter to take the other side: only the title step books.
+        World &world = buildWorld(0, 20, {match(MatchType::Championship)}, {{"O1 World Championship", "Jo Park"}});
+        WorldTestAccess::addRosterFighter(gymFighter(1101, "Jo", "Park", 5, contract));
+        WorldTestAccess::addOffer(offer(1101, "Jo Park", "O1 Event", "O1", today().addDays(20)));
+        DeterministicRandom random;
+        const QStringList news = world.bookEvents();
+        const Event next = nextEvent("O1", today());
+        const Offer booking = WorldTestAccess::bookings().first();
+        // A title fight is not taken from an offer: the pending one stays.
+        QCOMPARE(WorldTestAccess::offers().size(), 1);
+        if (!booked) {
+            QVERIFY(!sideIds(next).contains(1101));
+            QCOMPARE(booking.getEventName(), QString("N/A"));
+            return;
+        }
+        QCOMPARE(news.first(), QString("Booked Jo Park for a Championship Match at O1 Event"));
+        QCOMPARE(next.getMatches().first().getIdA(), 1101);
+        QVERIFY(next.getMatches().first().isPlayerMatch());
+        QVERIFY(next.hasPlayerFighter());
+        QCOMPARE(next.getName(), QString("O1: Park vs. TBA"));
+        QString fighter, eventName, organizationName;
+        booking.getTexts(fighter, eventName, organizationName);
+        QCOMPARE(fighter, QString("Jo Park"));
+        QCOMPARE(eventName, next.getName());
+        QCOMPARE(organizationName, QString("O1"));
+        QCOMPARE(booking.getDateText(), next.getDate().toString());
+    }
+
+    // A card-filling booking takes back the first pending offer for that
+    // event; an organization fighter's booking that renames the event
+    // renames the first booking record that carried the old name.
+    void cardFillingFollowUps()
+    {
+        bool checked = false;
+        for (int seed = 0; seed < Seeds && !checked; ++seed) {
+            World &world = buildWorld(10, 20, {match(MatchType::Single)});
+            WorldTestAccess::addRosterFighter(gymFighter(1101, "Jo", "Park", 500));
+            WorldTestAccess::addRosterFighter(gymFighter(1102, "Al", "Ross", 600));
+            world.updateBooking(offer(1101, "Jo Park", "O1 Event", "O1", today().addDays(20)));
+            world.updateBooking(offer(1102, "Al Ross", "O1 Event", "O1", today().addDays(20)));
+            WorldTestAccess::addOffer(offer(1101, "Jo Park", "O1 Event", "O1", today().addDays(20)));
+            WorldTestAccess::addOffer(offer(1102, "Al Ross", "O1 Event", "O1", today().addDays(20)));
+            WorldTestAccess::addOffer(offer(1102, "Al Ross", "O2 Event", "O2", today().addDays(20)));
+            DeterministicRandom random(seed * 19, unsigned(seed) + 1);
+            const QStringList news = world.bookEvents();
+            if (news.isEmpty())
+                continue;
+            checked = true;
+            QCOMPARE(news.size(), 1);
+            QVERIFY(news.first().endsWith(" for a Single Match at O1 Event"));
+            const Event next = nextEvent("O1", today());
+            const Match mainEvent = next.getMatches().first();
+            QCOMPARE(next.getName(), "O1: L" + QString::number(mainEvent.getIdA()) + " vs. TBA");
+            QCOMPARE(WorldTestAccess::bookings().at(0).getEventName(), next.getName());
+            QCOMPARE(WorldTestAccess::bookings().at(1).getEventName(), QString("O1 Event"));
+            QStringList left;
+            for (const Offer &pending : WorldTestAccess::offers())
+                left << QString::number(pending.getId()) + ":" + pending.getEventName();
+            QCOMPARE(left, (QStringList{"1102:O1 Event", "1102:O2 Event"}));
+        }
+        QVERIFY(checked);
+    }
+
+    // The player's fighters signed to an organization are drawn now and
+    // then; a booked one gets his booking record and the player's mark.
+    void signedPlayerFightersAreBooked()
+    {
+        bool bookedMine = false;
+        for (int seed = 0; seed < 3 * Seeds && !bookedMine; ++seed) {
+            World &world = buildWorld(30, 3, open(MatchType::Single, 6));
+            WorldTestAccess::addRosterFighter(gymFighter(1101, "Jo", "Park", 150, "O1"));
+            DeterministicRandom random(seed * 23, unsigned(seed) + 1);
+            world.bookEvents();
+            const Event next = nextEvent("O1", today());
+            QVERIFY(next.singleMatchesFilled());
+            checkSides(next, rosterIds("O1") + QSet<int>{1101});
+            bookedMine = sideIds(next).contains(1101);
+            QCOMPARE(next.hasPlayerFighter(), bookedMine);
+            if (bookedMine)
+                QCOMPARE(WorldTestAccess::bookings().first().getEventName(), next.getName());
+        }
+        QVERIFY(bookedMine);
+    }
+
+    void organizationWithoutEventsBooksNothing()
+    {
+        World &world = WorldTestAccess::freshWorld();
+        WorldTestAccess::setDate(today());
+        WorldTestAccess::addOrganization(organization("O1", "National", {}, members(10, 3000, "O1"),
+                                                      {{"O1 World Championship", "Vacant"}}));
+        DeterministicRandom random;
+        QVERIFY(world.bookEvents().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCareer2Booking)
+#include "tst_career2_booking.moc"

@@ -1,0 +1,89 @@
+#include "Career2Fixtures.h"
+
+#include "CareerFixtures.h"
+#include "RecordsFixtures.h"
+#include "WorldTestAccess.h"
+
+namespace Career2Fixtures {
+
+
+Fighter pro(int id, const QString &lastName, int standing, const QString &organization,
+            const QString &reputation, int attribute, int age, const QDate &birthday)
+{
+    Fighter made = WorldFixtures::fighter(id, "F" + QString::number(id), lastName, standing, organization);
+    RecordsFixtures::setText(made, Fighter::ReputationText, reputation);
+    QMap<int, int> attributes;
+    for (int k = 0; k < Fighter::AttributeCount; ++k)
+        attributes.insert(k, attribute);
+    RecordsFixtures::setAttributes(made, attributes);
+    CareerFixtures::setAge(made, age, birthday);
+    return made;
+}
+
+QVector<Fighter> members(int count, int firstId, const QString &organization, const QString &reputation,
+                         int attribute)
+{
+    QVector<Fighter> made;
+    for (int i = 0; i < count; ++i) {
+        const int id = firstId + i;
+        made << pro(id, "L" + QString::number(id), 10 * (i + 1), organization, reputation, attribute);
+    }
+    return made;
+}
+
+Event event(const QString &name, const QString &organization, const QDate &date, const QVector<Match> &card,
+            const QString &title)
+{
+    Event made;
+    made.setData({name, organization, "Tokyo", "National", "Single Event", title}, date, card, QStringList(),
+                 false);
+    return made;
+}
+
+QVector<Match> open(const QString &type, int count)
+{
+    return QVector<Match>(count, WorldFixtures::match(type));
+}
+
+Event nextEvent(const QString &organization, const QDate &from)
+{
+    return WorldTestAccess::organization(organization).getNextEvent(from);
+}
+
+Organization::Roster rosterOf(const QString &organization)
+{
+    Organization::Roster roster;
+    WorldTestAccess::organization(organization).getRoster(roster);
+    return roster;
+}
+
+QVector<int> sideIds(const Event &event)
+{
+    QVector<int> ids;
+    for (const Match &bout : event.getMatches())
+        ids << bout.getIdA() << bout.getIdB();
+    return ids;
+}
+
+QStringList sideNames(const Event &event)
+{
+    QStringList names;
+    for (const Match &bout : event.getMatches()) {
+        QStringList texts;
+        bout.getTexts(texts);
+        names << texts.at(Match::FighterAText) << texts.at(Match::FighterBText);
+    }
+    return names;
+}
+
+QStringList linesContaining(const QStringList &lines, const QString &part)
+{
+    QStringList found;
+    for (const QString &line : lines) {
+        if (line.contains(part))
+            found << line;
+    }
+    return found;
+}
+
+} // namespace Career2Fixtures

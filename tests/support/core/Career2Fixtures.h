@@ -1,0 +1,44 @@
+#ifndef CAREER2FIXTURES_H
+#define CAREER2FIXTURES_H
+
+#include <QDate>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include "records/Event.h"
+#include "records/Fighter.h"
+#include "records/Match.h"
+#include "records/Organization.h"
+
+#include "RecordsFixtures.h"
+
+// Fighters, cards and read-outs for the tests of the world moving on.
+namespace Career2Fixtures {
+
+// A fighter of the world (see WorldFixtures::fighter) with a reputation
+// label, every attribute at `attribute`, an age and a birthday.
+Fighter pro(int id, const QString &lastName, int standing, const QString &organization = "Free Agent",
+            const QString &reputation = "Unknown", int attribute = 40, int age = 24,
+            const QDate &birthday = QDate(1990, 5, 17));
+// `count` fighters "F<id> L<id>", ids from firstId, standings 10, 20, ...
+QVector<Fighter> members(int count, int firstId, const QString &organization, const QString &reputation = "Unknown",
+                         int attribute = 40);
+
+Event event(const QString &name, const QString &organization, const QDate &date, const QVector<Match> &card,
+            const QString &title = "No Title");
+// `count` open bouts of one type.
+QVector<Match> open(const QString &type, int count);
+
+// Read-outs of the live world.
+Event nextEvent(const QString &organization, const QDate &from);
+Organization::Roster rosterOf(const QString &organization);
+// The ids on both sides of every bout, open sides as 0, in card order.
+QVector<int> sideIds(const Event &event);
+QStringList sideNames(const Event &event);
+QStringList linesContaining(const QStringList &lines, const QString &part);
+
+} // namespace Career2Fixtures
+
+#endif // CAREER2FIXTURES_H

@@ -1,0 +1,43 @@
+#include <QtTest>
+
+#include "DefaultNamesWriter.h"
+#include "DefaultWorldWriter.h"
+#include "TestSupport.h"
+#include "core/Career2SoakWorld.h"
+#include "core/WorldTestAccess.h"
+#include "world/World.h"
+
+// The default world of a new game, written by the resource generator into
+// the test's folder, run headless and checked after every day. One year by
+// default; RINGWRIGHT_SOAK_YEARS asks for a longer run.
+class TestCareer2DefaultWorld : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanupTestCase()
+    {
+        QDir("Resources").removeRecursively();
+    }
+
+    void defaultWorldStaysConsistent()
+    {
+        const QString resources = QDir::current().absoluteFilePath("Resources");
+        QVERIFY(DefaultNamesWriter::writeAll(resources) && DefaultWorldWriter::writeAll(resources));
+        World &world = WorldTestAccess::freshWorld(50000);
+        world.loadDefaultData();
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(100001, "Jo", "Park", 2500));
+
+        const int asked = qEnvironmentVariableIntValue("RINGWRIGHT_SOAK_YEARS");
+        const int years = asked > 0 ? asked : 1;
+        Career2SoakWorld::Totals totals;
+        const QString breach = Career2SoakWorld::run(world, world.getDate().addYears(years), totals);
+        QVERIFY2(breach.isEmpty(), qPrintable(breach));
+        qInfo("%s", qPrintable(totals.summary()));
+        QVERIFY(totals.bookings > 100);
+        QVERIFY(totals.bouts > 100);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCareer2DefaultWorld)
+#include "tst_career2_defaultworld.moc"

@@ -1,0 +1,130 @@
+#include <QtTest>
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "core/WorldTestAccess.h"
+#include "records/GymFighter.h"
+#include "ui/ShellTestSupport.h"
+#include "ui/business/Module_NextDay.h"
+#include "ui/match/Module_UserEvents.h"
+#include "ui/shell/TopMenuBar.h"
+#include "world/World.h"
+
+namespace {
+
+QString currentScreenClass()
+{
+    return ModuleManager::Instance()->currentScreen()->metaObject()->className();
+}
+
+QStringList newsParagraphs(QWidget *screen)
+{
+    const QString text = screen->findChild<QTextEdit *>("next_day_news")->toPlainText();
+    return text.split('\n');
+}
+
+// Lets the screen's start timer fire and the day run.
+void runTheDay()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(ModuleManager::Instance()->currentScreen()
+                                 ->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(),
+                             5000);
+}
+
+} // namespace
+
+// The next day from the menu bar: the day runs once, its news is printed
+// section by section, and "Proceed to next day" leads back to the game.
+class TestNextDayScreen : public QObject
+{
+    Q_OBJECT
+
+private:
+    ModuleManager *manager() const { return ModuleManager::Instance(); }
+    TopMenuBar *bar() const { return manager()->topMenu(); }
+
+private slots:
+    void init()
+    {
+        ShellTest::startGame();
+        WorldTestAccess::freshWorld();
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1100, "Al", "Ray", 8000));
+        manager()->showTopMenu();
+        manager()->window()->show();
+    }
+
+    void cleanup() { ShellTest::stopGame(); }
+
+    void theDayRunsOnceAndPrintsItsSections()
+    {
+        const QDate today = World::Instance().getDate();
+        bar()->button(TrainingButton)->click();
+        bar()->button(NextDayButton)->click();
+        QCOMPARE(currentScreenClass(), QString("Module_NextDay"));
+        QWidget *screen = manager()->currentScreen();
+        QPushButton *proceed = screen->findChild<QPushButton *>("proceed_next_day_btn");
+        QVERIFY(!proceed->isVisible());
+        QCOMPARE(World::Instance().getDate(), today);
+
+        runTheDay();
+        QCOMPARE(World::Instance().getDate(), today.addDays(1));
+        QCOMPARE(proceed->text(), QString("Proceed to next day"));
+        QVERIFY(!screen->findChild<QProgressBar *>("next_day_progress")->isVisible());
+
+        const QStringList news = newsParagraphs(screen);
+        QCOMPARE(news.first(), "News for " + today.toString(Qt::TextDate));
+        QCOMPARE(news.at(1), QString("Gym Info: "));
+        QVERIFY(news.at(2).startsWith("Al Ray "));
+        // Every section is printed, in order, even when it has no news.
+        int last = 0;
+        for (const char *header : {"Fighter News: ", "Free Agent News: ", "Contract News: ",
+                                      "Event booking news: "}) {
+            const int at = news.indexOf(QString(header));
+            QVERIFY2(at > last, header);
+            last = at;
+        }
+        // A day without events prints no event block.
+        QVERIFY(!news.join('\n').contains(" event results: "));
+
+        // The day does not run again while the screen stays up.
+        QTest::qWait(2 * Module_NextDay::StartDelayMs);
+        QCOMPARE(World::Instance().getDate(), today.addDays(1));
+
+        proceed->click();
+        QCOMPARE(currentScreenClass(), QString("Module_Training"));
+        QVERIFY(manager()->isTopMenuVisible());
+        ShellTest::flushDeletions();
+        QCOMPARE(ShellTest::liveScreens().size(), 1);
+    }
+
+    void aPlayersEventIsDecidedWithTheDay()
+    {
+        const QDate today = World::Instance().getDate();
+        const QVector<Match> card{WorldFixtures::match("Single Match", "Al Ray", 1100, "Bo Lee", 1200, true)};
+        const Event event = WorldFixtures::eventOn("Fight Night 1", "Test League", today, card, true);
+        const QVector<Fighter> members{WorldFixtures::fighter(1200, "Bo", "Lee", 100, "Test League")};
+        WorldTestAccess::addOrganization(WorldFixtures::organization("Test League", "National", {event}, members));
+
+        bar()->button(ProfileButton)->click();
+        bar()->button(NextDayButton)->click();
+        QCOMPARE(currentScreenClass(), QString("Module_UserEvents"));
+        manager()->currentScreen()->findChild<QPushButton *>("user_events_proceed_btn")->click();
+        QCOMPARE(currentScreenClass(), QString("Module_NextDay"));
+        runTheDay();
+
+        const QStringList news = newsParagraphs(manager()->currentScreen());
+        const int block = news.indexOf("Fight Night 1 event results: ");
+        QVERIFY(block > 0);
+        QVERIFY(news.at(block + 1).contains("Al Ray") || news.at(block + 1).contains("Bo Lee"));
+        // The bout went into the player's fighter's record.
+        QMultiMap<QDate, QString> history;
+        WorldTestAccess::rosterFighters().first().getHistory(history);
+        QCOMPARE(history.size(), 1);
+        QVERIFY(World::Instance().getTodaysPlayerEvents().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestNextDayScreen)
+#include "tst_nextday_screen.moc"
