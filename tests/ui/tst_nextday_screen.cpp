@@ -14,11 +14,6 @@
 
 namespace {
 
-QString currentScreenClass()
-{
-    return ModuleManager::Instance()->currentScreen()->metaObject()->className();
-}
-
 QStringList newsParagraphs(QWidget *screen)
 {
     const QString text = screen->findChild<QTextEdit *>("next_day_news")->toPlainText();
@@ -62,7 +57,7 @@ private slots:
         const QDate today = World::Instance().getDate();
         bar()->button(TrainingButton)->click();
         bar()->button(NextDayButton)->click();
-        QCOMPARE(currentScreenClass(), QString("Module_NextDay"));
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NextDay"));
         QWidget *screen = manager()->currentScreen();
         QPushButton *proceed = screen->findChild<QPushButton *>("proceed_next_day_btn");
         QVERIFY(!proceed->isVisible());
@@ -93,7 +88,7 @@ private slots:
         QCOMPARE(World::Instance().getDate(), today.addDays(1));
 
         proceed->click();
-        QCOMPARE(currentScreenClass(), QString("Module_Training"));
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_Training"));
         QVERIFY(manager()->isTopMenuVisible());
         ShellTest::flushDeletions();
         QCOMPARE(ShellTest::liveScreens().size(), 1);
@@ -109,9 +104,9 @@ private slots:
 
         bar()->button(ProfileButton)->click();
         bar()->button(NextDayButton)->click();
-        QCOMPARE(currentScreenClass(), QString("Module_UserEvents"));
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_UserEvents"));
         manager()->currentScreen()->findChild<QPushButton *>("user_events_proceed_btn")->click();
-        QCOMPARE(currentScreenClass(), QString("Module_NextDay"));
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NextDay"));
         runTheDay();
 
         const QStringList news = newsParagraphs(manager()->currentScreen());

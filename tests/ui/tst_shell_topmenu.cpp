@@ -32,11 +32,6 @@ bool hasBackButton(QWidget *screen)
     return false;
 }
 
-QString currentScreenClass()
-{
-    return ModuleManager::Instance()->currentScreen()->metaObject()->className();
-}
-
 } // namespace
 
 // The menu bar of a running game: its buttons, the screens they open, the
@@ -124,7 +119,7 @@ private slots:
         QWidget *before = manager()->currentScreen();
 
         bar()->button(ButtonID(id))->click();
-        QCOMPARE(currentScreenClass(), screenClass);
+        QCOMPARE(ShellTest::currentScreenClass(), screenClass);
         QVERIFY(manager()->currentScreen() != before);
         QCOMPARE(flatButtons(bar()), QList<int>({id}));
         QCOMPARE(int(bar()->currentButton()), id);
@@ -178,7 +173,7 @@ private slots:
         bar()->button(TrainingButton)->click();
         bar()->button(NextDayButton)->click();
         QVERIFY(!manager()->isTopMenuVisible());
-        QCOMPARE(currentScreenClass(), QString("Module_NextDay"));
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NextDay"));
         // The step touches neither the remembered button nor the marks.
         QCOMPARE(bar()->currentButton(), TrainingButton);
         QCOMPARE(flatButtons(bar()), QList<int>({1}));
@@ -186,7 +181,7 @@ private slots:
         // The next-day screen's way back.
         manager()->showTopMenu();
         manager()->reloadCurrentScreen();
-        QCOMPARE(currentScreenClass(), QString("Module_Training"));
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_Training"));
         QCOMPARE(flatButtons(bar()), QList<int>());
         QVERIFY(manager()->isTopMenuVisible());
     }
@@ -217,12 +212,12 @@ private slots:
 
         bar()->button(ProfileButton)->click();
         bar()->button(NextDayButton)->click();
-        QCOMPARE(currentScreenClass(), screenClass);
+        QCOMPARE(ShellTest::currentScreenClass(), screenClass);
         QVERIFY(!manager()->isTopMenuVisible());
         QCOMPARE(bar()->currentButton(), ProfileButton);
         // The post-event screen's way back runs the same step again.
         manager()->nextDay();
-        QCOMPARE(currentScreenClass(), screenClass);
+        QCOMPARE(ShellTest::currentScreenClass(), screenClass);
         ShellTest::flushDeletions();
         QCOMPARE(ShellTest::liveScreens().size(), 1);
     }
@@ -246,7 +241,7 @@ private slots:
         manager()->showTopMenu();
         QWidget *nextDay = manager()->currentScreen();
         manager()->reloadCurrentScreen();
-        QCOMPARE(currentScreenClass(), screenClass);
+        QCOMPARE(ShellTest::currentScreenClass(), screenClass);
         QVERIFY(manager()->currentScreen() != nextDay);
     }
 

@@ -51,4 +51,9 @@ void writeFile(const QString &name, const QByteArray &content)
         file.write(content);
 }
 
+QString currentScreenClass()
+{
+    return ModuleManager::Instance()->currentScreen()->metaObject()->className();
+}
+
 } // namespace ShellTest

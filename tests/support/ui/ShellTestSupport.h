@@ -21,6 +21,9 @@ QList<QWidget *> liveScreens();
 // Writes (or with a null content removes) a file in the working directory.
 void writeFile(const QString &name, const QByteArray &content);
 
+// The class name of the current screen.
+QString currentScreenClass();
+
 // The current screen, cast to its class (null when it is another class).
 template <typename Screen>
 Screen *currentScreenAs();
