@@ -45,7 +45,9 @@ BookingChoice::BookingChoice(const Event &event, const Organization::Roster &ros
 // k running down to 1: only the last counts.
 void BookingChoice::dayReseed(int width) const
 {
-    GameRandom::reseedBurst(GameRandom::roll(width), day, false);
+    const int count = GameRandom::roll(width);
+    if (reseeding)
+        GameRandom::reseedBurst(count, day, false);
 }
 
 int BookingChoice::drawPosition(const QVector<int> &remembered) const
@@ -134,7 +136,9 @@ bool BookingChoice::chooseOrganizationFighter(const QVector<int> &remembered, Bo
 
 BookingCandidate BookingChoice::choosePlayerFighter(const QVector<Fighter> &signedFighters) const
 {
-    GameRandom::reseedBurst(GameRandom::roll(20), 0, true);
+    const int count = GameRandom::roll(20);
+    if (reseeding)
+        GameRandom::reseedBurst(count, 0, true);
     const Fighter &fighter = signedFighters.at(GameRandom::roll(signedFighters.size()));
 
     int p = -1;

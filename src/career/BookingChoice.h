@@ -51,6 +51,9 @@ public:
 
     // The event changed (a fighter was booked).
     void setEvent(const Event &event) { card = CardFacts(event); }
+    // Off for an attempt made within the same millisecond as the one before:
+    // its reseeds are left out (their draws of K still taken).
+    void setReseeding(bool on) { reseeding = on; }
     const CardFacts &facts() const { return card; }
 
     // One of the organization's fighters; false for an empty roster.
@@ -73,6 +76,7 @@ private:
     const Organization::Titles &titles;
     const int day;
     CardFacts card;
+    bool reseeding = true;
 };
 
 #endif // BOOKINGCHOICE_H

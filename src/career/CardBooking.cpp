@@ -127,8 +127,20 @@ void CardBooking::fillCard(QStringList &news)
         return;
 
     BookingChoice choice(next, roster, titles, today.day());
+    int lastMillisecond = -1;
     for (int attempt = 0; counter >= 0 && attempt < maxAttempts; ++attempt) {
-        GameRandom::reseedWithClock();
+        // Every reseed of an attempt ends in the clock's milliseconds plus the
+        // day, so all attempts made within one millisecond would draw the
+        // same fighter: on a fast machine a whole last-week pass of hundreds
+        // of attempts met only one or two candidates and left the card open.
+        // An attempt in the same millisecond as the one before draws on from
+        // the running sequence instead of replaying it.
+        const int millisecond = GameRandom::milliseconds();
+        const bool clockMoved = millisecond != lastMillisecond;
+        lastMillisecond = millisecond;
+        if (clockMoved)
+            GameRandom::seed(unsigned(millisecond + GameRandom::processorClock()));
+        choice.setReseeding(clockMoved);
         const QVector<Fighter> signedFighters = signedPlayerFighters();
         const int r = GameRandom::draw();
         BookingCandidate candidate;
