@@ -67,8 +67,12 @@ QStringList decideBout(World &world, const Event &event, const Match &bout)
     QStringList lines{type + " - " + winner.name + " defeated " + loser.name + " by " + method + "."};
     if (titleFight)
         world.updateChampionship(event.getOrganization(), event.getTitle(), winner.id, players.contains(winner.id));
-    else if (isTournamentStep(type))
-        lines << world.advanceTournaments(winner.id, event.getOrganization());
+    else if (isTournamentStep(type)) {
+        // Empty when the winner found no open side: nothing to report.
+        const QString advanced = world.advanceTournaments(winner.id, event.getOrganization());
+        if (!advanced.isEmpty())
+            lines << advanced;
+    }
     return lines;
 }
 

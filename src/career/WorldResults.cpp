@@ -74,13 +74,15 @@ QString World::advanceTournaments(int id, const QString &name)
     const QString eventName = chosen.getName();
     const TournamentStep *steps = chosen.getDate() == date ? SameDaySteps : LaterDaySteps;
 
-    // Tries the two rounds; the line names the last one tried, booked or not.
+    // Tries the two rounds; the line names the round he was booked into. A
+    // winner placed in neither gets no line: "Booked" would be untrue.
     const auto bookInto = [&](const QString &fighterName, bool playerFighter, bool &placed) {
-        placed = organization->updateNamedEvent(id, fighterName, eventName, steps[0].round, playerFighter, date);
-        if (placed)
-            return "Booked " + fighterName + steps[0].middle + eventName;
-        placed = organization->updateNamedEvent(id, fighterName, eventName, steps[1].round, playerFighter, date);
-        return "Booked " + fighterName + steps[1].middle + eventName;
+        for (const TournamentStep &step : {steps[0], steps[1]}) {
+            placed = organization->updateNamedEvent(id, fighterName, eventName, step.round, playerFighter, date);
+            if (placed)
+                return "Booked " + fighterName + step.middle + eventName;
+        }
+        return QString();
     };
 
     QString line;
@@ -97,9 +99,10 @@ QString World::advanceTournaments(int id, const QString &name)
     if (GymFighter *fighter = rosterFighter(id)) {
         bool placed = false;
         const QString fighterName = fighter->getFullName();
-        line = bookInto(fighterName, true, placed);
+        const QString booked = bookInto(fighterName, true, placed);
         // A step that placed him nowhere leaves his booking as it was.
         if (placed) {
+            line = booked;
             Offer booking;
             booking.set(id, {fighterName, eventName, name}, chosen.getDate());
             updateBooking(booking);

@@ -264,6 +264,7 @@ void count(Totals &totals, const DayNews &news)
             totals.bouts += line.contains(" defeated ") ? 1 : 0;
             totals.tournamentSteps += line.startsWith("Booked ") ? 1 : 0;
             totals.titleBouts += line.startsWith(MatchType::Championship) || line.startsWith(MatchType::Final);
+            totals.finals += line.startsWith(MatchType::Final + QString(" - "));
         }
     }
 }
@@ -274,10 +275,10 @@ QString Totals::summary() const
 {
     return QString("%1 days in %2 ms (worst day %3 ms): %4 bookings, %5 bouts, %6 title bouts, "
                    "%7 tournament steps, %8 signings, %9 retirements, %10 new professionals, "
-                   "%11 new students; %12 fighters left")
+                   "%11 new students, %13 finals; %12 fighters left")
         .arg(days).arg(milliseconds).arg(worstDayMilliseconds).arg(bookings).arg(bouts).arg(titleBouts)
         .arg(tournamentSteps).arg(signings).arg(retirements).arg(newProfessionals).arg(newStudents)
-        .arg(fightersLeft);
+        .arg(fightersLeft).arg(finals);
 }
 
 QString run(World &world, const QDate &end, Totals &totals)

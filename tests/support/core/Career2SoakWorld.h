@@ -40,6 +40,8 @@ struct Totals
     int bookings = 0;
     int bouts = 0;
     int titleBouts = 0;
+    // Tournament finals fought.
+    int finals = 0;
     int tournamentSteps = 0;
     int signings = 0;
     int retirements = 0;
