@@ -12,11 +12,11 @@ class TestEvent : public QObject
 private:
     // A card written as "type/state" entries: state "full" (ids 100 + i and
     // 200 + i), "half" (side A only, id 500 + i) or "open".
-    static QVector<Match> cardOf(const QStringList &spec)
+    static QVector<Match> cardOf(const QStringList &entries)
     {
         QVector<Match> card;
-        for (int i = 0; i < spec.size(); ++i) {
-            const QStringList parts = spec.at(i).split('/');
+        for (int i = 0; i < entries.size(); ++i) {
+            const QStringList parts = entries.at(i).split('/');
             Match match;
             match.setType(parts.at(0));
             if (parts.at(1) == "full") {

@@ -6,8 +6,11 @@ namespace WorldPlan {
 
 QDate firstEventDay()
 {
-    // The game starts on 1 January; its first day holds no event.
-    return QDate(Year, 1, 2);
+    // The cards start empty on 1 January, in the first year and again after
+    // each turn of the year, and are filled by the daily booking pass; the
+    // first event leaves it a full week (its last-week filling) so that no
+    // card is fought half booked.
+    return QDate(Year, 1, 8);
 }
 
 QDate lastEventDay()
