@@ -73,7 +73,7 @@ const QVector<HelpPicture> &helpPictures()
         {"helpscreen_profile_1.jpg", "Profile: Your Manager", {
             {0, 0, 3, 2, Kind::Picture, "Flag"},
             {3, 0, 9, 2, Kind::Panel, "Name and Reputation\nregion, nationality"},
-            {0, 2, 4, 5, Kind::Panel, "Record\noverall and active wins and losses"},
+            {0, 2, 4, 5, Kind::Panel, "Record\noverall and active\nwins and losses"},
             {4, 2, 8, 5, Kind::Panel, "The 18 manager skills\ntraining areas and abilities"},
             {0, 7, 6, 1, Kind::Button, "Import Fighter Into Database"},
             {6, 7, 6, 1, Kind::Button, "Your fighters' pages"},
@@ -208,6 +208,17 @@ QRectF boxRect(const Box &box)
                   box.columns * cellWidth - gap, box.rows * cellHeight - gap);
 }
 
+QFont captionFont(const Box &box, bool head)
+{
+    return head ? letteringFont(box.rows == 1 ? 12 : 14, true) : letteringFont(11, false);
+}
+
+// The room a caption line has inside its box.
+QRectF lineArea(const QRectF &area)
+{
+    return area.adjusted(4, 0, -4, 0);
+}
+
 void drawBox(QPainter &painter, const Box &box)
 {
     const QRectF area = boxRect(box);
@@ -235,8 +246,8 @@ void drawBox(QPainter &painter, const Box &box)
 
     const QStringList lines = QString::fromUtf8(box.caption).split(QLatin1Char('\n'));
     const QColor ink = box.kind == Kind::Picture ? tan : QColor(Qt::black);
-    const QFont headFont = letteringFont(box.rows == 1 ? 12 : 14, true);
-    const QFont bodyFont = letteringFont(11, false);
+    const QFont headFont = captionFont(box, true);
+    const QFont bodyFont = captionFont(box, false);
     const qreal headHeight = QFontMetricsF(headFont).height();
     const qreal bodyHeight = QFontMetricsF(bodyFont).height();
     const qreal textHeight = headHeight + (lines.size() - 1) * bodyHeight;
@@ -246,7 +257,7 @@ void drawBox(QPainter &painter, const Box &box)
         const bool head = i == 0;
         painter.setFont(head ? headFont : bodyFont);
         const qreal height = head ? headHeight : bodyHeight;
-        painter.drawText(QRectF(area.left() + 4, y, area.width() - 8, height),
+        painter.drawText(QRectF(lineArea(area).left(), y, lineArea(area).width(), height),
                          Qt::AlignCenter | Qt::TextSingleLine, lines.at(i));
         y += height;
     }
@@ -297,6 +308,22 @@ QPainterPath combatGlyph()
 }
 
 } // namespace
+
+QStringList captionsTooWide()
+{
+    QStringList tooWide;
+    for (const HelpPicture &picture : helpPictures()) {
+        for (const Box &box : picture.boxes) {
+            const qreal room = lineArea(boxRect(box)).width();
+            const QStringList lines = QString::fromUtf8(box.caption).split(QLatin1Char('\n'));
+            for (int i = 0; i < lines.size(); ++i) {
+                if (QFontMetricsF(captionFont(box, i == 0)).horizontalAdvance(lines.at(i)) > room)
+                    tooWide << QString::fromUtf8(picture.file) + QStringLiteral(": ") + lines.at(i);
+            }
+        }
+    }
+    return tooWide;
+}
 
 bool writeHelpData(const QString &resourcesFolder)
 {

@@ -2,6 +2,7 @@
 #define HELPSCREENWRITER_H
 
 #include <QString>
+#include <QStringList>
 
 // Writes what the help screen reads: the help data file
 // Resources/Defaults/help_screen_data.dat (ten topic -> text maps, one per
@@ -13,6 +14,10 @@ namespace HelpScreenWriter {
 bool writeHelpData(const QString &resourcesFolder);
 bool writeHelpPictures(const QString &resourcesFolder);
 bool writeHelpIcons(const QString &resourcesFolder);
+
+// The caption lines of the help pictures that are wider than their box
+// and so would be cut off, each after its picture's file name.
+QStringList captionsTooWide();
 
 // All three; false as soon as one file could not be written.
 bool writeAll(const QString &resourcesFolder);

@@ -451,6 +451,11 @@ QString screenStyleSheet()
         "}\n"
         "QPushButton:disabled { color: #5A4030; background-color: #9C8068; border-color: #5A4030; }\n"
         "Module_MainMenu QPushButton { font-size: 19px; padding: 6px 28px; }\n"
+        // The new game's way-back buttons are fixed at 280 px: a font of a set
+        // size and slimmer sides keep "Back to Manager Creation" whole.
+        "Module_NewGame QPushButton { font-size: 15px; padding: 6px 10px; }\n"
+        // Its grids have no spacing: a gap between each label and its field.
+        "Module_NewGame QLineEdit, Module_NewGame QComboBox, Module_NewGame QSpinBox { margin-left: 6px; }\n"
         "QGroupBox {\n"
         "    border: 2px groove #885038; border-radius: 6px; margin-top: 16px; padding-top: 6px;\n"
         "    background-color: rgba(30, 18, 10, 170); color: #E0B687; font-weight: bold;\n"

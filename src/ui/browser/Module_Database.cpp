@@ -1,6 +1,6 @@
 #include "Module_Database.h"
 
 Module_Database::Module_Database(QWidget *parent)
-    : PendingScreen(QStringLiteral("Database"), WayBack::None, parent)
+    : PendingScreen(QStringLiteral("Database"), parent)
 {
 }

@@ -1,6 +1,6 @@
 #include "Module_Orgs.h"
 
 Module_Orgs::Module_Orgs(QWidget *parent)
-    : PendingScreen(QStringLiteral("Organizations"), WayBack::None, parent)
+    : PendingScreen(QStringLiteral("Organizations"), parent)
 {
 }

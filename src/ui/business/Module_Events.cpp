@@ -1,6 +1,6 @@
 #include "Module_Events.h"
 
 Module_Events::Module_Events(QWidget *parent)
-    : PendingScreen(QStringLiteral("Events"), WayBack::None, parent)
+    : PendingScreen(QStringLiteral("Events"), parent)
 {
 }

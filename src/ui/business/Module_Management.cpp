@@ -1,6 +1,6 @@
 #include "Module_Management.h"
 
 Module_Management::Module_Management(QWidget *parent)
-    : PendingScreen(QStringLiteral("Management"), WayBack::None, parent)
+    : PendingScreen(QStringLiteral("Management"), parent)
 {
 }

@@ -1,6 +1,6 @@
 #include "Module_Profile.h"
 
 Module_Profile::Module_Profile(QWidget *parent)
-    : PendingScreen(QStringLiteral("Profile"), WayBack::None, parent)
+    : PendingScreen(QStringLiteral("Profile"), parent)
 {
 }

@@ -1,6 +1,6 @@
 #include "Module_Training.h"
 
 Module_Training::Module_Training(QWidget *parent)
-    : PendingScreen(QStringLiteral("Training"), WayBack::None, parent)
+    : PendingScreen(QStringLiteral("Training"), parent)
 {
 }

@@ -7,7 +7,7 @@
 #include "ui/shell/ModuleManager.h"
 
 Module_UserEvents::Module_UserEvents(Event event, QWidget *parent)
-    : PendingScreen(QStringLiteral("Live Event"), WayBack::None, parent)
+    : PendingScreen(QStringLiteral("Live Event"), parent)
     , event(std::move(event))
 {
     ModuleManager::Instance()->hideTopMenu();

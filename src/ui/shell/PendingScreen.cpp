@@ -4,15 +4,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ModuleManager.h"
-#include "Module_MainMenu.h"
-
-PendingScreen::PendingScreen(const QString &name, WayBack wayBack, QWidget *parent)
+PendingScreen::PendingScreen(const QString &name, QWidget *parent)
     : ScreenFrame(parent)
     , m_layout(new QVBoxLayout)
     , m_nameLabel(new QLabel(name))
     , m_noteLabel(new QLabel(QStringLiteral("This screen is still being built.")))
-    , m_backButton(nullptr)
 {
     m_nameLabel->setObjectName(QStringLiteral("pending_screen_name"));
     m_noteLabel->setObjectName(QStringLiteral("pending_screen_note"));
@@ -21,20 +17,8 @@ PendingScreen::PendingScreen(const QString &name, WayBack wayBack, QWidget *pare
     m_layout->addStretch(1);
     m_layout->addWidget(m_nameLabel, 0, Qt::AlignHCenter);
     m_layout->addWidget(m_noteLabel, 0, Qt::AlignHCenter);
-    if (wayBack == WayBack::ToMainMenu) {
-        m_backButton = new QPushButton(QStringLiteral("Back to Main Menu"));
-        m_backButton->setMinimumSize(220, 50);
-        m_layout->addSpacing(30);
-        m_layout->addWidget(m_backButton, 0, Qt::AlignHCenter);
-        connect(m_backButton, &QPushButton::clicked, this, &PendingScreen::backToMainMenu);
-    }
     m_layout->addStretch(1);
     setLayout(m_layout);
-}
-
-PendingScreen::WayBack PendingScreen::wayBackOutsideGame()
-{
-    return ModuleManager::Instance()->isTopMenuVisible() ? WayBack::None : WayBack::ToMainMenu;
 }
 
 QPushButton *PendingScreen::addButton(const QString &text)
@@ -44,9 +28,4 @@ QPushButton *PendingScreen::addButton(const QString &text)
     // Above the closing stretch.
     m_layout->insertWidget(m_layout->count() - 1, button, 0, Qt::AlignHCenter);
     return button;
-}
-
-void PendingScreen::backToMainMenu()
-{
-    ModuleManager::Instance()->changeScreen(new Module_MainMenu);
 }

@@ -1,0 +1,92 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/ShellTestSupport.h"
+#include "ui/shell/ModuleManager.h"
+#include "ui/shell/Module_Help.h"
+#include "ui/shell/Module_MainMenu.h"
+#include "ui/shell/Module_NewGame.h"
+#include "ui/shell/Module_SaveLoad.h"
+
+// The shell's screens under the game's own "StyleSheet.css": every button
+// and label shown is at least as wide as its text needs, so nothing is cut
+// off by the style sheet's fonts and paddings in a fixed-size widget.
+class TestReviewShellFit : public QObject
+{
+    Q_OBJECT
+
+private:
+    ModuleManager *manager() const { return ModuleManager::Instance(); }
+
+    // The visible texts of the current screen that are cut short.
+    static QStringList clippedTexts()
+    {
+        QWidget *screen = ModuleManager::Instance()->currentScreen();
+        QCoreApplication::processEvents();
+        QStringList clipped;
+        for (QPushButton *button : screen->findChildren<QPushButton *>()) {
+            if (button->isVisible() && button->width() < button->sizeHint().width())
+                clipped << button->text();
+        }
+        for (QLabel *label : screen->findChildren<QLabel *>()) {
+            if (label->isVisible() && !label->text().isEmpty() && label->width() < label->sizeHint().width())
+                clipped << label->text();
+        }
+        return clipped;
+    }
+
+    static void clickButton(const QString &text)
+    {
+        QWidget *screen = ModuleManager::Instance()->currentScreen();
+        for (QPushButton *button : screen->findChildren<QPushButton *>()) {
+            if (button->text() == text && button->isVisible()) {
+                button->click();
+                return;
+            }
+        }
+        QFAIL(qPrintable(QStringLiteral("No visible button ") + text));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Tests run in build/tests/work/<name>; the game's folder is build.
+        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+        if (!QFileInfo::exists(buildFolder + QStringLiteral("/StyleSheet.css")))
+            QSKIP("The style sheets have not been written into the build folder.");
+        QVERIFY(QDir::setCurrent(buildFolder));
+    }
+
+    void init() { ShellTest::startGame(); }
+    void cleanup() { ShellTest::stopGame(); }
+
+    void screensOutsideTheGame()
+    {
+        QCOMPARE(clippedTexts(), QStringList());
+        manager()->changeScreen(new Module_Help);
+        QCOMPARE(clippedTexts(), QStringList());
+        manager()->changeScreen(new Module_SaveLoad);
+        QCOMPARE(clippedTexts(), QStringList());
+    }
+
+    void newGamePages()
+    {
+        manager()->changeScreen(new Module_NewGame);
+        QCOMPARE(clippedTexts(), QStringList());
+        clickButton(QStringLiteral("Advance to Gym Creation"));
+        QCOMPARE(clippedTexts(), QStringList());
+    }
+
+    void saveLoadInAGame()
+    {
+        manager()->showTopMenu();
+        manager()->changeScreen(new Module_SaveLoad);
+        QCOMPARE(clippedTexts(), QStringList());
+    }
+};
+
+QTEST_MAIN(TestReviewShellFit)
+#include "tst_review_shell_fit.moc"
