@@ -13,6 +13,7 @@
 #include "records/GameRandom.h"
 #include "records/Organization.h"
 #include "records/ReputationLadder.h"
+#include "records/TextDate.h"
 #include "world/World.h"
 
 namespace DefaultWorldWriter {
@@ -214,7 +215,7 @@ QVector<Fighter> generateFighters(int count)
 QString heldSince(const QString &title)
 {
     const QDate since = QDate(WorldPlan::Year - 1, 1, 1).addDays(GameRandom::roll(365));
-    return title + QStringLiteral(" - from ") + since.toString(Qt::TextDate);
+    return title + QStringLiteral(" - from ") + TextDate::shortText(since);
 }
 
 // The organization with its roster (the given fighters, best first), its

@@ -6,6 +6,7 @@
 #include "TrainingPlan.h"
 #include "TrainingSkills.h"
 #include "records/GameRandom.h"
+#include "records/TextDate.h"
 
 #include <algorithm>
 
@@ -78,7 +79,7 @@ int GymFighter::trainDay(const QDate &date, QVector<int> managerStats, QVector<i
         news += "\n" + line;
 
     tireByDay();
-    trainingLog << "\n" + date.toString(Qt::TextDate) + " - " + plan->dayText;
+    trainingLog << "\n" + TextDate::shortText(date) + " - " + plan->dayText;
     clampAttributes();
     return cost;
 }

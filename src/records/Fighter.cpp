@@ -4,6 +4,7 @@
 #include "GameDataStream.h"
 #include "GameRandom.h"
 #include "ReputationLadder.h"
+#include "TextDate.h"
 
 #include <algorithm>
 #include <climits>
@@ -211,7 +212,7 @@ int Fighter::openTitleLine(const QString &title) const
 void Fighter::closeTitleLine(int line, const QDate &date)
 {
     if (line >= 0 && line < titles.size())
-        titles[line] += " until " + date.toString(Qt::TextDate);
+        titles[line] += " until " + TextDate::shortText(date);
 }
 
 QString Fighter::applyTitleResult(const QString &title, bool won, const QDate &date)
@@ -222,7 +223,7 @@ QString Fighter::applyTitleResult(const QString &title, bool won, const QDate &d
             return " - Retained " + title;
         QString newLine = title;
         if (!title.contains(QString::number(date.year())))
-            newLine += " - from " + date.toString(Qt::TextDate);
+            newLine += " - from " + TextDate::shortText(date);
         titles.append(newLine);
         return " - Won " + title;
     }

@@ -2,6 +2,7 @@
 
 #include "GameDataStream.h"
 #include "PointScale.h"
+#include "TextDate.h"
 
 #include <algorithm>
 
@@ -120,7 +121,7 @@ void Manager::addTitleFrom(const QDate &date, const QString &title)
     }
     QString line = title;
     if (!title.contains(QString::number(date.year())))
-        line += " - from " + date.toString(Qt::TextDate);
+        line += " - from " + TextDate::shortText(date);
     titles << line;
 }
 
@@ -128,7 +129,7 @@ void Manager::addTitleUntil(const QDate &date, const QString &title)
 {
     for (QString &line : titles) {
         if (isOpenLineOf(line, title) && line.contains("World Championship")) {
-            line += " until " + date.toString(Qt::TextDate);
+            line += " until " + TextDate::shortText(date);
             return;
         }
     }

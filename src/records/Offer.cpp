@@ -1,5 +1,6 @@
 #include "Offer.h"
 
+#include "TextDate.h"
 #include "GameDataStream.h"
 
 Offer::Offer()
@@ -36,7 +37,7 @@ void Offer::getData(int &id, QStringList &texts, QDate &dateOut) const
 QString Offer::getDateText() const
 {
     if (date.year() > 1999)
-        return date.toString(Qt::TextDate);
+        return TextDate::shortText(date);
     return NoText;
 }
 

@@ -11,6 +11,7 @@
 #include "career/DayRunner.h"
 #include "ui/shell/ModuleManager.h"
 #include "world/World.h"
+#include "records/TextDate.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ void Module_NextDay::nextDayFlow()
 
 void Module_NextDay::printNews(const DayNews &news)
 {
-    m_news->append(QStringLiteral("News for ") + news.day.toString(Qt::TextDate));
+    m_news->append(QStringLiteral("News for ") + TextDate::shortText(news.day));
 
     // The gym's section is closed after the new student's line.
     m_news->append(QStringLiteral("Gym Info: "));
