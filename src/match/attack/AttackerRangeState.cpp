@@ -110,7 +110,7 @@ void AttackerRangeState::execute(Entity_MatchFighter *fighter)
     const RangeStyle &style = description.styleFor(styleIndex());
     const int mindset = fighter->getMindset();
     const Rolls rolls = drawRolls(description, style, mindset);
-    const QVector<int> scores = scoreMoves(style, attributes, mindset,
+    const QVector<int> scores = scoreMoves(style, snapshotInts(), mindset,
                                            fighter->getFatigueLevel(), rolls);
     const RankedChoice choice = rankedDraw(scores, description.appendOrder);
     fighter->setSituation(description.rangeCode);
