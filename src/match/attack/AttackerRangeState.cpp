@@ -147,7 +147,8 @@ void AttackerRangeState::onValue(Entity_MatchFighter *fighter, int code, int val
 void AttackerRangeState::handOver(Entity_MatchFighter *fighter, const CommentaryLine &line,
                                   StateFactory next)
 {
-    fighter->appendCommentary(line.render(*fighter));
+    if (fighter->isHeard())
+        fighter->appendCommentary(line.render(*fighter));
     MatchEngine::Instance().addCommentary(fighter, fighter->takeCommentary());
     fighter->clearCommentary();
     fighter->changeState(next(fighter));
