@@ -14,6 +14,7 @@
 #include "ModuleManager.h"
 #include "Module_MainMenu.h"
 #include "records/GameDataStream.h"
+#include "records/SafeFileName.h"
 #include "ui/gym/Module_Profile.h"
 #include "world/World.h"
 
@@ -59,11 +60,7 @@ QString Module_SaveLoad::savePath(const QString &name)
 
 bool Module_SaveLoad::isSafeSaveName(const QString &name)
 {
-    if (name.startsWith(QLatin1Char('.')))
-        return false;
-    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
-        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control;
-    });
+    return SafeFileName::isSafe(name);
 }
 
 void Module_SaveLoad::buildLayout()
