@@ -104,8 +104,14 @@ private:
             << winnerId << winnerLine << loserId << loserLine;
         out << engine.getFighterStatistics(pairing.a.getId())
             << engine.getFighterStatistics(pairing.b.getId());
-        out << result.stoppage << result.roundsFought << result.steps << result.judgesForA
-            << result.judgesForB << result.cards << engine.getRound() << engine.getClock();
+        // The six card totals as one vector, A's three then B's three.
+        QVector<int> cards;
+        for (int total : result.cards.totalsA)
+            cards << total;
+        for (int total : result.cards.totalsB)
+            cards << total;
+        out << result.stoppage << result.roundsFought << result.steps << result.judges.forA
+            << result.judges.forB << cards << engine.getRound() << engine.getClock();
         out << GameRandom::draw();
     }
 
