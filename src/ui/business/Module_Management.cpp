@@ -31,6 +31,8 @@ namespace {
 const int PanelWidth = 350;
 const int PanelHeight = 400;
 const int LogoSize = 125;
+// Wide enough for a name, an event and a date on one line.
+const int BookingsWidth = 330;
 const int StudentPanelWidth = 400;
 const int StudentPanelHeight = 525;
 const int ShortestContract = 3;
@@ -165,6 +167,7 @@ void Module_Management::createMainScreenWidgets()
 
     bookingsList = makeFor<QListWidget>(mainPageWidgets, mainPage);
     bookingsList->setObjectName(QStringLiteral("bookings_list"));
+    bookingsList->setMinimumWidth(BookingsWidth);
     fillBookingsList();
 
     createContractWidgets();
@@ -261,6 +264,7 @@ void Module_Management::createNegotiateDialog()
 void Module_Management::layOutRevenuePanel()
 {
     revenueLayout->setSpacing(0);
+    revenueLayout->setContentsMargins(0, 0, 0, 0);
     revenueLayout->setColumnStretch(1, 1);
     revenueLayout->setColumnStretch(2, 1);
     const int lastMonthRow = 7;
@@ -279,6 +283,8 @@ void Module_Management::layOutRevenuePanel()
 void Module_Management::layOutContractPanel()
 {
     contractLayout->setSpacing(0);
+    // Fourteen rows share the panel's height: no margin around them.
+    contractLayout->setContentsMargins(0, 0, 0, 0);
     contractLayout->setColumnStretch(1, 1);
     contractLayout->addWidget(fighterCombo, 0, 0, 1, 4);
     contractLayout->addWidget(currentContractLabel, 1, 0, 1, 4);
