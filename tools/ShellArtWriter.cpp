@@ -456,6 +456,13 @@ QString screenStyleSheet()
         "Module_NewGame QPushButton { font-size: 15px; padding: 6px 10px; }\n"
         // Its grids have no spacing: a gap between each label and its field.
         "Module_NewGame QLineEdit, Module_NewGame QComboBox, Module_NewGame QSpinBox { margin-left: 6px; }\n"
+        // The post-event pages' grids have no spacing either.
+        "Module_PostEvent QLineEdit, Module_PostEvent QSpinBox { margin-left: 6px; }\n"
+        // The training screen packs its 21 upgrade blocks into a fixed panel.
+        "Module_Training QPushButton { font-size: 14px; padding: 3px 4px; }\n"
+        "QWidget#equipment_panel QLabel { font-size: 12px; }\n"
+        "QWidget#equipment_panel QPushButton { font-size: 11px; padding: 1px 4px; border-width: 2px; }\n"
+        "QWidget#fighter_details_panel QLabel, QWidget#fighter_details_panel QLineEdit { font-size: 13px; }\n"
         "QGroupBox {\n"
         "    border: 2px groove #885038; border-radius: 6px; margin-top: 16px; padding-top: 6px;\n"
         "    background-color: rgba(30, 18, 10, 170); color: #E0B687; font-weight: bold;\n"

@@ -98,6 +98,11 @@ int Gym::equipmentPrice(int currentLevel)
     return isUpgradableLevel(currentLevel) ? EquipmentPrices[currentLevel] : 0;
 }
 
+int Gym::levelPrice(int currentLevel)
+{
+    return isUpgradableLevel(currentLevel) ? LevelSteps[currentLevel].price : 0;
+}
+
 bool Gym::pay(int price)
 {
     if (money < price)

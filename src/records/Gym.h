@@ -38,6 +38,8 @@ public:
 
     // Price of raising one piece of equipment from its current level.
     static int equipmentPrice(int currentLevel);
+    // Price of raising the gym from its current level.
+    static int levelPrice(int currentLevel);
     bool payForLevel(int currentLevel);
     bool upgradeEquipment(int index);
     bool upgradeLevel();

@@ -136,6 +136,7 @@ private slots:
         QFETCH(int, price);
         QFETCH(int, students);
         QFETCH(int, fighters);
+        QCOMPARE(Gym::levelPrice(level), price);
         Gym gym = gymWith(price, level);
         QVERIFY(gym.upgradeLevel());
         QCOMPARE(number(gym, Gym::LevelIndex), level + 1);
@@ -151,6 +152,8 @@ private slots:
 
     void topLevelGymRefuses()
     {
+        QCOMPARE(Gym::levelPrice(10), 0);
+        QCOMPARE(Gym::levelPrice(-1), 0);
         const Gym before = gymWith(100000000, 10);
         Gym gym = before;
         QVERIFY(!gym.upgradeLevel());

@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QPushButton>
 
+#include "core/WorldTestAccess.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/gym/Module_Training.h"
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/Module_Help.h"
 #include "ui/shell/Module_NewGame.h"
@@ -82,6 +84,23 @@ private slots:
         secondary->setCurrentIndex(5);
         emit secondary->activated(5);
         shoot(QStringLiteral("newgame_gym"));
+    }
+
+    void trainingPages()
+    {
+        WorldTestAccess::freshWorld(250000);
+        GymFighter fighter = WorldFixtures::gymFighter(1100, "Al", "Ray", 100);
+        QVector<int> progress(GymFighter::ProgressCount, 0);
+        progress.last() = TrainingType::KettleBells;
+        fighter.setTrainingData(QVector<int>(GymFighter::StateCount, 0), progress,
+                                {"Jan 1: Worked on the heavy bag.", "Jan 2: Rested."});
+        WorldTestAccess::addRosterFighter(fighter);
+        ModuleManager::Instance()->showTopMenu();
+        ModuleManager::Instance()->changeScreen(new Module_Training);
+        shoot(QStringLiteral("training_gym"));
+        ModuleManager::Instance()->currentScreen()->findChild<QPushButton *>("to_training_plans_button")->click();
+        shoot(QStringLiteral("training_plans"));
+        ModuleManager::Instance()->hideTopMenu();
     }
 };
 

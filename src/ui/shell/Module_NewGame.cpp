@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ModuleManager.h"
+#include "SkillBoxes.h"
 #include "Module_MainMenu.h"
 #include "records/GameDataStream.h"
 #include "records/GymColours.h"
@@ -24,31 +25,6 @@
 namespace {
 
 const char *const nationsFile = "./Resources/Defaults/default_nations.dat";
-
-// The 18 manager skills in skill order (Punch to Intuition): which box they
-// sit in and on which row of its grid.
-struct SkillSlot
-{
-    int box;
-    int row;
-    const char *label;
-};
-
-const SkillSlot skillSlots[] = {
-    {0, 1, "Punch"}, {0, 2, "Kick"}, {0, 3, "Clinch Off."},
-    {0, 5, "Movement"}, {0, 6, "Guard"}, {0, 7, "Clinch Def."},
-    {1, 1, "Power"}, {1, 2, "Speed"}, {1, 3, "Conditioning"},
-    {1, 5, "Timing"}, {1, 6, "Intelligence"}, {1, 7, "Discipline"},
-    {2, 1, "Scouting"}, {2, 2, "Motivating"}, {2, 3, "Cornering"},
-    {2, 5, "Negotiating"}, {2, 6, "Charisma"}, {2, 7, "Intuition"},
-};
-
-// Each box's titles on rows 0 and 4; the abilities box has no second one.
-const char *const sectionTitles[3][2] = {
-    {"Training - Offense", "Training - Defense"},
-    {"Training - Physical", "Training - Mental"},
-    {"Abilities", ""},
-};
 
 // One nation list per region of GeneratorTables::regions().
 const int regionCount = 8;
@@ -61,11 +37,6 @@ const int startingFighterSlots = 1;
 const int equipmentCount = 21;
 const int monthFigureCount = 8;
 const char *const unknownLabel = "Unknown";
-
-QString skillPointsText(int points)
-{
-    return QStringLiteral("Skill Points: ") + QString::number(points);
-}
 
 } // namespace
 
@@ -88,7 +59,7 @@ Module_NewGame::Module_NewGame(QWidget *parent)
     , lastNameEdit(new QLineEdit)
     , regionCombo(new QComboBox)
     , nationalityCombo(new QComboBox)
-    , skillPointsLabel(new QLabel(skillPointsText(skillPool)))
+    , skillPointsLabel(new QLabel(SkillBoxes::pointsText(skillPool)))
     , flagLabel(new QLabel)
     , gymBox(new QWidget)
     , gymBoxLayout(new QGridLayout)
@@ -112,11 +83,7 @@ Module_NewGame::Module_NewGame(QWidget *parent)
     secondaryCombo->setObjectName(QStringLiteral("gym_secondary_colour"));
     colourLabel->setObjectName(QStringLiteral("gym_colour_picture"));
 
-    for (const SkillSlot &slot : skillSlots) {
-        QSpinBox *spin = new QSpinBox;
-        spin->setObjectName(QStringLiteral("skill_") + QString::fromLatin1(slot.label));
-        skillSpins.append(spin);
-    }
+    skillSpins = SkillBoxes::makeSpins();
     pointPool.reset(new SkillPointPool(skillPool, skillSpins));
 
     loadNations();
@@ -210,25 +177,9 @@ void Module_NewGame::buildManagerInfo()
 
 void Module_NewGame::buildSkillBoxes()
 {
-    QVector<QGridLayout *> grids;
-    for (int box = 0; box < 3; ++box) {
-        QWidget *skillBox = new QWidget;
-        QGridLayout *grid = new QGridLayout;
-        grid->setSpacing(0);
-        grid->addWidget(new QLabel(QString::fromLatin1(sectionTitles[box][0])), 0, 0, 1, 2);
-        grid->addWidget(new QLabel(QString::fromLatin1(sectionTitles[box][1])), 4, 0, 1, 2);
-        skillBox->setLayout(grid);
-        skillBox->setFixedSize(200, 250);
-        skillBoxes.append(skillBox);
-        grids.append(grid);
-    }
-    for (int skill = 0; skill < skillSpins.size(); ++skill) {
-        const SkillSlot &slot = skillSlots[skill];
-        QSpinBox *spin = skillSpins.at(skill);
+    for (QSpinBox *spin : qAsConst(skillSpins))
         spin->setRange(0, SkillPointPool::skillMaximum);
-        grids.at(slot.box)->addWidget(new QLabel(QString::fromLatin1(slot.label)), slot.row, 0);
-        grids.at(slot.box)->addWidget(spin, slot.row, 1);
-    }
+    skillBoxes = SkillBoxes::makeBoxes(skillSpins);
     for (int box = 0; box < skillBoxes.size(); ++box)
         managerPageLayout->addWidget(skillBoxes.at(box), 3, box + 1, 3, 1);
 }
@@ -252,7 +203,7 @@ void Module_NewGame::changeFlagDisplay()
 void Module_NewGame::calculateSkill()
 {
     skillPoints = pointPool->recalculate(qobject_cast<QSpinBox *>(sender()));
-    skillPointsLabel->setText(skillPointsText(skillPoints));
+    skillPointsLabel->setText(SkillBoxes::pointsText(skillPoints));
 }
 
 void Module_NewGame::showPage(QWidget *page)

@@ -5,6 +5,7 @@
 #include <QVector>
 #include <memory>
 
+#include "match/BoutScoring.h"
 #include "match/CommentarySink.h"
 #include "records/Fighter.h"
 
@@ -22,9 +23,8 @@ public:
         bool stoppage = false;   // ended inside a step (knockout)
         int roundsFought = 0;
         int steps = 0;
-        int judgesForA = 0;
-        int judgesForB = 0;
-        QVector<int> cards;      // judge 1, 2, 3 totals of A, then of B
+        BoutScoring::Tally judges{0, 0};
+        JudgeCards cards;
     };
 
     // A fighter with the given 95 whole numbers, or with every one of them
@@ -36,12 +36,6 @@ public:
     // Sets up the match (the sink may be null) and fights it to the end.
     static Result fight(const Fighter &a, const Fighter &b,
                         std::unique_ptr<CommentarySink> sink = nullptr);
-
-    // Adds one round to the six card totals: `round` is the engine's
-    // round vector (A's three judges, B's three, A's and B's knockdowns).
-    static void scoreRound(const QVector<int> &round, QVector<int> &cards);
-    // How many judges have A ahead, and how many B.
-    static void countJudges(const QVector<int> &cards, int &forA, int &forB);
 };
 
 #endif // BOUTDRIVER_H
