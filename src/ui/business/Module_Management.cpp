@@ -98,6 +98,9 @@ Module_Management::Module_Management(QWidget *parent)
     for (int column : {0, 3, 6, 9})
         mainPageLayout->setColumnStretch(column, 1);
     revenuePanel->setFixedSize(PanelWidth, PanelHeight);
+    // The style sheet sets smaller fonts in these two by name.
+    contractPanel->setObjectName(QStringLiteral("contract_panel"));
+    growthPanel->setObjectName(QStringLiteral("growth_panel"));
     contractPanel->setFixedSize(PanelWidth, PanelHeight);
 
     studentsLayout->addWidget(studentDetailsPanel, 1, 1, 8, 2);
