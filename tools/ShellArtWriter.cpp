@@ -144,16 +144,7 @@ QImage drawBackground()
 
 // --------------------------------------------------------------- title --
 
-// The text as a shape centred in the box, shrunk to fit its width.
-QPainterPath textPath(const QString &text, const QFont &font, const QRectF &box)
-{
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF bounds = path.boundingRect();
-    if (bounds.width() > box.width())
-        path = QTransform::fromScale(box.width() / bounds.width(), box.width() / bounds.width()).map(path);
-    return path.translated(box.center() - path.boundingRect().center());
-}
+using ArtShapes::textPath;
 
 void drawTitleRopes(QPainter &painter, const QRectF &panel)
 {
@@ -227,29 +218,10 @@ QImage drawTitle()
 // The glyphs are drawn on a 70 by 70 tile, centred around (35, 35).
 using GlyphMaker = std::function<QPainterPath()>;
 
-QPainterPath rect(qreal x, qreal y, qreal w, qreal h, qreal radius = 0)
-{
-    QPainterPath path;
-    path.addRoundedRect(QRectF(x, y, w, h), radius, radius);
-    return path;
-}
-
-QPainterPath ellipse(qreal x, qreal y, qreal w, qreal h)
-{
-    QPainterPath path;
-    path.addEllipse(QRectF(x, y, w, h));
-    return path;
-}
-
+using ArtShapes::ellipse;
 using ArtShapes::polygon;
-
-QPainterPath stroked(const QPainterPath &path, qreal width)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::RoundCap);
-    return stroker.createStroke(path);
-}
+using ArtShapes::rect;
+using ArtShapes::stroked;
 
 QPainterPath profileGlyph()
 {
