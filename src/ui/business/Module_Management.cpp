@@ -528,6 +528,9 @@ void Module_Management::createStudentsScreenWidgets()
     projectedGrowthLabel = makeFor<QLabel>(studentsPageWidgets, QStringLiteral("Projected Growth"), studentsPage);
     scoutingList = makeFor<QListWidget>(studentsPageWidgets, studentsPage);
     scoutingList->setObjectName(QStringLiteral("scouting_list"));
+    // The middle column is narrow; long lines wrap instead of scrolling.
+    scoutingList->setWordWrap(true);
+    scoutingList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     growthGroups.reset(
         new RatingsGrid(growthPanel, growthLayout, RatingsGrid::numbered(QStringLiteral("growth_value_")),
                         growthCaptions()));
