@@ -14,6 +14,7 @@
 
 #include <utility>
 
+#include "Module_Events.h"
 #include "ScoutingReport.h"
 #include "records/Fighter.h"
 #include "records/Gym.h"
@@ -383,7 +384,7 @@ void Module_Management::switchOrgShown()
     orgBioText->setText(info.value(Organization::BioText));
     prestigeLabel->setText(QStringLiteral("Prestige Level: ") + info.value(Organization::TierText));
     orgLogoLabel->hide();
-    orgLogoLabel->setPixmap(QPixmap(QStringLiteral("./Resources/Org Logos/") + name + QStringLiteral("_Logo.jpg")));
+    orgLogoLabel->setPixmap(QPixmap(Module_Events::logoPath(name)));
     orgLogoLabel->show();
 }
 
@@ -397,7 +398,7 @@ void Module_Management::negotiateContract()
 {
     if (purseEdit->text().isEmpty())
         purseEdit->setText(QStringLiteral("0"));
-    const int purse = purseEdit->text().toInt(); // 0 when it is no number
+    const int purse = Module_Events::purseOf(purseEdit->text());
     const int length = contractLengthSpin->value();
     const int index = fighterCombo->currentIndex();
 
