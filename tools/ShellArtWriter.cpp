@@ -434,6 +434,9 @@ QString screenStyleSheet()
         "Module_Training QPushButton { font-size: 14px; padding: 3px 4px; }\n"
         "QWidget#equipment_panel QLabel { font-size: 12px; }\n"
         "QWidget#equipment_panel QPushButton { font-size: 11px; padding: 1px 4px; border-width: 2px; }\n"
+        // The browser screens list full names in narrow fixed boxes.
+        "Module_Orgs QListWidget, Module_Orgs QTextEdit, Module_Database QListWidget { font-size: 13px; }\n"
+        "QWidget#summary_box QLabel, QWidget#summary_box QLineEdit { font-size: 13px; }\n"
         "QWidget#fighter_details_panel QLabel, QWidget#fighter_details_panel QLineEdit { font-size: 13px; }\n"
         // The management screen's fixed panels hold many rows, and the middle
         // column of its students page is narrow: a smaller font there.
