@@ -144,16 +144,7 @@ QImage drawBackground()
 
 // --------------------------------------------------------------- title --
 
-// The text as a shape centred in the box, shrunk to fit its width.
-QPainterPath textPath(const QString &text, const QFont &font, const QRectF &box)
-{
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF bounds = path.boundingRect();
-    if (bounds.width() > box.width())
-        path = QTransform::fromScale(box.width() / bounds.width(), box.width() / bounds.width()).map(path);
-    return path.translated(box.center() - path.boundingRect().center());
-}
+using ArtShapes::textPath;
 
 void drawTitleRopes(QPainter &painter, const QRectF &panel)
 {
@@ -227,29 +218,10 @@ QImage drawTitle()
 // The glyphs are drawn on a 70 by 70 tile, centred around (35, 35).
 using GlyphMaker = std::function<QPainterPath()>;
 
-QPainterPath rect(qreal x, qreal y, qreal w, qreal h, qreal radius = 0)
-{
-    QPainterPath path;
-    path.addRoundedRect(QRectF(x, y, w, h), radius, radius);
-    return path;
-}
-
-QPainterPath ellipse(qreal x, qreal y, qreal w, qreal h)
-{
-    QPainterPath path;
-    path.addEllipse(QRectF(x, y, w, h));
-    return path;
-}
-
+using ArtShapes::ellipse;
 using ArtShapes::polygon;
-
-QPainterPath stroked(const QPainterPath &path, qreal width)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::RoundCap);
-    return stroker.createStroke(path);
-}
+using ArtShapes::rect;
+using ArtShapes::stroked;
 
 QPainterPath profileGlyph()
 {
@@ -467,6 +439,9 @@ QString screenStyleSheet()
         "Module_Training QPushButton { font-size: 14px; padding: 3px 4px; }\n"
         "QWidget#equipment_panel QLabel { font-size: 12px; }\n"
         "QWidget#equipment_panel QPushButton { font-size: 11px; padding: 1px 4px; border-width: 2px; }\n"
+        // The browser screens list full names in narrow fixed boxes.
+        "Module_Orgs QListWidget, Module_Orgs QTextEdit, Module_Database QListWidget { font-size: 13px; }\n"
+        "QWidget#summary_box QLabel, QWidget#summary_box QLineEdit { font-size: 13px; }\n"
         "QWidget#fighter_details_panel QLabel, QWidget#fighter_details_panel QLineEdit { font-size: 13px; }\n"
         "QGroupBox {\n"
         "    border: 2px groove #885038; border-radius: 6px; margin-top: 16px; padding-top: 6px;\n"
