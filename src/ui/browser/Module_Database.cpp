@@ -63,6 +63,13 @@ void fillCombo(QComboBox *combo, const QStringList &entries, const QString &choi
         combo->setCurrentIndex(at);
 }
 
+// Long texts show from their start.
+void showText(QLineEdit *field, const QString &text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
 QString rankingStripped(const QString &text)
 {
     const int dot = text.indexOf(QStringLiteral(". "));
@@ -93,6 +100,10 @@ Module_Database::Module_Database(QWidget *parent)
     , attributesPanel(new QWidget(fighterPage))
     , attributesGrid(new QGridLayout(attributesPanel))
 {
+    // The shared sheet rules of the style sheet select these names.
+    personalPanel->setObjectName(QStringLiteral("personal_box"));
+    attributesPanel->setObjectName(QStringLiteral("attributes_box"));
+    summaryBox->setObjectName(QStringLiteral("summary_box"));
     new QVBoxLayout(listBox);
     new QVBoxLayout(filterBox);
     fighterPage->hide();
@@ -209,7 +220,8 @@ void Module_Database::buildMainScreen()
     for (int i = 0; i < 4; ++i)
         summaryGrid->addWidget(summaryFields.at(i), i + 2, 1);
     summaryGrid->setSpacing(0);
-    summaryBox->setFixedSize(240, 215);
+    // Wider than the classic 240 so that long names are not cut.
+    summaryBox->setFixedSize(320, 215);
     auto *filterLayout = static_cast<QVBoxLayout *>(filterBox->layout());
     filterLayout->setSpacing(0);
     filterLayout->addWidget(visitLabel(filterBox, QStringLiteral("Select Organization:")));
@@ -297,7 +309,7 @@ void Module_Database::showSelectedFighterSummary(const QString &text)
     shown->getStrings(texts);
     const QString values[] = {shown->getFullName(), texts.value(2), texts.value(4), texts.value(6)};
     for (int i = 0; i < summaryFields.size(); ++i)
-        summaryFields.at(i)->setText(values[i]);
+        showText(summaryFields.at(i), values[i]);
     showFlag(texts.value(2));
     pickedId = shown->getId();
 }
@@ -442,7 +454,7 @@ void Module_Database::fillFighterScreen(const Fighter &fighter)
                                 texts.value(7), birthday.toString(QStringLiteral("dd-MM-yyyy")),
                                 QString::number(numbers.value(0))};
     for (int row = 0; row < int(std::size(personal)); ++row)
-        findChild<QLineEdit *>(QStringLiteral("personal_value_") + QString::number(row))->setText(personal[row]);
+        showText(findChild<QLineEdit *>(QStringLiteral("personal_value_") + QString::number(row)), personal[row]);
     findChild<QTextEdit *>(QStringLiteral("bio_box"))->setPlainText(texts.value(11));
     drawPortrait(fighter);
 

@@ -131,10 +131,11 @@ void Module_Orgs::buildLayout()
     rankingsGrid->addWidget(orgList, 4, 1, 5, 1);
     rankingsGrid->setRowStretch(1, 1);
     rankingsGrid->setVerticalSpacing(0);
-    rankingsBox->setFixedSize(400, 350);
+    // A little wider than the classic 400, so that full names fit.
+    rankingsBox->setFixedSize(460, 350);
     mainGrid->addWidget(rankingsBox, 1, 5, 4, 4);
 
-    resultsBox = titledListBox(this, QStringLiteral("Results of Selected Event"), resultsList, QSize(400, 200));
+    resultsBox = titledListBox(this, QStringLiteral("Results of Selected Event"), resultsList, QSize(460, 200));
     mainGrid->addWidget(resultsBox, 5, 5, 5, 4);
 
     mainGrid->setRowStretch(0, 1);
@@ -161,10 +162,11 @@ void Module_Orgs::changeOrgShown(const QString &name)
     const QString shown = orgList->currentItem() ? orgList->currentItem()->text() : name;
     const OrgRecords org(shown);
     const QStringList &texts = org.texts;
-    nameField->setText(texts.value(0));
-    ceoField->setText(texts.value(1));
-    nationField->setText(texts.value(2));
-    prestigeField->setText(texts.value(4));
+    const QPair<QLineEdit *, int> fields[] = {{nameField, 0}, {ceoField, 1}, {nationField, 2}, {prestigeField, 4}};
+    for (const auto &field : fields) {
+        field.first->setText(texts.value(field.second));
+        field.first->setCursorPosition(0);
+    }
     bioBox->setText(texts.value(5));
 
     recentEventsList->clear();

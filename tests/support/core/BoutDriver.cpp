@@ -4,7 +4,6 @@
 #include <QMultiMap>
 #include <QStringList>
 
-#include "match/MatchEngine.h"
 
 Fighter BoutDriver::makeFighter(const QString &lastName, const QString &style,
                                 const QVector<int> &ints)
@@ -31,29 +30,5 @@ Fighter BoutDriver::makeFighter(const QString &lastName, const QString &style, i
 BoutDriver::Result BoutDriver::fight(const Fighter &a, const Fighter &b,
                                      std::unique_ptr<CommentarySink> sink)
 {
-    MatchEngine &engine = MatchEngine::Instance();
-    engine.setupMatch(a, b, std::move(sink));
-    Result result;
-    for (int round = 1; round <= Rounds && !result.stoppage; ++round) {
-        if (round > 1)
-            engine.startNextRound();
-        engine.startRound();
-        result.roundsFought = round;
-        for (;;) {
-            ++result.steps;
-            if (engine.step()) {
-                result.stoppage = true;
-                break;
-            }
-            if (engine.tickClock() < 1)
-                break;
-        }
-        if (!result.stoppage)
-            BoutScoring::scoreRound(engine.getRoundStatistics(), result.cards);
-    }
-    if (!result.stoppage) {
-        result.judges = BoutScoring::tally(result.cards);
-        engine.decideByScore(result.judges.forA, result.judges.forB);
-    }
-    return result;
+    return UnseenBout::fight(a, b, std::move(sink));
 }

@@ -5,27 +5,16 @@
 #include <QVector>
 #include <memory>
 
-#include "match/BoutScoring.h"
 #include "match/CommentarySink.h"
+#include "match/UnseenBout.h"
 #include "records/Fighter.h"
 
-// Runs whole bouts on the match engine the way the unseen simulation does:
-// three rounds of steps until the clock runs out, each round scored on the
-// three judges' cards (10-point must, a point off per knockdown), then the
-// decision by the number of judges each fighter won. Extension rounds
-// after an undecided card belong to the screens and are not run here.
+// Fighters for the engine tests, and whole bouts fought as the unseen
+// simulation fights them (extension rounds included).
 class BoutDriver
 {
 public:
-    static const int Rounds = 3;
-
-    struct Result {
-        bool stoppage = false;   // ended inside a step (knockout)
-        int roundsFought = 0;
-        int steps = 0;
-        BoutScoring::Tally judges{0, 0};
-        JudgeCards cards;
-    };
+    using Result = BoutResult;
 
     // A fighter with the given 95 whole numbers, or with every one of them
     // (age 25 aside) at `value`.
