@@ -430,6 +430,11 @@ QString screenStyleSheet()
         "Module_NewGame QLineEdit, Module_NewGame QComboBox, Module_NewGame QSpinBox { margin-left: 6px; }\n"
         // The post-event pages' grids have no spacing either.
         "Module_PostEvent QLineEdit, Module_PostEvent QSpinBox { margin-left: 6px; }\n"
+        // The profile's fighter page packs its sheet into fixed panels.
+        "Module_Profile QLineEdit { margin-left: 6px; }\n"
+        "Module_Profile QPushButton { font-size: 14px; padding: 5px 8px; }\n"
+        "QWidget#personal_box QLabel, QWidget#personal_box QLineEdit { font-size: 13px; }\n"
+        "QWidget#attributes_box QLabel, QWidget#attributes_box QLineEdit { font-size: 12px; }\n"
         // The training screen packs its 21 upgrade blocks into a fixed panel.
         "Module_Training QPushButton { font-size: 14px; padding: 3px 4px; }\n"
         "QWidget#equipment_panel QLabel { font-size: 12px; }\n"
