@@ -2,6 +2,7 @@
 #define ARTSHAPES_H
 
 #include <QColor>
+#include <QFont>
 #include <QPainterPath>
 #include <QPointF>
 #include <QVector>
@@ -30,6 +31,14 @@ QPainterPath polygon(const QVector<QPointF> &points);
 
 // A star of `points` tips around `centre`, the first tip straight up.
 QPainterPath star(const QPointF &centre, int points, qreal outerRadius, qreal innerRadius);
+
+// A rectangle with rounded corners (square ones for radius 0).
+QPainterPath rect(qreal x, qreal y, qreal w, qreal h, qreal radius = 0);
+QPainterPath ellipse(qreal x, qreal y, qreal w, qreal h);
+// The outline of a line `width` wide along the path, with round caps.
+QPainterPath stroked(const QPainterPath &path, qreal width);
+// The text as a shape centred in the box, shrunk to fit its width.
+QPainterPath textPath(const QString &text, const QFont &font, const QRectF &box);
 
 } // namespace ArtShapes
 

@@ -148,16 +148,7 @@ QImage drawBackground()
 
 // --------------------------------------------------------------- title --
 
-// The text as a shape centred in the box, shrunk to fit its width.
-QPainterPath textPath(const QString &text, const QFont &font, const QRectF &box)
-{
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF bounds = path.boundingRect();
-    if (bounds.width() > box.width())
-        path = QTransform::fromScale(box.width() / bounds.width(), box.width() / bounds.width()).map(path);
-    return path.translated(box.center() - path.boundingRect().center());
-}
+using ArtShapes::textPath;
 
 void drawTitleRopes(QPainter &painter, const QRectF &panel)
 {
@@ -231,29 +222,10 @@ QImage drawTitle()
 // The glyphs are drawn on a 70 by 70 tile, centred around (35, 35).
 using GlyphMaker = std::function<QPainterPath()>;
 
-QPainterPath rect(qreal x, qreal y, qreal w, qreal h, qreal radius = 0)
-{
-    QPainterPath path;
-    path.addRoundedRect(QRectF(x, y, w, h), radius, radius);
-    return path;
-}
-
-QPainterPath ellipse(qreal x, qreal y, qreal w, qreal h)
-{
-    QPainterPath path;
-    path.addEllipse(QRectF(x, y, w, h));
-    return path;
-}
-
+using ArtShapes::ellipse;
 using ArtShapes::polygon;
-
-QPainterPath stroked(const QPainterPath &path, qreal width)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::RoundCap);
-    return stroker.createStroke(path);
-}
+using ArtShapes::rect;
+using ArtShapes::stroked;
 
 QPainterPath profileGlyph()
 {
@@ -481,11 +453,29 @@ QString screenStyleSheet()
         "Module_NewGame QPushButton { font-size: 15px; padding: 6px 10px; }\n"
         // Its grids have no spacing: a gap between each label and its field.
         "Module_NewGame QLineEdit, Module_NewGame QComboBox, Module_NewGame QSpinBox { margin-left: 6px; }\n"
+        // The post-event pages' grids have no spacing either.
+        "Module_PostEvent QLineEdit, Module_PostEvent QSpinBox { margin-left: 6px; }\n"
+        // The profile's fighter page packs its sheet into fixed panels.
+        "Module_Profile QLineEdit { margin-left: 6px; }\n"
+        "Module_Profile QPushButton { font-size: 14px; padding: 5px 8px; }\n"
+        "QWidget#personal_box QLabel, QWidget#personal_box QLineEdit { font-size: 13px; }\n"
+        "QWidget#attributes_box QLabel, QWidget#attributes_box QLineEdit { font-size: 12px; }\n"
         // The training screen packs its 21 upgrade blocks into a fixed panel.
         "Module_Training QPushButton { font-size: 14px; padding: 3px 4px; }\n"
         "QWidget#equipment_panel QLabel { font-size: 12px; }\n"
         "QWidget#equipment_panel QPushButton { font-size: 11px; padding: 1px 4px; border-width: 2px; }\n"
+        // The browser screens list full names in narrow fixed boxes.
+        "Module_Orgs QListWidget, Module_Orgs QTextEdit, Module_Database QListWidget { font-size: 13px; }\n"
+        "QWidget#summary_box QLabel, QWidget#summary_box QLineEdit { font-size: 13px; }\n"
         "QWidget#fighter_details_panel QLabel, QWidget#fighter_details_panel QLineEdit { font-size: 13px; }\n"
+        // The management screen's fixed panels hold many rows, and the middle
+        // column of its students page is narrow: a smaller font there.
+        "QWidget#contract_panel QLabel, QWidget#contract_panel QLineEdit, QWidget#contract_panel QComboBox,"
+        " QWidget#contract_panel QSpinBox, QWidget#contract_panel QTextEdit,"
+        " QWidget#contract_panel QListWidget { font-size: 12px; }\n"
+        "QWidget#contract_panel QPushButton { padding: 2px 16px; }\n"
+        "QWidget#growth_panel QLabel, QWidget#growth_panel QLineEdit { font-size: 11px; }\n"
+        "QListWidget#scouting_list { font-size: 12px; }\n"
         "QGroupBox {\n"
         "    border: 2px groove #885038; border-radius: 6px; margin-top: 16px; padding-top: 6px;\n"
         "    background-color: rgba(30, 18, 10, 170); color: #E0B687; font-weight: bold;\n"

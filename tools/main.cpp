@@ -13,8 +13,11 @@
 #include "FlagWriter.h"
 #include "GymColourWriter.h"
 #include "HelpScreenWriter.h"
+#include "OrgLogoWriter.h"
+#include "PortraitArtWriter.h"
 #include "ResourceFile.h"
 #include "ShellArtWriter.h"
+#include "TrainingIconWriter.h"
 
 namespace {
 
@@ -46,6 +49,9 @@ const Step steps[] = {
     {"the help data, pictures and icons", HelpScreenWriter::writeAll},
     {"the nations' flags", FlagWriter::writeAll},
     {"the gym colour pictures", GymColourWriter::writeAll},
+    {"the portrait layers and status pictures", PortraitArtWriter::writeAll},
+    {"the organizations' logos", OrgLogoWriter::writeAll},
+    {"the training icons", TrainingIconWriter::writeAll},
 };
 
 } // namespace

@@ -17,9 +17,15 @@ const char *const stepNames[DayRunner::StepCount] = {
 
 } // namespace
 
-DayRunner::DayRunner(World &world, TodaysEvents todaysEvents)
-    : world(world), todaysEvents(std::move(todaysEvents))
+DayRunner::DayRunner(World &world, TodaysEvents todaysEvents, Progress progress)
+    : world(world), todaysEvents(std::move(todaysEvents)), progress(std::move(progress))
 {
+}
+
+void DayRunner::report(int stretch) const
+{
+    if (progress)
+        progress(stretch);
 }
 
 QString DayRunner::stepName(Step step)
@@ -45,22 +51,28 @@ DayNews DayRunner::runDay()
         if (GameRandom::draw() % 2 == 0 && world.generateFighter(name, true))
             news.newStudent = name + " has begun to take lessons at your gym.";
     });
+    report(1);
     timed(TodaysEventsStep, [&] {
         if (todaysEvents)
             news.events = todaysEvents(world);
     });
+    report(2);
     timed(AdvanceDateStep, [&] { world.advanceDay(); });
     timed(AgingStep, [&] {
         world.ageWorldFighters(news.fighterNews);
         world.ageGymFighters(news.fighterNews);
     });
+    report(3);
     timed(ContractsStep, [&] {
         world.signFreeAgents(news.freeAgentNews);
         world.processContractExpiries(news.contractNews);
         world.removeExpiredOffers();
     });
+    report(4);
     timed(BookingsStep, [&] { news.bookingNews = world.bookEvents(); });
+    report(5);
     timed(OffersStep, [&] { world.generateOffers(); });
+    report(ProgressSteps);
     timed(CalendarStep, [&] { runCalendarSteps(); });
     return news;
 }

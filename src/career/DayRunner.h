@@ -37,18 +37,22 @@ struct DayNews
 // new student, today's events, the date, aging, signings, contracts,
 // expired offers, bookings, offers, then the monthly and yearly steps. The
 // next-day screen, the tests and the benchmark share it; today's events are
-// plugged in, as the screen fights them with the match engine.
+// plugged in (the game fights them unseen on the match engine).
 class DayRunner
 {
 public:
     using TodaysEvents = std::function<QVector<EventResults>(World &)>;
+    // Told 1 to 6 as the day passes its six stretches (after the new
+    // student, today's events, aging, contracts, bookings and offers).
+    using Progress = std::function<void(int)>;
+    static const int ProgressSteps = 6;
     enum Step {
         GymDayStep, NewStudentStep, TodaysEventsStep, AdvanceDateStep, AgingStep,
         ContractsStep, BookingsStep, OffersStep, CalendarStep,
         StepCount
     };
 
-    DayRunner(World &world, TodaysEvents todaysEvents);
+    DayRunner(World &world, TodaysEvents todaysEvents, Progress progress = Progress());
 
     DayNews runDay();
 
@@ -58,9 +62,11 @@ public:
 
 private:
     void runCalendarSteps();
+    void report(int stretch) const;
 
     World &world;
     TodaysEvents todaysEvents;
+    Progress progress;
     std::array<qint64, StepCount> nanos{};
 };
 

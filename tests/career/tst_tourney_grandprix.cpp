@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "career/CoinTossEvents.h"
+#include "core/CoinTossEvents.h"
 #include "core/Career2Fixtures.h"
 #include "core/WorldTestAccess.h"
 #include "records/GameRandom.h"

@@ -76,7 +76,8 @@ void tst_defence_soak::boutsEndSoundly()
         const QByteArray what = QString("bout %1: kinds %2 and %3").arg(bout).arg(kindA).arg(kindB).toUtf8();
 
         QVERIFY2(engine.isMatchOver(), what);
-        QVERIFY2(result.stoppage || result.roundsFought == BoutDriver::Rounds, what);
+        QVERIFY2(result.stoppage || (result.roundsFought >= BoutScoring::RegularRounds
+                                      && result.roundsFought <= BoutScoring::LastRound), what);
         Entity_MatchFighter *a = engine.getFighterA();
         Entity_MatchFighter *b = engine.getFighterB();
         QVERIFY2(engine.getWinner() && engine.getLoser(), what);
@@ -106,19 +107,19 @@ void tst_defence_soak::boutsEndSoundly()
 // card scores 10-10 less knockdowns; three cards decide by judges won.
 void tst_defence_soak::scoreCards()
 {
-    QVector<int> cards(6, 0);
-    BoutDriver::scoreRound({12, 30, 7, 5, 9, 7, 0, 2}, cards);
-    QCOMPARE(cards, (QVector<int>{10, 10, 10, 7, 7, 8}));
-    BoutDriver::scoreRound({3, 4, 5, 6, 7, 5, 1, 0}, cards);
-    QCOMPARE(cards, (QVector<int>{18, 18, 19, 17, 17, 18}));
-    int forA = 0;
-    int forB = 0;
-    BoutDriver::countJudges(cards, forA, forB);
-    QCOMPARE(forA, 3);
-    QCOMPARE(forB, 0);
-    BoutDriver::countJudges({27, 29, 28, 29, 27, 28}, forA, forB);
-    QCOMPARE(forA, 1);
-    QCOMPARE(forB, 1);
+    JudgeCards cards;
+    BoutScoring::scoreRound({12, 30, 7, 5, 9, 7, 0, 2}, cards);
+    QCOMPARE(cards.totalsA, (std::array<int, 3>{10, 10, 10}));
+    QCOMPARE(cards.totalsB, (std::array<int, 3>{7, 7, 8}));
+    BoutScoring::scoreRound({3, 4, 5, 6, 7, 5, 1, 0}, cards);
+    QCOMPARE(cards.totalsA, (std::array<int, 3>{18, 18, 19}));
+    QCOMPARE(cards.totalsB, (std::array<int, 3>{17, 17, 18}));
+    BoutScoring::Tally judges = BoutScoring::tally(cards);
+    QCOMPARE(judges.forA, 3);
+    QCOMPARE(judges.forB, 0);
+    judges = BoutScoring::tally({{27, 29, 28}, {29, 27, 28}});
+    QCOMPARE(judges.forA, 1);
+    QCOMPARE(judges.forB, 1);
 }
 
 QTEST_GUILESS_MAIN(tst_defence_soak)

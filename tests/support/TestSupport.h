@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QDataStream>
+#include <QString>
 
 #include "records/GameDataStream.h"
 
@@ -37,5 +38,13 @@ QDataStream::Status readBytes(const QByteArray &bytes, T &value)
 }
 
 } // namespace TestStream
+
+namespace TestFiles {
+
+// One digest of every file under the folder, names and bytes: equal
+// digests mean two writers' trees are the same byte for byte.
+QByteArray digestOfTree(const QString &folder);
+
+} // namespace TestFiles
 
 #endif // TESTSUPPORT_H

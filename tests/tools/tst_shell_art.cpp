@@ -1,12 +1,13 @@
 #include <QtTest>
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "ShellArtWriter.h"
+#include "TestSupport.h"
+
+using TestFiles::digestOfTree;
 
 namespace {
 
@@ -14,24 +15,6 @@ QString readText(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-QByteArray digestOfTree(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next();
-    files.sort();
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    for (const QString &path : files) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            hash.addData(QDir(folder).relativeFilePath(path).toUtf8());
-            hash.addData(file.readAll());
-        }
-    }
-    return hash.result();
 }
 
 } // namespace

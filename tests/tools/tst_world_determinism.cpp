@@ -4,7 +4,7 @@
 #include "DefaultNamesWriter.h"
 #include "DefaultWorldWriter.h"
 #include "TestSupport.h"
-#include "career/CoinTossEvents.h"
+#include "core/CoinTossEvents.h"
 #include "career/DayRunner.h"
 #include "core/WorldTestAccess.h"
 #include "records/GameRandom.h"

@@ -94,7 +94,8 @@ private slots:
         QCOMPARE(ShellTest::liveScreens().size(), 1);
     }
 
-    void aPlayersEventIsDecidedWithTheDay()
+    // The player's card is the event screen's: the day fights none of it.
+    void aPlayersEventIsLeftToTheEventScreen()
     {
         const QDate today = World::Instance().getDate();
         const QVector<Match> card{WorldFixtures::match("Single Match", "Al Ray", 1100, "Bo Lee", 1200, true)};
@@ -102,22 +103,19 @@ private slots:
         const QVector<Fighter> members{WorldFixtures::fighter(1200, "Bo", "Lee", 100, "Test League")};
         WorldTestAccess::addOrganization(WorldFixtures::organization("Test League", "National", {event}, members));
 
-        bar()->button(ProfileButton)->click();
-        bar()->button(NextDayButton)->click();
-        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_UserEvents"));
-        manager()->currentScreen()->findChild<QPushButton *>("user_events_proceed_btn")->click();
-        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NextDay"));
+        manager()->changeScreen(new Module_NextDay);
         runTheDay();
 
         const QStringList news = newsParagraphs(manager()->currentScreen());
-        const int block = news.indexOf("Fight Night 1 event results: ");
-        QVERIFY(block > 0);
-        QVERIFY(news.at(block + 1).contains("Al Ray") || news.at(block + 1).contains("Bo Lee"));
-        // The bout went into the player's fighter's record.
+        QCOMPARE(news.indexOf("Fight Night 1 event results: "), -1);
         QMultiMap<QDate, QString> history;
         WorldTestAccess::rosterFighters().first().getHistory(history);
-        QCOMPARE(history.size(), 1);
-        QVERIFY(World::Instance().getTodaysPlayerEvents().isEmpty());
+        QCOMPARE(history.size(), 0);
+        QVector<Event> events;
+        WorldTestAccess::organizations().first().getEvents(events);
+        QCOMPARE(events.size(), 1);
+        QVERIFY(events.first().getResultLines().isEmpty());
+        QCOMPARE(events.first().getMatches(), card);
     }
 };
 

@@ -5,9 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <csignal>
-#include <sys/resource.h>
-
+#include "core/FileSizeLimit.h"
 #include "ui/AnswerSequence.h"
 #include "ui/ShellTestSupport.h"
 #include "records/GameDataStream.h"
@@ -77,24 +75,6 @@ QStringList listed(QListWidget *list)
         names << list->item(i)->text();
     return names;
 }
-
-// Keeps files written from here on to a few bytes, as a full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit limited = saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-
-private:
-    rlimit saved;
-};
 
 } // namespace
 

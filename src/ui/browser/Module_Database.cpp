@@ -1,6 +1,487 @@
 #include "Module_Database.h"
 
-Module_Database::Module_Database(QWidget *parent)
-    : PendingScreen(QStringLiteral("Database"), parent)
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "records/SkillTable.h"
+#include "records/TextDate.h"
+#include "ui/gym/FighterPortrait.h"
+#include "ui/gym/RatingsGrid.h"
+#include "ui/shell/StyleSheetFile.h"
+#include "world/World.h"
+
+namespace {
+
+const char *const firstNameFirst = "First Name Last Name";
+const char *const lastNameFirst = "Last Name, First Name";
+const char *const rankingEntry = "Ranking";
+
+const char *const regionEntries[] = {"Ranking", "North America", "South America", "Western Europe",
+                                     "Eastern Europe", "Africa", "Middle East", "East Asia", "Oceania"};
+
+const char *const organizationEntries[] = {
+    "G-1", "Genesis", "King's Stadium", "GKO", "EPIC", "Ironheart FC", "Red Storm Global",
+    "Albion FC", "Dubai FC", "Santa Maria FC", "Valhalla", "Tie Long", "Pomwaree Stadium",
+    "Kings Of Rio", "Daichi Senshu", "Centurion", "North Star", "Ivory Throne", "Free Agent"};
+
+// From which Scouting each rating shows its number, in rating order.
+const int scoutingGates[SkillTable::SkillCount] = {
+    6, 1, 1, 5,   7, 3, 3, 7,   1, 1, 9, 4,   0, 3, 3, 10,  2, 3, 2, 6,   8, 7, 7, 8,
+    0, 8, 5, 8,   2, 2, 7, 0,   4, 7, 7, 4,   0, 4, 9, 4,   10, 10, 9, 9, 10, 7, 7, 10};
+
+const int scoutingElement = 13;
+const int fullScouting = 10;
+
+const char *const summaryCaptions[] = {"First Name:", "Nationality:", "Fight Style:", "Contract:"};
+const char *const personalCaptions[] = {"Name: ", "Nationality", "Region", "Fighting Background:",
+                                        "Reputation:", "Birthday:", "Age:"};
+const char *const recordCaptions[] = {"Wins:", "Losses:", "KOs:"};
+
+QStringList entriesOf(const char *const *entries, int count)
 {
+    QStringList list;
+    for (int i = 0; i < count; ++i)
+        list << QLatin1String(entries[i]);
+    return list;
+}
+
+// Fills a combo and selects the first entry equal to the stored choice.
+void fillCombo(QComboBox *combo, const QStringList &entries, const QString &choice)
+{
+    combo->addItems(entries);
+    const int at = entries.indexOf(choice);
+    if (at >= 0)
+        combo->setCurrentIndex(at);
+}
+
+// Long texts show from their start.
+void showText(QLineEdit *field, const QString &text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
+QString rankingStripped(const QString &text)
+{
+    const int dot = text.indexOf(QStringLiteral(". "));
+    return dot < 0 ? text : text.mid(dot + 2);
+}
+
+} // namespace
+
+Module_Database::Module_Database(QWidget *parent)
+    : ScreenFrame(parent)
+    , pickedId(0)
+    , nameDisplay(QLatin1String(firstNameFirst))
+    , orgFilter(QStringLiteral("G-1"))
+    , regionFilter(QLatin1String(rankingEntry))
+    , screenLayout(new QGridLayout(this))
+    , mainPage(new QWidget(this))
+    , mainGrid(new QGridLayout(mainPage))
+    , listBox(new QWidget(mainPage))
+    , summaryBox(new QWidget(mainPage))
+    , summaryGrid(new QGridLayout(summaryBox))
+    , filterBox(new QWidget(mainPage))
+    , fighterPage(new QWidget(this))
+    , fighterGrid(new QGridLayout(fighterPage))
+    , personalPanel(new QWidget(fighterPage))
+    , personalGrid(new QGridLayout(personalPanel))
+    , recordPanel(new QWidget(fighterPage))
+    , recordGrid(new QGridLayout(recordPanel))
+    , attributesPanel(new QWidget(fighterPage))
+    , attributesGrid(new QGridLayout(attributesPanel))
+{
+    // The shared sheet rules of the style sheet select these names.
+    personalPanel->setObjectName(QStringLiteral("personal_box"));
+    attributesPanel->setObjectName(QStringLiteral("attributes_box"));
+    summaryBox->setObjectName(QStringLiteral("summary_box"));
+    new QVBoxLayout(listBox);
+    new QVBoxLayout(filterBox);
+    fighterPage->hide();
+    buildMainScreen();
+    screenLayout->addWidget(mainPage);
+}
+
+// The pages' widgets are children of the screen; the rating grid goes first
+// as it deletes widgets of its own.
+Module_Database::~Module_Database() = default;
+
+int Module_Database::scoutingGate(int skill)
+{
+    return skill >= 0 && skill < SkillTable::SkillCount ? scoutingGates[skill] : fullScouting;
+}
+
+QString Module_Database::displayedName(const Fighter &fighter, const QString &display)
+{
+    if (display == QLatin1String(lastNameFirst)) {
+        QStringList texts;
+        fighter.getStrings(texts);
+        return texts.value(1) + QStringLiteral(", ") + texts.value(0);
+    }
+    return fighter.getFullName();
+}
+
+QStringList Module_Database::historyLines(const QMultiMap<QDate, QString> &history)
+{
+    QStringList lines;
+    const QList<QDate> days = history.uniqueKeys();
+    for (const QDate &day : days) {
+        // A multi-map hands out the latest entry of a key first.
+        QStringList entries = history.values(day);
+        std::reverse(entries.begin(), entries.end());
+        for (const QString &entry : qAsConst(entries))
+            lines << entry + QStringLiteral(" - ") + TextDate::shortText(day);
+    }
+    return lines;
+}
+
+QLabel *Module_Database::visitLabel(QWidget *parent, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    visitWidgets.append(label);
+    return label;
+}
+
+QLineEdit *Module_Database::visitField(QWidget *parent, const QString &objectName)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(objectName);
+    field->setReadOnly(true);
+    visitWidgets.append(field);
+    return field;
+}
+
+void Module_Database::discardVisitWidgets()
+{
+    // A page is left from one of its own buttons' signals: take the widgets
+    // out of the tree now and delete them once back in the event loop.
+    for (const QPointer<QWidget> &widget : qAsConst(visitWidgets)) {
+        if (widget) {
+            widget->hide();
+            widget->setParent(nullptr);
+            widget->deleteLater();
+        }
+    }
+    visitWidgets.clear();
+}
+
+// ---- Main page ----------------------------------------------------------
+
+void Module_Database::createMainScreenWidgets()
+{
+    nameDisplayCombo = new QComboBox(listBox);
+    nameDisplayCombo->setObjectName(QStringLiteral("name_display_combo"));
+    fighterList = new QListWidget(listBox);
+    fighterList->setObjectName(QStringLiteral("fighter_list"));
+    flagLabel = visitLabel(summaryBox, QString());
+    flagLabel->setObjectName(QStringLiteral("flag_label"));
+    summaryFields.clear();
+    for (int i = 0; i < 4; ++i) {
+        summaryGrid->addWidget(visitLabel(summaryBox, QLatin1String(summaryCaptions[i])), i + 2, 0);
+        summaryFields.append(visitField(summaryBox, QStringLiteral("summary_field_") + QString::number(i)));
+    }
+    auto *detailedInfo = new QPushButton(QStringLiteral("Detailed Info"), mainPage);
+    detailedInfo->setObjectName(QStringLiteral("detailed_info_btn"));
+    connect(detailedInfo, &QPushButton::clicked, this, &Module_Database::switchToFighterScreen);
+    mainGrid->addWidget(detailedInfo, 5, 3, 1, 2);
+    worldMapLabel = visitLabel(mainPage, QString());
+    worldMapLabel->setObjectName(QStringLiteral("world_map_label"));
+    regionCombo = new QComboBox(filterBox);
+    regionCombo->setObjectName(QStringLiteral("region_combo"));
+    orgCombo = new QComboBox(filterBox);
+    orgCombo->setObjectName(QStringLiteral("org_combo"));
+    visitWidgets << nameDisplayCombo.data() << fighterList.data() << detailedInfo << regionCombo.data()
+                 << orgCombo.data();
+}
+
+void Module_Database::buildMainScreen()
+{
+    createMainScreenWidgets();
+    showFlag(QStringLiteral("blank"));
+
+    fillCombo(nameDisplayCombo, {QLatin1String(firstNameFirst), QLatin1String(lastNameFirst)}, nameDisplay);
+    fillCombo(regionCombo, entriesOf(regionEntries, int(std::size(regionEntries))), regionFilter);
+    fillCombo(orgCombo, entriesOf(organizationEntries, int(std::size(organizationEntries))), orgFilter);
+    refreshOrg(orgFilter);
+
+    auto *listLayout = static_cast<QVBoxLayout *>(listBox->layout());
+    listLayout->setSpacing(0);
+    listLayout->addWidget(nameDisplayCombo);
+    listLayout->addWidget(fighterList);
+    for (int i = 0; i < 4; ++i)
+        summaryGrid->addWidget(summaryFields.at(i), i + 2, 1);
+    summaryGrid->setSpacing(0);
+    // Wider than the classic 240 so that long names are not cut.
+    summaryBox->setFixedSize(320, 215);
+    auto *filterLayout = static_cast<QVBoxLayout *>(filterBox->layout());
+    filterLayout->setSpacing(0);
+    filterLayout->addWidget(visitLabel(filterBox, QStringLiteral("Select Organization:")));
+    filterLayout->addWidget(orgCombo);
+    filterLayout->addWidget(visitLabel(filterBox, QStringLiteral("Select Filter:")));
+    filterLayout->addWidget(regionCombo);
+
+    connect(nameDisplayCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int index) { changeDisplayType(nameDisplayCombo->itemText(index)); });
+    connect(regionCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int index) { refreshRegion(regionCombo->itemText(index)); });
+    connect(orgCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int index) { refreshOrg(orgCombo->itemText(index)); });
+    connect(fighterList, &QListWidget::currentTextChanged, this,
+            &Module_Database::showSelectedFighterSummary);
+
+    for (int edge : {0, 7}) {
+        mainGrid->setRowStretch(edge, 1);
+        mainGrid->setColumnStretch(edge, 1);
+    }
+    mainGrid->addWidget(listBox, 1, 1, 6, 2);
+    mainGrid->addWidget(summaryBox, 2, 3, 3, 2);
+    mainGrid->addWidget(filterBox, 4, 5, 3, 2);
+    drawWorldMap();
+}
+
+void Module_Database::clearMainScreen()
+{
+    discardVisitWidgets();
+}
+
+void Module_Database::refreshOrg(const QString &org)
+{
+    orgFilter = org;
+    fighters = World::Instance().getFightersOf(org);
+    if (regionCombo)
+        refreshRegion(regionCombo->currentText());
+}
+
+void Module_Database::changeDisplayType(const QString &display)
+{
+    nameDisplay = display;
+    if (regionCombo)
+        refreshRegion(regionCombo->currentText());
+}
+
+void Module_Database::refreshRegion(const QString &region)
+{
+    drawWorldMap();
+    regionFilter = region;
+    if (!fighterList)
+        return;
+    fighterList->clear();
+    const bool ranking = region == QLatin1String(rankingEntry);
+    // The ranking keeps the standing order; a region view is alphabetical.
+    fighterList->setSortingEnabled(!ranking);
+    int rank = 0;
+    QStringList texts;
+    for (const Fighter &fighter : qAsConst(fighters)) {
+        const QString name = displayedName(fighter, nameDisplay);
+        if (ranking) {
+            fighterList->addItem(QString::number(++rank) + QStringLiteral(". ") + name);
+            continue;
+        }
+        texts.clear();
+        fighter.getStrings(texts);
+        if (texts.value(3) == region)
+            fighterList->addItem(name);
+    }
+}
+
+void Module_Database::showSelectedFighterSummary(const QString &text)
+{
+    if (fighters.isEmpty())
+        return;
+    const QString name = regionFilter == QLatin1String(rankingEntry) ? rankingStripped(text) : text;
+    const auto shown = std::find_if(fighters.cbegin(), fighters.cend(), [&](const Fighter &fighter) {
+        return displayedName(fighter, nameDisplay) == name;
+    });
+    if (shown == fighters.cend()) {
+        clearSummary();
+        return;
+    }
+    QStringList texts;
+    shown->getStrings(texts);
+    const QString values[] = {shown->getFullName(), texts.value(2), texts.value(4), texts.value(6)};
+    for (int i = 0; i < summaryFields.size(); ++i)
+        showText(summaryFields.at(i), values[i]);
+    showFlag(texts.value(2));
+    pickedId = shown->getId();
+}
+
+void Module_Database::clearSummary()
+{
+    for (const QPointer<QLineEdit> &field : qAsConst(summaryFields))
+        field->clear();
+    showFlag(QStringLiteral("blank"));
+    pickedId = 0;
+}
+
+void Module_Database::showFlag(const QString &nation)
+{
+    if (!flagLabel)
+        return;
+    summaryGrid->removeWidget(flagLabel);
+    flagLabel->setPixmap(QPixmap(QStringLiteral("./Resources/Flags/flag_") + nation + QStringLiteral(".png")));
+    flagLabel->setScaledContents(true);
+    summaryGrid->addWidget(flagLabel, 0, 0, 2, 2);
+}
+
+void Module_Database::drawWorldMap()
+{
+    if (!worldMapLabel || !regionCombo)
+        return;
+    QPixmap map(QStringLiteral("./Resources/World Map/world_map.jpg"));
+    const QPixmap overlay(QStringLiteral("./Resources/World Map/world_map_") + regionCombo->currentText()
+                          + QStringLiteral(".png"));
+    if (!map.isNull() && !overlay.isNull()) {
+        QPainter painter(&map);
+        painter.drawPixmap(0, 0, overlay);
+    }
+    mainGrid->removeWidget(worldMapLabel);
+    worldMapLabel->setPixmap(map);
+    worldMapLabel->setScaledContents(true);
+    worldMapLabel->setFixedSize(420, 225);
+    mainGrid->addWidget(worldMapLabel, 1, 5, 3, 2);
+}
+
+// ---- Fighter page -------------------------------------------------------
+
+const Fighter *Module_Database::pickedFighter() const
+{
+    const auto found = std::find_if(fighters.cbegin(), fighters.cend(),
+                                    [this](const Fighter &fighter) { return fighter.getId() == pickedId; });
+    return found == fighters.cend() ? nullptr : &*found;
+}
+
+void Module_Database::switchToFighterScreen()
+{
+    // Nobody of the list carries the picked id: there is no sheet to show.
+    if (pickedId == 0 || !pickedFighter())
+        return;
+    mainPage->hide();
+    screenLayout->removeWidget(mainPage);
+    clearMainScreen();
+    buildFighterScreen();
+    screenLayout->addWidget(fighterPage);
+    fighterPage->show();
+}
+
+void Module_Database::switchToMainScreen()
+{
+    fighterPage->hide();
+    screenLayout->removeWidget(fighterPage);
+    clearFighterScreen();
+    buildMainScreen();
+    screenLayout->addWidget(mainPage);
+    mainPage->show();
+}
+
+void Module_Database::createFighterScreenWidgets()
+{
+    portraitLabel = visitLabel(personalPanel, QString());
+    portraitLabel->setObjectName(QStringLiteral("portrait_label"));
+    auto *bio = new QTextEdit(personalPanel);
+    bio->setObjectName(QStringLiteral("bio_box"));
+    bio->setReadOnly(true);
+    visitWidgets.append(bio);
+    personalGrid->addWidget(bio, 0, 2, 6, 1);
+    for (int row = 0; row < int(std::size(personalCaptions)); ++row) {
+        personalGrid->addWidget(visitLabel(personalPanel, QLatin1String(personalCaptions[row])), row + 6, 0);
+        personalGrid->addWidget(visitField(personalPanel, QStringLiteral("personal_value_") + QString::number(row)),
+                                row + 6, 1, 1, 2);
+    }
+    for (int row = 0; row < int(std::size(recordCaptions)); ++row) {
+        recordGrid->addWidget(visitLabel(recordPanel, QLatin1String(recordCaptions[row])), row, 0);
+        recordGrid->addWidget(visitField(recordPanel, QStringLiteral("record_value_") + QString::number(row)), row, 1);
+    }
+    auto *history = new QListWidget(recordPanel);
+    history->setObjectName(QStringLiteral("history_list"));
+    auto *titles = new QListWidget(recordPanel);
+    titles->setObjectName(QStringLiteral("titles_list"));
+    recordGrid->addWidget(history, 3, 0, 4, 2);
+    recordGrid->addWidget(titles, 7, 0, 4, 2);
+    auto *close = new QPushButton(QStringLiteral("Close"), fighterPage);
+    close->setObjectName(QStringLiteral("close_btn"));
+    connect(close, &QPushButton::clicked, this, &Module_Database::switchToMainScreen);
+    fighterGrid->addWidget(close, 7, 3, 1, 2);
+    visitWidgets << history << titles << close;
+    ratings = std::make_unique<RatingsGrid>(attributesPanel, attributesGrid, RatingsGrid::numbered(QStringLiteral("rating_value_")));
+}
+
+void Module_Database::buildFighterScreen()
+{
+    createFighterScreenWidgets();
+    if (const Fighter *fighter = pickedFighter())
+        fillFighterScreen(*fighter);
+    StyleSheetFile::apply(QStringLiteral("StyleSheet.css"), fighterPage);
+
+    personalGrid->setSpacing(0);
+    personalPanel->setFixedSize(400, 550);
+    recordGrid->setSpacing(0);
+    recordGrid->setColumnStretch(1, 1);
+    fighterGrid->addWidget(personalPanel, 1, 1, 6, 2);
+    fighterGrid->addWidget(recordPanel, 1, 3, 6, 2);
+    fighterGrid->addWidget(attributesPanel, 1, 5, 6, 2);
+    for (int edge : {0, 7}) {
+        fighterGrid->setRowStretch(edge, 1);
+        fighterGrid->setColumnStretch(edge, 1);
+    }
+}
+
+void Module_Database::fillFighterScreen(const Fighter &fighter)
+{
+    QVector<int> managerStats;
+    World::Instance().getManagerStats(managerStats);
+    const int scouting = managerStats.value(scoutingElement);
+
+    QStringList texts;
+    QVector<int> numbers;
+    QDate birthday;
+    QMultiMap<QDate, QString> history;
+    QStringList titles;
+    fighter.getData(texts, numbers, birthday, history, titles);
+
+    QString background = texts.value(4);
+    if (scouting == fullScouting)
+        background += QLatin1Char('/') + texts.value(5);
+    const QString personal[] = {fighter.getFullName(), texts.value(2), texts.value(3), background,
+                                texts.value(7), birthday.toString(QStringLiteral("dd-MM-yyyy")),
+                                QString::number(numbers.value(0))};
+    for (int row = 0; row < int(std::size(personal)); ++row)
+        showText(findChild<QLineEdit *>(QStringLiteral("personal_value_") + QString::number(row)), personal[row]);
+    findChild<QTextEdit *>(QStringLiteral("bio_box"))->setPlainText(texts.value(11));
+    drawPortrait(fighter);
+
+    for (int row = 0; row < 3; ++row)
+        findChild<QLineEdit *>(QStringLiteral("record_value_") + QString::number(row))
+            ->setText(QString::number(numbers.value(row + 1)));
+    auto *historyList = findChild<QListWidget *>(QStringLiteral("history_list"));
+    historyList->clear();
+    historyList->addItems(historyLines(history));
+    auto *titlesList = findChild<QListWidget *>(QStringLiteral("titles_list"));
+    titlesList->clear();
+    titlesList->addItems(titles);
+
+    for (int skill = 0; skill < SkillTable::SkillCount; ++skill) {
+        const bool shown = scouting >= scoutingGate(skill);
+        ratings->setValue(skill, shown ? QString::number(fighter.getSkill(skill)) : QStringLiteral("?"));
+    }
+}
+
+void Module_Database::drawPortrait(const Fighter &fighter)
+{
+    FighterPortrait::place(portraitLabel, personalGrid, 0, 0, 6, 2,
+                           FighterPortrait::portrait(FighterAppearance::of(fighter)));
+}
+
+void Module_Database::clearFighterScreen()
+{
+    ratings.reset();
+    discardVisitWidgets();
 }

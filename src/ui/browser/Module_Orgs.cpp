@@ -1,6 +1,217 @@
 #include "Module_Orgs.h"
 
-Module_Orgs::Module_Orgs(QWidget *parent)
-    : PendingScreen(QStringLiteral("Organizations"), parent)
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "records/Event.h"
+#include "records/TextDate.h"
+#include "world/World.h"
+
+namespace {
+
+const QLatin1Char entrySeparator('|');
+
+QWidget *titledListBox(QWidget *parent, const QString &title, QListWidget *list, const QSize &size)
 {
+    auto *box = new QWidget(parent);
+    auto *layout = new QVBoxLayout(box);
+    layout->setSpacing(0);
+    layout->addWidget(new QLabel(title, box));
+    list->setParent(box);
+    layout->addWidget(list);
+    box->setFixedSize(size);
+    return box;
+}
+
+QListWidget *namedList(const char *name)
+{
+    auto *list = new QListWidget;
+    list->setObjectName(QLatin1String(name));
+    return list;
+}
+
+QLineEdit *readOnlyField(QWidget *parent, const char *name)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setReadOnly(true);
+    return field;
+}
+
+// What the world tells of one organization.
+struct OrgRecords
+{
+    QStringList texts;
+    QVector<Event> events;
+    QVector<Event> lastYearEvents;
+    QMultiMap<int, Fighter> roster;
+    QMap<QString, QString> titles;
+
+    explicit OrgRecords(const QString &name)
+    {
+        World::Instance().getOrgEventResults(name, texts, events, lastYearEvents, roster, titles);
+    }
+};
+
+} // namespace
+
+Module_Orgs::Module_Orgs(QWidget *parent)
+    : ScreenFrame(parent)
+    , mainGrid(new QGridLayout)
+    , logoLabel(new QLabel(this))
+    , infoBox(new QWidget(this))
+{
+    logoLabel->setObjectName(QStringLiteral("logo_label"));
+    buildLayout();
+    setLayout(mainGrid);
+}
+
+QString Module_Orgs::recentEventEntry(const Event &event)
+{
+    return TextDate::shortText(event.getDate()) + entrySeparator + event.getName();
+}
+
+void Module_Orgs::createWidgets()
+{
+    orgList = namedList("org_list");
+    QStringList names;
+    World::Instance().getOrgNames(names);
+    orgList->addItems(names);
+    orgList->setCurrentRow(0);
+
+    nameField = readOnlyField(infoBox, "org_name_field");
+    ceoField = readOnlyField(infoBox, "org_ceo_field");
+    nationField = readOnlyField(infoBox, "org_nation_field");
+    prestigeField = readOnlyField(infoBox, "org_prestige_field");
+    bioBox = new QTextEdit(infoBox);
+    bioBox->setObjectName(QStringLiteral("org_bio_box"));
+    bioBox->setReadOnly(true);
+
+    recentEventsList = namedList("recent_events_list");
+    rankingsList = namedList("rankings_list");
+    championsList = namedList("champions_list");
+    resultsList = namedList("results_list");
+    rankingsHeading = new QLabel;
+    championsHeading = new QLabel;
+}
+
+void Module_Orgs::buildLayout()
+{
+    createWidgets();
+    changeOrgShown(orgList->currentItem() ? orgList->currentItem()->text() : QString());
+    connect(orgList, &QListWidget::currentTextChanged, this, &Module_Orgs::changeOrgShown);
+    connect(recentEventsList, &QListWidget::currentTextChanged, this, &Module_Orgs::showEventResults);
+
+    auto *infoGrid = new QGridLayout(infoBox);
+    const char *const captions[] = {"Name:", "CEO:", "Nation:", "Prestige:"};
+    QLineEdit *const fields[] = {nameField, ceoField, nationField, prestigeField};
+    for (int row = 0; row < 4; ++row) {
+        infoGrid->addWidget(new QLabel(QLatin1String(captions[row]), infoBox), row, 0);
+        infoGrid->addWidget(fields[row], row, 1);
+    }
+    infoGrid->addWidget(new QLabel(QStringLiteral("Bio:"), infoBox), 4, 0, 1, 2);
+    infoGrid->addWidget(bioBox, 5, 0, 1, 2);
+    infoGrid->setSpacing(0);
+    infoBox->setFixedSize(250, 350);
+    mainGrid->addWidget(infoBox, 1, 3, 4, 2);
+
+    recentEventsBox = titledListBox(this, QStringLiteral("Recent Events"), recentEventsList, QSize(500, 200));
+    mainGrid->addWidget(recentEventsBox, 5, 1, 5, 4);
+
+    rankingsBox = new QWidget(this);
+    auto *rankingsGrid = new QGridLayout(rankingsBox);
+    rankingsGrid->addWidget(rankingsHeading, 0, 0);
+    rankingsGrid->addWidget(rankingsList, 1, 0, 8, 1);
+    rankingsGrid->addWidget(championsHeading, 0, 1);
+    rankingsGrid->addWidget(championsList, 1, 1, 3, 1);
+    rankingsGrid->addWidget(orgList, 4, 1, 5, 1);
+    rankingsGrid->setRowStretch(1, 1);
+    rankingsGrid->setVerticalSpacing(0);
+    // A little wider than the classic 400, so that full names fit.
+    rankingsBox->setFixedSize(460, 350);
+    mainGrid->addWidget(rankingsBox, 1, 5, 4, 4);
+
+    resultsBox = titledListBox(this, QStringLiteral("Results of Selected Event"), resultsList, QSize(460, 200));
+    mainGrid->addWidget(resultsBox, 5, 5, 5, 4);
+
+    mainGrid->setRowStretch(0, 1);
+    mainGrid->setRowStretch(10, 1);
+    mainGrid->setColumnStretch(0, 1);
+    mainGrid->setColumnStretch(9, 1);
+}
+
+void Module_Orgs::showLogo(const QString &name)
+{
+    mainGrid->removeWidget(logoLabel);
+    logoLabel->setPixmap(QPixmap(QStringLiteral("./Resources/Org Logos/") + name + QStringLiteral("_Logo.jpg")));
+    logoLabel->setScaledContents(true);
+    logoLabel->setFixedSize(250, 250);
+    mainGrid->addWidget(logoLabel, 1, 1, 4, 2);
+}
+
+void Module_Orgs::changeOrgShown(const QString &name)
+{
+    resultsList->clear();
+    showLogo(name);
+
+    // The list's current entry names the organization shown.
+    const QString shown = orgList->currentItem() ? orgList->currentItem()->text() : name;
+    const OrgRecords org(shown);
+    const QStringList &texts = org.texts;
+    const QPair<QLineEdit *, int> fields[] = {{nameField, 0}, {ceoField, 1}, {nationField, 2}, {prestigeField, 4}};
+    for (const auto &field : fields) {
+        field.first->setText(texts.value(field.second));
+        field.first->setCursorPosition(0);
+    }
+    bioBox->setText(texts.value(5));
+
+    recentEventsList->clear();
+    for (const Event &event : org.lastYearEvents)
+        recentEventsList->addItem(recentEventEntry(event));
+    for (const Event &event : org.events)
+        recentEventsList->addItem(recentEventEntry(event));
+
+    rankingsHeading->setText(QStringLiteral("Rankings:"));
+    championsHeading->setText(QStringLiteral("Current Champion(s):"));
+    fillRankings(shown);
+
+    championsList->clear();
+    for (auto title = org.titles.cbegin(); title != org.titles.cend(); ++title)
+        championsList->addItem(title.key() + QStringLiteral("\n") + title.value() + QStringLiteral("\n\n"));
+}
+
+void Module_Orgs::fillRankings(const QString &name)
+{
+    rankingsList->clear();
+    rankingsList->setSortingEnabled(false);
+    // The world adds to the map it is given: always hand it a fresh one.
+    QMultiMap<int, QString> ranking;
+    World::Instance().collectRankedFighters(name, ranking);
+    int rank = 0;
+    for (auto fighter = ranking.cbegin(); fighter != ranking.cend(); ++fighter)
+        rankingsList->addItem(QString::number(++rank) + QStringLiteral(". ") + fighter.value());
+}
+
+void Module_Orgs::showEventResults(const QString &entry)
+{
+    resultsList->clear();
+    const int separator = entry.indexOf(entrySeparator);
+    if (separator < 0)
+        return;
+    const QString dateText = entry.left(separator);
+    const QString eventName = entry.mid(separator + 1).section(entrySeparator, 0, 0);
+
+    const OrgRecords org(orgList->currentItem() ? orgList->currentItem()->text() : QString());
+    for (const QVector<Event> *group : {&org.lastYearEvents, &org.events}) {
+        for (const Event &event : *group) {
+            if (event.getName() == eventName && TextDate::shortText(event.getDate()) == dateText) {
+                resultsList->addItems(event.getResultLines());
+                return;
+            }
+        }
+    }
 }

@@ -1,6 +1,301 @@
 #include "Module_Events.h"
 
-Module_Events::Module_Events(QWidget *parent)
-    : PendingScreen(QStringLiteral("Events"), parent)
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "records/Fighter.h"
+#include "records/Match.h"
+#include "records/Offer.h"
+#include "records/TextDate.h"
+#include "ui/shell/GameDialog.h"
+#include "world/World.h"
+
+namespace {
+
+// The card's six rows, in the order of the event's texts.
+struct InfoRow
 {
+    const char *label;
+    const char *field;
+};
+
+const InfoRow infoRows[] = {
+    {"Event Name:", "event_name_edit"},
+    {"Organization:", "organization_edit"},
+    {"Event City:", "event_city_edit"},
+    {"Prestige Level:", "prestige_level_edit"},
+    {"Event Type:", "event_type_edit"},
+    {"Title (if any):", "title_edit"},
+};
+
+const int eventNameField = 0;
+const int organizationField = 1;
+
+// The organization text of a fighter without a contract, and what the
+// world answers for a roster without fighters.
+const char *const freeAgent = "Free Agent";
+const char *const noFighter = "N/A";
+
+const char *const notAvailableMessage =
+    "The event is not available. \nKeep in mind the organization is not going to want to sign a 1 match "
+    "contract for the main event.";
+
+} // namespace
+
+Module_Events::Module_Events(QWidget *parent)
+    : ScreenFrame(parent)
+    , outerLayout(new QGridLayout)
+    , leftColumn(new QWidget)
+    , leftLayout(new QVBoxLayout)
+    , infoBlock(new QWidget)
+    , infoLayout(new QGridLayout)
+    , cardBlock(new QWidget)
+    , cardLayout(new QVBoxLayout)
+    , negotiationBlock(new QWidget)
+    , negotiationLayout(new QVBoxLayout)
+{
+    buildLayout();
+    setLayout(outerLayout);
+}
+
+Module_Events::~Module_Events() = default;
+
+QString Module_Events::logoPath(const QString &organization)
+{
+    return QStringLiteral("./Resources/Org Logos/") + organization + QStringLiteral("_Logo.jpg");
+}
+
+int Module_Events::purseOf(const QString &text)
+{
+    bool isNumber = false;
+    const int purse = text.toInt(&isNumber);
+    return isNumber ? purse : 0;
+}
+
+void Module_Events::createWidgets()
+{
+    const QDate today = World::Instance().getDate();
+    dateLabel = new QLabel(QStringLiteral("Today's Date: ") + TextDate::longText(today));
+    dateLabel->setObjectName(QStringLiteral("date_label"));
+    calendar = new QCalendarWidget;
+    calendar->setObjectName(QStringLiteral("events_calendar"));
+    calendar->setSelectedDate(today);
+    calendar->setNavigationBarVisible(false);
+    calendar->setGridVisible(true);
+    dayHeaderLabel = new QLabel;
+    dayHeaderLabel->setObjectName(QStringLiteral("day_header_label"));
+    dayEventsList = new QListWidget;
+    dayEventsList->setObjectName(QStringLiteral("day_events_list"));
+
+    for (const InfoRow &row : infoRows) {
+        auto *field = new QLineEdit;
+        field->setObjectName(QString::fromLatin1(row.field));
+        field->setReadOnly(true);
+        infoFields.append(field);
+    }
+    matchList = new QListWidget;
+    matchList->setObjectName(QStringLiteral("match_list"));
+    logoLabel = new QLabel;
+    logoLabel->setObjectName(QStringLiteral("logo_label"));
+    logoLabel->setFixedSize(250, 250);
+    logoLabel->setScaledContents(true);
+
+    purseEdit = new QLineEdit(QStringLiteral("0"));
+    purseEdit->setObjectName(QStringLiteral("purse_edit"));
+    fighterCombo = new QComboBox;
+    fighterCombo->setObjectName(QStringLiteral("fighter_combo"));
+    QStringList names;
+    World::Instance().getRosterNames(names);
+    fighterCombo->addItems(names);
+    negotiateButton = new QPushButton(QStringLiteral("Negotiate Appearance"));
+    negotiateButton->setObjectName(QStringLiteral("negotiate_appearance_btn"));
+
+    dialog.reset(new GameDialog(DialogStyle::A));
+    getEvents(today);
+}
+
+void Module_Events::buildLayout()
+{
+    createWidgets();
+
+    leftLayout->setSpacing(0);
+    leftLayout->addWidget(dateLabel);
+    leftLayout->addWidget(calendar);
+    leftLayout->addWidget(dayHeaderLabel);
+    leftLayout->addWidget(dayEventsList);
+    leftColumn->setLayout(leftLayout);
+    // Wide enough for the calendar's day names and the longer event names.
+    leftColumn->setMinimumWidth(380);
+
+    infoLayout->setSpacing(0);
+    infoLayout->addWidget(new QLabel(QStringLiteral("Event Info:")), 0, 0, 1, 2);
+    for (int row = 0; row < infoFields.size(); ++row) {
+        infoLayout->addWidget(new QLabel(QString::fromLatin1(infoRows[row].label)), row + 1, 0);
+        infoLayout->addWidget(infoFields.at(row), row + 1, 1);
+    }
+    infoBlock->setLayout(infoLayout);
+
+    cardLayout->setSpacing(0);
+    cardLayout->addWidget(infoBlock);
+    cardLayout->addWidget(new QLabel(QStringLiteral("This Event's Matches:")));
+    cardLayout->addWidget(matchList);
+    cardBlock->setLayout(cardLayout);
+    cardBlock->setMinimumWidth(400);
+
+    negotiationLayout->setSpacing(0);
+    negotiationLayout->addWidget(new QLabel(QStringLiteral("Single Match Purse:")));
+    negotiationLayout->addWidget(purseEdit);
+    negotiationLayout->addWidget(fighterCombo);
+    negotiationLayout->addWidget(negotiateButton);
+    negotiationBlock->setLayout(negotiationLayout);
+
+    outerLayout->addWidget(leftColumn, 1, 1, 7, 2);
+    outerLayout->addWidget(logoLabel, 2, 3, 3, 1);
+    outerLayout->addWidget(negotiationBlock, 5, 3);
+    outerLayout->addWidget(cardBlock, 1, 4, 5, 1);
+    outerLayout->setRowStretch(0, 1);
+    outerLayout->setRowStretch(9, 1);
+    outerLayout->setColumnStretch(0, 1);
+    outerLayout->setColumnStretch(6, 1);
+
+    connect(calendar, &QCalendarWidget::clicked, this, &Module_Events::getEvents);
+    connect(dayEventsList, &QListWidget::currentRowChanged, this, &Module_Events::showSelectedEventInfo);
+    connect(negotiateButton, &QPushButton::clicked, this, &Module_Events::checkNegotiate);
+}
+
+void Module_Events::getEvents(const QDate &day)
+{
+    shownDay = day;
+    dayHeaderLabel->setText(QStringLiteral("Events for ") + TextDate::longText(day));
+    events = World::Instance().getEventsOn(day);
+    // Clearing a list with a current row clears the card through its signal.
+    dayEventsList->clear();
+    for (const Event &event : qAsConst(events))
+        dayEventsList->addItem(event.getName());
+    dayEventsList->setCurrentRow(-1);
+}
+
+void Module_Events::showSelectedEventInfo(int row)
+{
+    matchList->clear();
+    if (row < 0 || row >= events.size()) {
+        for (QLineEdit *field : qAsConst(infoFields))
+            field->clear();
+        showOrgLogo();
+        return;
+    }
+    QStringList texts;
+    QDate date;
+    QVector<Match> card;
+    QStringList resultLines;
+    bool playerFighterOnCard = false;
+    events.at(row).getData(texts, date, card, resultLines, playerFighterOnCard);
+    for (int field = 0; field < infoFields.size(); ++field) {
+        infoFields.at(field)->setText(texts.value(field));
+        // A long name shows its beginning.
+        infoFields.at(field)->setCursorPosition(0);
+    }
+    for (const Match &match : qAsConst(card)) {
+        QStringList sides;
+        match.getTexts(sides);
+        matchList->addItem(sides.value(Match::TypeText));
+        matchList->addItem(sides.value(Match::FighterAText) + QStringLiteral(" vs. ")
+                           + sides.value(Match::FighterBText) + QLatin1Char('\n'));
+    }
+    showOrgLogo();
+}
+
+void Module_Events::showOrgLogo()
+{
+    // A missing picture is a null one: the label shows nothing.
+    logoLabel->setPixmap(QPixmap(logoPath(infoFields.at(organizationField)->text())));
+}
+
+void Module_Events::tell(const QString &message)
+{
+    dialog->acceptButton()->setText(QStringLiteral("OK"));
+    dialog->tell(message, DialogButton::Accept);
+}
+
+bool Module_Events::ask(const QString &question)
+{
+    dialog->acceptButton()->setText(QStringLiteral("Accept"));
+    return dialog->ask(question);
+}
+
+void Module_Events::checkNegotiate()
+{
+    if (dayEventsList->currentRow() < 0) {
+        tell(QStringLiteral("Please select an event."));
+        return;
+    }
+    negotiateOneOff();
+}
+
+void Module_Events::negotiateOneOff()
+{
+    const int row = dayEventsList->currentRow();
+    if (row < 0 || row >= events.size())
+        return;
+    const int purse = purseOf(purseEdit->text());
+    const int position = fighterCombo->currentIndex();
+    // The chosen event's own day: the calendar's selection may have moved by
+    // key since the list was filled.
+    const QDate eventDate = events.at(row).getDate();
+
+    World &world = World::Instance();
+    QStringList texts;
+    QVector<int> numbers;
+    QVector<int> trainingState;
+    world.getFighterStrings(texts, position);
+    world.getFighterAttributes(numbers, position);
+    world.getTrainingState(trainingState, position);
+
+    const QString contractWith = texts.value(Fighter::OrganizationText);
+    if (contractWith == QLatin1String(noFighter)) {
+        tell(QStringLiteral("You have no fighters."));
+        return;
+    }
+    if (contractWith != QLatin1String(freeAgent)) {
+        tell(QStringLiteral("This fighter is already signed to a contract."));
+        return;
+    }
+    if (!ask(QStringLiteral("Are you sure you want to negotiate an appearance for this event?")))
+        return;
+
+    const QString organization = infoFields.at(organizationField)->text();
+    QString refusal;
+    if (!world.negotiateWithOrg(organization, texts, numbers, trainingState, 1, purse, refusal)) {
+        tell(organization + QStringLiteral(" has turned down your offer. ") + refusal);
+        return;
+    }
+    const int fighterId = numbers.value(Fighter::IdIndex);
+    const QString fullName = texts.value(Fighter::FirstNameText) + QLatin1Char(' ')
+        + texts.value(Fighter::LastNameText);
+    if (!world.bookFighter(fighterId, fullName, organization, infoFields.at(eventNameField)->text(),
+                           QString::fromLatin1(MatchType::Single), eventDate, true)) {
+        tell(QString::fromLatin1(notAvailableMessage));
+        return;
+    }
+    recordAppearance(fighterId, fullName, organization, purse, eventDate);
+    getEvents(shownDay);
+    tell(QStringLiteral("The contract has been signed."));
+}
+
+void Module_Events::recordAppearance(int fighterId, const QString &fullName, const QString &organization,
+                                     int purse, const QDate &eventDate)
+{
+    World &world = World::Instance();
+    world.signContract(fighterId, organization, 1, purse);
+    world.removeOffer(fighterId);
+    Offer booking;
+    booking.set(fighterId, {fullName, infoFields.at(eventNameField)->text(), organization}, eventDate);
+    world.updateBooking(booking);
 }

@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "career/CoinTossEvents.h"
 #include "career/DayRunner.h"
+#include "career/UnseenBouts.h"
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/ReadingView.h"
 #include "world/World.h"
@@ -16,7 +16,7 @@
 namespace {
 
 // The progress bar counts the day's six stretches.
-const int ProgressSteps = 6;
+const int ProgressSteps = DayRunner::ProgressSteps;
 // A paragraph holding one line break closes a section.
 const QString SectionEnd = QStringLiteral("\n");
 
@@ -66,11 +66,10 @@ void Module_NextDay::startNextDayFlow()
 
 void Module_NextDay::nextDayFlow()
 {
-    // Today's events are decided by the stand-in until the unseen bouts
-    // are fought with the match engine.
-    DayRunner day(World::Instance(), &CoinTossEvents::decide);
+    // The player's events are played on the event screen; the others are
+    // fought here, unseen.
+    DayRunner day(World::Instance(), &UnseenBouts::decide, [this](int stretch) { m_progress->setValue(stretch); });
     const DayNews news = day.runDay();
-    m_progress->setValue(ProgressSteps);
     printNews(news);
     finish();
 }

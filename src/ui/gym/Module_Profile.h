@@ -1,16 +1,140 @@
 #ifndef MODULE_PROFILE_H
 #define MODULE_PROFILE_H
 
-#include "ui/shell/PendingScreen.h"
+#include <QDate>
+#include <QMultiMap>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QVector>
 
-// The profile screen: fighter and manager profiles. Not built yet: it shows
-// its name.
-class Module_Profile : public PendingScreen
+#include <memory>
+
+#include "ui/shell/ScreenFrame.h"
+
+class Fighter;
+class GameDialog;
+class ImportChooser;
+class QComboBox;
+class QDialog;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSaveFile;
+class QTextEdit;
+class QVBoxLayout;
+class RatingsGrid;
+
+// The in-game home screen: the manager's page, and the page of one of the
+// player's fighters (ratings, record, bio, retirement, export and the
+// fantasy match). Each page is built anew from the world when entered.
+class Module_Profile : public ScreenFrame
 {
     Q_OBJECT
 
 public:
     explicit Module_Profile(QWidget *parent = nullptr);
+    ~Module_Profile() override;
+
+    // "./Resources/Exports/" + the fighter's name made safe + ".dat".
+    static QString exportPath(const QString &fighterName);
+    // The chooser's entries: the names ending in ".dat" (that case only),
+    // sorted, with that ending removed.
+    static QStringList exportNames(QStringList fileNames);
+    // Oldest first, "Sat Jan 1 2011 - " + result; one day's results in the
+    // order they were fought.
+    static QStringList historyLines(const QMultiMap<QDate, QString> &history);
+    // The background, with the fight style after a "/" at Intuition 10.
+    static QString backgroundText(const QString &background, const QString &style, int intuition);
+    // "3 - 1".
+    static QString recordText(int wins, int losses);
+
+public slots:
+    void importIntoDatabase();
+    void exportFighter();
+    void importFantasyMatch();
+    void changeToFighterScreen();
+    void changeToManagerScreen();
+    void switchFighterShown(int index);
+    void retireFighter();
+    void updateFighterBio();
+
+private:
+    // Manager page.
+    void buildManagerScreen();
+    void createManagerScreenWidgets();
+    void addSkillGroup(QGridLayout *grid, QWidget *box, const QStringList &captions,
+                       const QVector<int> &numbers, int firstNumber);
+    void showFlag();
+    void clearManagerScreen();
+
+    // Fighter page.
+    void buildFighterScreen();
+    void createFighterScreenWidgets();
+    void layOutFighterScreen();
+    void refillFighterCombo();
+    void drawPortrait(const Fighter &fighter, bool rosterFighter);
+    void clearFighterScreen();
+
+    // Export and import.
+    void refreshExportList();
+    void writeExport(QSaveFile &file, const QString &path);
+    // Runs the chooser; the path of the chosen file, empty when there is
+    // none. False when the chooser was not accepted.
+    bool chooseExportFile(QString &name, QString &path);
+
+    // A caption in column 0 and a read-only value named after it beside it,
+    // both kept among the page's widgets.
+    QLineEdit *addValue(QVector<QPointer<QWidget>> &pageWidgets, QWidget *box, QGridLayout *grid,
+                        const QString &caption, const QString &text, int row, int valueColumnSpan = 1);
+    // The shown fighter's name and roster index ("" and -1 off his page).
+    QString shownFighterName() const;
+    int shownFighterIndex() const;
+
+    QVBoxLayout *mainLayout;
+    QWidget *managerPage;
+    QGridLayout *managerPageLayout;
+    QWidget *managerNamesBox;
+    QGridLayout *managerNamesLayout;
+    QWidget *managerRecordBox;
+    QGridLayout *managerRecordLayout;
+    QWidget *offenseDefenseBox;
+    QGridLayout *offenseDefenseLayout;
+    QWidget *physicalMentalBox;
+    QGridLayout *physicalMentalLayout;
+    QWidget *abilitiesBox;
+    QGridLayout *abilitiesLayout;
+    QWidget *titlesBox;
+    QVBoxLayout *titlesLayout;
+    QVector<QPointer<QWidget>> managerPageWidgets;
+    QLineEdit *nationalityValue = nullptr;
+    QLabel *flagLabel = nullptr;
+
+    QWidget *fighterPage;
+    QGridLayout *fighterPageLayout;
+    QWidget *personalBox;
+    QGridLayout *personalLayout;
+    QWidget *fighterRecordBox;
+    QGridLayout *fighterRecordLayout;
+    QWidget *attributesBox;
+    QGridLayout *attributesLayout;
+    QVector<QPointer<QWidget>> fighterPageWidgets;
+    QComboBox *fighterCombo = nullptr;
+    QVector<QLineEdit *> personalValues;
+    QLabel *portraitLabel = nullptr;
+    QTextEdit *bioEdit = nullptr;
+    QVector<QLineEdit *> recordValues;
+    QListWidget *historyList = nullptr;
+    QListWidget *fighterTitlesList = nullptr;
+    std::unique_ptr<RatingsGrid> ratings;
+
+    // The fighter page's questions and messages.
+    std::unique_ptr<GameDialog> messageDialog;
+
+    // The import chooser, also the message box of both imports.
+    std::unique_ptr<ImportChooser> importDialog;
 };
 
 #endif // MODULE_PROFILE_H

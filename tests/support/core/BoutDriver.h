@@ -6,26 +6,15 @@
 #include <memory>
 
 #include "match/CommentarySink.h"
+#include "match/UnseenBout.h"
 #include "records/Fighter.h"
 
-// Runs whole bouts on the match engine the way the unseen simulation does:
-// three rounds of steps until the clock runs out, each round scored on the
-// three judges' cards (10-point must, a point off per knockdown), then the
-// decision by the number of judges each fighter won. Extension rounds
-// after an undecided card belong to the screens and are not run here.
+// Fighters for the engine tests, and whole bouts fought as the unseen
+// simulation fights them (extension rounds included).
 class BoutDriver
 {
 public:
-    static const int Rounds = 3;
-
-    struct Result {
-        bool stoppage = false;   // ended inside a step (knockout)
-        int roundsFought = 0;
-        int steps = 0;
-        int judgesForA = 0;
-        int judgesForB = 0;
-        QVector<int> cards;      // judge 1, 2, 3 totals of A, then of B
-    };
+    using Result = BoutResult;
 
     // A fighter with the given 95 whole numbers, or with every one of them
     // (age 25 aside) at `value`.
@@ -36,12 +25,6 @@ public:
     // Sets up the match (the sink may be null) and fights it to the end.
     static Result fight(const Fighter &a, const Fighter &b,
                         std::unique_ptr<CommentarySink> sink = nullptr);
-
-    // Adds one round to the six card totals: `round` is the engine's
-    // round vector (A's three judges, B's three, A's and B's knockdowns).
-    static void scoreRound(const QVector<int> &round, QVector<int> &cards);
-    // How many judges have A ahead, and how many B.
-    static void countJudges(const QVector<int> &cards, int &forA, int &forB);
 };
 
 #endif // BOUTDRIVER_H

@@ -3,7 +3,7 @@
 #include "Career2Fixtures.h"
 #include "GeneratorTestFiles.h"
 #include "WorldTestAccess.h"
-#include "career/CoinTossEvents.h"
+#include "core/CoinTossEvents.h"
 #include "career/DayRunner.h"
 #include "records/GameRandom.h"
 #include "records/ReputationLadder.h"

@@ -3,13 +3,13 @@
 
 #include <QVector>
 
-#include "DayRunner.h"
+#include "career/DayRunner.h"
 
 class World;
 
-// A stand-in for fighting today's events, for headless runs (the soak test
-// and the year benchmark): every filled bout of today's cards, the
-// player's included, is decided by a coin toss instead of the match
+// A stand-in for fighting today's events in the tests, where a run has no
+// event screen for the player's cards: every filled bout of today's cards,
+// the player's included, is decided by a coin toss instead of the match
 // engine, and its result goes into the world as a fought bout's would:
 // both fighters' records, title changes, tournament advances, the event's
 // result lines and the roster's reputation labels. Open bouts stay unfought.
@@ -17,6 +17,8 @@ class CoinTossEvents
 {
 public:
     static QVector<EventResults> decide(World &world);
+    // Today's events with the player's fighters only.
+    static QVector<EventResults> decidePlayerEvents(World &world);
 };
 
 #endif // COINTOSSEVENTS_H

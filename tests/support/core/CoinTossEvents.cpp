@@ -110,14 +110,24 @@ EventResults decideEvent(World &world, Event event)
     return results;
 }
 
+QVector<EventResults> decideAll(World &world, const QVector<Event> &events)
+{
+    QVector<EventResults> all;
+    for (const Event &event : events)
+        all << decideEvent(world, event);
+    return all;
+}
+
 } // namespace
 
 QVector<EventResults> CoinTossEvents::decide(World &world)
 {
-    QVector<EventResults> all;
     QVector<Event> today = world.getTodaysPlayerEvents();
     today << world.getTodaysEvents();
-    for (const Event &event : today)
-        all << decideEvent(world, event);
-    return all;
+    return decideAll(world, today);
+}
+
+QVector<EventResults> CoinTossEvents::decidePlayerEvents(World &world)
+{
+    return decideAll(world, world.getTodaysPlayerEvents());
 }

@@ -1,0 +1,66 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "core/WorldTestAccess.h"
+#include "ui/ShellTestSupport.h"
+#include "ui/match/Module_PostEvent.h"
+#include "ui/shell/ModuleManager.h"
+#include "world/World.h"
+
+// Pictures of the post-event summary and the level-up page as the player
+// sees them, with the resources the build wrote, saved to the temporary
+// folder for a look. The build folder is the game's working folder.
+class TestPostEventScreenshots : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString shotFolder;
+
+    void shoot(const QString &name)
+    {
+        QWidget *window = ModuleManager::Instance()->window();
+        QCoreApplication::processEvents();
+        const QPixmap shot = window->grab();
+        QCOMPARE(shot.size(), QSize(1100, 700));
+        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+        if (!QFileInfo::exists(buildFolder + QStringLiteral("/StyleSheet.css")))
+            QSKIP("The style sheets have not been written into the build folder.");
+        QVERIFY(QDir::setCurrent(buildFolder));
+        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
+        QDir().mkpath(shotFolder);
+        ShellTest::startGame();
+    }
+    void cleanupTestCase() { ShellTest::stopGame(); }
+
+    void summaryAndLevelUp()
+    {
+        // 95 reputation points: the win below takes the manager up a step.
+        WorldTestAccess::freshWorld(10000, 95);
+        World::Instance().levelUpManager({4, 5, 10, 3, 2, 6, 2, 8, 1, 0, 7, 3, 9, 4, 5, 2, 1, 10});
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1102, "Al", "Ray", 8000, "Test League"));
+        QVector<int> statistics(44, 0);
+        for (int position = 6; position < 44; ++position)
+            statistics[position] = position % 2 ? 2 * position + 100 : position;
+        ModuleManager::Instance()->changeScreen(new Module_PostEvent(
+            statistics, 1102, "Win: Bo Lee - KO(Jab) - Rd. 1(0:30) - Test League: Fight Night 1"));
+        shoot(QStringLiteral("postevent_summary"));
+
+        QWidget *screen = ModuleManager::Instance()->currentScreen();
+        screen->findChild<QPushButton *>("proceed_btn")->click();
+        screen->findChild<QSpinBox *>("skill_Punch")->setValue(8);
+        shoot(QStringLiteral("postevent_levelup"));
+    }
+};
+
+QTEST_MAIN(TestPostEventScreenshots)
+#include "tst_postevent_screenshots.moc"
