@@ -459,6 +459,8 @@ QString screenStyleSheet()
         "Module_Profile QLineEdit { margin-left: 6px; }\n"
         "Module_Profile QPushButton { font-size: 14px; padding: 5px 8px; }\n"
         "QWidget#personal_box QLabel, QWidget#personal_box QLineEdit { font-size: 13px; }\n"
+        "QWidget#fighter_record_box QListWidget { font-size: 12px; }\n"
+        "QPushButton#update_bio_button { font-size: 13px; padding: 5px 2px; }\n"
         "QWidget#attributes_box QLabel, QWidget#attributes_box QLineEdit { font-size: 12px; }\n"
         // The training screen packs its 21 upgrade blocks into a fixed panel.
         "Module_Training QPushButton { font-size: 14px; padding: 3px 4px; }\n"

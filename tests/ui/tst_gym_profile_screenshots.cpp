@@ -61,6 +61,13 @@ private slots:
         GymFighter first = WorldFixtures::gymFighter(1103, "Alexander", "Montgomery-Reyes", 100, "G1");
         WorldFixtures::setWinsAndLosses(first, 14, 2);
         WorldFixtures::setTitles(first, {"G1 World Championship - from Sat Jan 15 2011"});
+        QStringList texts, titles;
+        QVector<int> ints;
+        QDate birthday;
+        QMultiMap<QDate, QString> history;
+        first.getData(texts, ints, birthday, history, titles);
+        history.insert(QDate(2011, 1, 15), "Win: Ken Sato - KO(Hook) - Rd. 2(1:05) - G1: New Year");
+        first.setData(texts, ints, birthday, history, titles);
         WorldTestAccess::addRosterFighter(first);
         WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1110, "Bo", "Kim", 200));
         world.setFighterBio("Came up through the amateur ranks in Osaka.", 0);

@@ -115,6 +115,7 @@ Module_Profile::Module_Profile(QWidget *parent)
 
     // Named for the style sheet, which gives the fixed panels a smaller font.
     personalBox->setObjectName(QStringLiteral("personal_box"));
+    fighterRecordBox->setObjectName(QStringLiteral("fighter_record_box"));
     attributesBox->setObjectName(QStringLiteral("attributes_box"));
     personalBox->setFixedSize(400, 550);
     personalLayout->setColumnStretch(1, 1);
