@@ -552,7 +552,9 @@ private slots:
                               "Import Zed? \nHe will immediately fight a fantasy match with Bo Kim.",
                               "Imported Zed into a fantasy match."}));
         QCOMPARE(replies.buttons().last(), QStringList{"Go!"});
-        QVERIFY(ShellTest::currentScreenAs<Module_UserEvents>());
+        auto *live = ShellTest::currentScreenAs<Module_UserEvents>();
+        QVERIFY(live);
+        QCOMPARE(live->getEvent().getName(), QString("Fantasy Match: Bo Kim vs. Zed Ox"));
         const QMultiMap<int, Fighter> amateurs = WorldTestAccess::amateurs();
         QStringList names;
         for (const Fighter &amateur : amateurs)
