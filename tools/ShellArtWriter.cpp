@@ -430,6 +430,13 @@ QString screenStyleSheet()
         "Module_NewGame QLineEdit, Module_NewGame QComboBox, Module_NewGame QSpinBox { margin-left: 6px; }\n"
         // The post-event pages' grids have no spacing either.
         "Module_PostEvent QLineEdit, Module_PostEvent QSpinBox { margin-left: 6px; }\n"
+        // The profile's fighter page packs its sheet into fixed panels.
+        "Module_Profile QLineEdit { margin-left: 6px; }\n"
+        "Module_Profile QPushButton { font-size: 14px; padding: 5px 8px; }\n"
+        "QWidget#personal_box QLabel, QWidget#personal_box QLineEdit { font-size: 13px; }\n"
+        "QWidget#fighter_record_box QListWidget { font-size: 12px; }\n"
+        "QPushButton#update_bio_button { font-size: 13px; padding: 5px 2px; }\n"
+        "QWidget#attributes_box QLabel, QWidget#attributes_box QLineEdit { font-size: 12px; }\n"
         // The training screen packs its 21 upgrade blocks into a fixed panel.
         "Module_Training QPushButton { font-size: 14px; padding: 3px 4px; }\n"
         "QWidget#equipment_panel QLabel { font-size: 12px; }\n"
@@ -438,6 +445,14 @@ QString screenStyleSheet()
         "Module_Orgs QListWidget, Module_Orgs QTextEdit, Module_Database QListWidget { font-size: 13px; }\n"
         "QWidget#summary_box QLabel, QWidget#summary_box QLineEdit { font-size: 13px; }\n"
         "QWidget#fighter_details_panel QLabel, QWidget#fighter_details_panel QLineEdit { font-size: 13px; }\n"
+        // The management screen's fixed panels hold many rows, and the middle
+        // column of its students page is narrow: a smaller font there.
+        "QWidget#contract_panel QLabel, QWidget#contract_panel QLineEdit, QWidget#contract_panel QComboBox,"
+        " QWidget#contract_panel QSpinBox, QWidget#contract_panel QTextEdit,"
+        " QWidget#contract_panel QListWidget { font-size: 12px; }\n"
+        "QWidget#contract_panel QPushButton { padding: 2px 16px; }\n"
+        "QWidget#growth_panel QLabel, QWidget#growth_panel QLineEdit { font-size: 11px; }\n"
+        "QListWidget#scouting_list { font-size: 12px; }\n"
         "QGroupBox {\n"
         "    border: 2px groove #885038; border-radius: 6px; margin-top: 16px; padding-top: 6px;\n"
         "    background-color: rgba(30, 18, 10, 170); color: #E0B687; font-weight: bold;\n"

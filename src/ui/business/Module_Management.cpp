@@ -1,6 +1,669 @@
 #include "Module_Management.h"
 
-Module_Management::Module_Management(QWidget *parent)
-    : PendingScreen(QStringLiteral("Management"), parent)
+#include <QComboBox>
+#include <QDate>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <utility>
+
+#include "Module_Events.h"
+#include "ScoutingReport.h"
+#include "records/Fighter.h"
+#include "records/Gym.h"
+#include "records/Manager.h"
+#include "records/Offer.h"
+#include "records/SkillTable.h"
+#include "records/TextDate.h"
+#include "ui/gym/FighterPortrait.h"
+#include "ui/gym/RatingsGrid.h"
+#include "ui/shell/GameDialog.h"
+#include "world/World.h"
+
+namespace {
+
+const int PanelWidth = 350;
+const int PanelHeight = 400;
+const int LogoSize = 125;
+// Wide enough for a name, an event and a date on one line.
+const int BookingsWidth = 330;
+const int StudentPanelWidth = 400;
+const int StudentPanelHeight = 525;
+const int ShortestContract = 3;
+
+// The four money figures of a month, in the order of Gym's month figures.
+const char *const MonthCaptions[Gym::MonthFigureCount] = {"Training Costs:", "Upgrade Costs:", "Student Fees:",
+                                                          "Fighter Purses:"};
+const char *const StudentCaptions[] = {"Student Name:", "Nationality", "Region", "Fighting Background:",
+                                       "Birthday:", "Age:"};
+enum StudentField { NameField = 0, NationalityField, RegionField, BackgroundField, BirthdayField, AgeField };
+const int StudentFieldCount = 6;
+// The fight style is told beside the background only at full Intuition.
+const int FullIntuition = 10;
+
+const char FreeAgent[] = "Free Agent";
+const char NoFighter[] = "N/A";
+const char ContractSigned[] = "The contract has been signed.";
+
+QString numberedName(const char *prefix, int index)
 {
+    return QLatin1String(prefix) + QString::number(index);
+}
+
+} // namespace
+
+template <typename W, typename... Args>
+W *Module_Management::makeFor(PageWidgets &page, Args &&...args)
+{
+    W *widget = new W(std::forward<Args>(args)...);
+    page.append(widget);
+    return widget;
+}
+
+void Module_Management::deleteWidgets(PageWidgets &page)
+{
+    for (const QPointer<QWidget> &widget : qAsConst(page))
+        delete widget.data();
+    page.clear();
+}
+
+Module_Management::Module_Management(QWidget *parent)
+    : ScreenFrame(parent)
+    , mainLayout(new QVBoxLayout(this))
+    , mainPage(new QWidget(this))
+    , mainPageLayout(new QGridLayout(mainPage))
+    , revenuePanel(new QWidget(mainPage))
+    , revenueLayout(new QGridLayout(revenuePanel))
+    , contractPanel(new QWidget(mainPage))
+    , contractLayout(new QGridLayout(contractPanel))
+    , studentsPage(new QWidget(this))
+    , studentsLayout(new QGridLayout(studentsPage))
+    , studentDetailsPanel(new QWidget(studentsPage))
+    , studentDetailsLayout(new QGridLayout(studentDetailsPanel))
+    , growthPanel(new QWidget(studentsPage))
+    , growthLayout(new QGridLayout(growthPanel))
+{
+    // The panels stay in their page's grid for the screen's life; only the
+    // widgets inside them come and go with the page.
+    mainPageLayout->addWidget(revenuePanel, 1, 1, 6, 2);
+    mainPageLayout->addWidget(contractPanel, 1, 7, 6, 2);
+    for (int row : {0, 8})
+        mainPageLayout->setRowStretch(row, 1);
+    for (int column : {0, 3, 6, 9})
+        mainPageLayout->setColumnStretch(column, 1);
+    revenuePanel->setFixedSize(PanelWidth, PanelHeight);
+    // The style sheet sets smaller fonts in these two by name.
+    contractPanel->setObjectName(QStringLiteral("contract_panel"));
+    growthPanel->setObjectName(QStringLiteral("growth_panel"));
+    contractPanel->setFixedSize(PanelWidth, PanelHeight);
+
+    studentsLayout->addWidget(studentDetailsPanel, 1, 1, 8, 2);
+    studentsLayout->addWidget(growthPanel, 1, 7, 8, 2);
+    for (int line : {0, 9}) {
+        studentsLayout->setRowStretch(line, 1);
+        studentsLayout->setColumnStretch(line, 1);
+    }
+    studentDetailsPanel->setFixedSize(StudentPanelWidth, StudentPanelHeight);
+    studentsPage->hide();
+
+    buildMainScreen();
+    mainLayout->addWidget(mainPage);
+}
+
+Module_Management::~Module_Management()
+{
+    // The manager hides a screen before deleting it, so the page held is
+    // told by the member, not by what is visible.
+    if (shownPage == Page::Main)
+        clearMainScreen();
+    else
+        clearStudentsScreen();
+}
+
+QString Module_Management::moneyText(int amount)
+{
+    return QStringLiteral("$") + QString::number(amount);
+}
+
+int Module_Management::monthTotal(const QVector<int> &figures, int first)
+{
+    return figures.value(first + Gym::StudentFeesIndex) + figures.value(first + Gym::FighterPursesIndex)
+        - figures.value(first + Gym::TrainingCostsIndex) - figures.value(first + Gym::UpgradeCostsIndex);
+}
+
+QString Module_Management::bookingLine(const QString &fighterName, const QString &description)
+{
+    return fighterName + QStringLiteral(" - ") + description + QLatin1Char('\n');
+}
+
+QMap<int, QString> Module_Management::growthCaptions()
+{
+    return {{SkillTable::DirtyBoxing, QStringLiteral("Dirty Box")},
+            {SkillTable::DirtyBoxDef, QStringLiteral("Dirty Boxing")}};
+}
+
+// ---------------------------------------------------------------- main page
+
+void Module_Management::buildMainScreen()
+{
+    createMainScreenWidgets();
+    layOutRevenuePanel();
+    layOutContractPanel();
+    switchFighterShown(fighterCombo->currentIndex());
+    switchOrgShown();
+    layOutMainPage();
+    connectMainScreen();
+    shownPage = Page::Main;
+}
+
+void Module_Management::createMainScreenWidgets()
+{
+    QVector<int> finances;
+    World::Instance().getGymFinances(finances);
+    createRevenueTables(finances);
+
+    bookingsList = makeFor<QListWidget>(mainPageWidgets, mainPage);
+    bookingsList->setObjectName(QStringLiteral("bookings_list"));
+    bookingsList->setMinimumWidth(BookingsWidth);
+    fillBookingsList();
+
+    createContractWidgets();
+
+    acceptOfferButton = makeFor<QPushButton>(mainPageWidgets, QStringLiteral("Accept Offer"), mainPage);
+    acceptOfferButton->setObjectName(QStringLiteral("accept_offer_btn"));
+    rejectOfferButton = makeFor<QPushButton>(mainPageWidgets, QStringLiteral("Reject Offer"), mainPage);
+    rejectOfferButton->setObjectName(QStringLiteral("reject_offer_btn"));
+    negotiateButton = makeFor<QPushButton>(mainPageWidgets, QStringLiteral("Negotiate"), contractPanel);
+    negotiateButton->setObjectName(QStringLiteral("negotiate_btn"));
+    viewStudentsButton = makeFor<QPushButton>(mainPageWidgets, QStringLiteral("View Current Students"), mainPage);
+    viewStudentsButton->setObjectName(QStringLiteral("view_students_btn"));
+
+    createNegotiateDialog();
+}
+
+void Module_Management::createRevenueTables(const QVector<int> &finances)
+{
+    thisMonthTitle = makeFor<QLabel>(mainPageWidgets, QStringLiteral("This Month's Revenue"), revenuePanel);
+    lastMonthTitle = makeFor<QLabel>(mainPageWidgets, QStringLiteral("Last Month's Revenue"), revenuePanel);
+    const int lastMonth = Gym::MonthFigureCount;
+    for (int i = 0; i < Gym::MonthFigureCount; ++i) {
+        thisMonthCaptions[i] = makeFor<QLabel>(mainPageWidgets, QLatin1String(MonthCaptions[i]), revenuePanel);
+        lastMonthCaptions[i] = makeFor<QLabel>(mainPageWidgets, QLatin1String(MonthCaptions[i]), revenuePanel);
+        thisMonthFigures[i] = makeFor<QLineEdit>(mainPageWidgets, moneyText(finances.value(i)), revenuePanel);
+        lastMonthFigures[i] =
+            makeFor<QLineEdit>(mainPageWidgets, moneyText(finances.value(lastMonth + i)), revenuePanel);
+        thisMonthFigures[i]->setReadOnly(true);
+        lastMonthFigures[i]->setReadOnly(true);
+        thisMonthFigures[i]->setObjectName(numberedName("this_month_figure_", i));
+        lastMonthFigures[i]->setObjectName(numberedName("last_month_figure_", i));
+    }
+    thisMonthTotalLabel = makeFor<QLabel>(
+        mainPageWidgets, QStringLiteral("Total Revenue This Month: $") + QString::number(monthTotal(finances, 0)),
+        revenuePanel);
+    lastMonthTotalLabel = makeFor<QLabel>(
+        mainPageWidgets,
+        QStringLiteral("Total Revenue Last Month: $") + QString::number(monthTotal(finances, lastMonth)),
+        revenuePanel);
+    thisMonthTotalLabel->setObjectName(QStringLiteral("this_month_total_label"));
+    lastMonthTotalLabel->setObjectName(QStringLiteral("last_month_total_label"));
+}
+
+void Module_Management::createContractWidgets()
+{
+    World &world = World::Instance();
+    QStringList rosterNames;
+    world.getRosterNames(rosterNames);
+    QStringList orgNames;
+    world.getOrgNames(orgNames);
+
+    fighterCombo = makeFor<QComboBox>(mainPageWidgets, contractPanel);
+    fighterCombo->setObjectName(QStringLiteral("fighter_combo"));
+    fighterCombo->addItems(rosterNames);
+    fighterCombo->setCurrentIndex(rosterNames.isEmpty() ? -1 : 0);
+    currentContractLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
+    currentContractLabel->setObjectName(QStringLiteral("current_contract_label"));
+    perMatchLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
+    perMatchLabel->setObjectName(QStringLiteral("per_match_label"));
+    remainingMatchesLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
+    remainingMatchesLabel->setObjectName(QStringLiteral("remaining_matches_label"));
+
+    orgCombo = makeFor<QComboBox>(mainPageWidgets, contractPanel);
+    orgCombo->setObjectName(QStringLiteral("org_combo"));
+    orgCombo->addItems(orgNames);
+    orgBioText = makeFor<QTextEdit>(mainPageWidgets, contractPanel);
+    orgBioText->setObjectName(QStringLiteral("org_bio_text"));
+    orgBioText->setReadOnly(true);
+    prestigeLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
+    prestigeLabel->setObjectName(QStringLiteral("prestige_label"));
+    orgLogoLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
+    orgLogoLabel->setObjectName(QStringLiteral("org_logo_label"));
+    orgLogoLabel->setScaledContents(true);
+    orgLogoLabel->setFixedSize(LogoSize, LogoSize);
+
+    purseCaption = makeFor<QLabel>(mainPageWidgets, QStringLiteral("Per Match:"), contractPanel);
+    contractLengthCaption = makeFor<QLabel>(mainPageWidgets, QStringLiteral("Contract Length"), contractPanel);
+    offersCaption = makeFor<QLabel>(mainPageWidgets, QStringLiteral("Offers"), contractPanel);
+    purseEdit = makeFor<QLineEdit>(mainPageWidgets, QStringLiteral("0"), contractPanel);
+    purseEdit->setObjectName(QStringLiteral("purse_edit"));
+    contractLengthSpin = makeFor<QSpinBox>(mainPageWidgets, contractPanel);
+    contractLengthSpin->setObjectName(QStringLiteral("contract_length_spin"));
+    contractLengthSpin->setMinimum(ShortestContract);
+    offersList = makeFor<QListWidget>(mainPageWidgets, contractPanel);
+    offersList->setObjectName(QStringLiteral("offers_list"));
+}
+
+void Module_Management::createNegotiateDialog()
+{
+    mainDialog.reset(new GameDialog(DialogStyle::B));
+    refillOffersList();
+}
+
+void Module_Management::layOutRevenuePanel()
+{
+    revenueLayout->setSpacing(0);
+    revenueLayout->setContentsMargins(0, 0, 0, 0);
+    revenueLayout->setColumnStretch(1, 1);
+    revenueLayout->setColumnStretch(2, 1);
+    const int lastMonthRow = 7;
+    revenueLayout->addWidget(thisMonthTitle, 0, 0, 1, 4);
+    revenueLayout->addWidget(lastMonthTitle, lastMonthRow, 0, 1, 4);
+    for (int i = 0; i < Gym::MonthFigureCount; ++i) {
+        revenueLayout->addWidget(thisMonthCaptions[i], 1 + i, 0, 1, 3);
+        revenueLayout->addWidget(thisMonthFigures[i], 1 + i, 3);
+        revenueLayout->addWidget(lastMonthCaptions[i], lastMonthRow + 1 + i, 0, 1, 3);
+        revenueLayout->addWidget(lastMonthFigures[i], lastMonthRow + 1 + i, 3);
+    }
+    revenueLayout->addWidget(thisMonthTotalLabel, 5, 0, 1, 4);
+    revenueLayout->addWidget(lastMonthTotalLabel, lastMonthRow + 5, 0, 1, 4);
+}
+
+void Module_Management::layOutContractPanel()
+{
+    contractLayout->setSpacing(0);
+    // Fourteen rows share the panel's height: no margin around them.
+    contractLayout->setContentsMargins(0, 0, 0, 0);
+    contractLayout->setColumnStretch(1, 1);
+    contractLayout->addWidget(fighterCombo, 0, 0, 1, 4);
+    contractLayout->addWidget(currentContractLabel, 1, 0, 1, 4);
+    contractLayout->addWidget(perMatchLabel, 2, 0, 1, 4);
+    contractLayout->addWidget(remainingMatchesLabel, 3, 0, 1, 4);
+    contractLayout->addWidget(orgBioText, 4, 0, 4, 2);
+    contractLayout->addWidget(orgLogoLabel, 4, 2, 4, 2);
+    contractLayout->addWidget(orgCombo, 8, 0, 1, 4);
+    contractLayout->addWidget(prestigeLabel, 9, 0, 1, 4);
+    contractLayout->addWidget(purseCaption, 10, 0, 1, 2);
+    contractLayout->addWidget(purseEdit, 10, 2, 1, 2);
+    contractLayout->addWidget(contractLengthCaption, 11, 0, 1, 2);
+    contractLayout->addWidget(contractLengthSpin, 11, 2, 1, 2);
+    contractLayout->addWidget(negotiateButton, 12, 0, 1, 4);
+    contractLayout->addWidget(offersCaption, 13, 0, 1, 4);
+    contractLayout->addWidget(offersList, 14, 0, 4, 4);
+}
+
+void Module_Management::layOutMainPage()
+{
+    mainPageLayout->addWidget(bookingsList, 1, 4, 6, 2);
+    mainPageLayout->addWidget(viewStudentsButton, 7, 1, 1, 2);
+    mainPageLayout->addWidget(acceptOfferButton, 7, 7);
+    mainPageLayout->addWidget(rejectOfferButton, 7, 8);
+}
+
+void Module_Management::connectMainScreen()
+{
+    connect(fighterCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &Module_Management::switchFighterShown);
+    connect(orgCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &Module_Management::switchOrgShown);
+    connect(negotiateButton, &QPushButton::clicked, this, &Module_Management::negotiateContract);
+    connect(offersList, &QListWidget::currentRowChanged, this, &Module_Management::enableOfferButtons);
+    connect(acceptOfferButton, &QPushButton::clicked, this, &Module_Management::acceptOffer);
+    connect(rejectOfferButton, &QPushButton::clicked, this, &Module_Management::rejectOffer);
+    connect(viewStudentsButton, &QPushButton::clicked, this, &Module_Management::switchToStudentsScreen);
+}
+
+void Module_Management::fillBookingsList()
+{
+    const QMap<QString, QString> descriptions = World::Instance().getBookingDescriptions();
+    bookingsList->clear();
+    for (auto entry = descriptions.cbegin(); entry != descriptions.cend(); ++entry)
+        bookingsList->addItem(bookingLine(entry.key(), entry.value()));
+    bookingsList->setSelectionMode(QAbstractItemView::NoSelection);
+}
+
+void Module_Management::refillOffersList()
+{
+    // Clearing makes the current row -1, which shows the offer buttons:
+    // they stay hidden until the player picks a row.
+    offersList->clear();
+    offersList->addItems(World::Instance().getOfferEventNames());
+    acceptOfferButton->hide();
+    rejectOfferButton->hide();
+}
+
+void Module_Management::clearMainScreen()
+{
+    deleteWidgets(mainPageWidgets);
+    mainDialog.reset();
+}
+
+bool Module_Management::confirmOnMainPage(const QString &question, const QString &acceptText)
+{
+    mainDialog->acceptButton()->setText(acceptText);
+    return mainDialog->ask(question);
+}
+
+void Module_Management::tellOnMainPage(const QString &notice)
+{
+    mainDialog->acceptButton()->setText(QStringLiteral("OK"));
+    mainDialog->tell(notice, DialogButton::Accept);
+}
+
+void Module_Management::switchFighterShown(int index)
+{
+    QString organization;
+    int matches = 0;
+    int purse = 0;
+    World::Instance().getContractInfo(organization, matches, purse, index);
+    currentContractLabel->setText(QStringLiteral("Current Contract: ") + organization);
+    perMatchLabel->setText(QStringLiteral("Per Match: ") + QString::number(purse));
+    remainingMatchesLabel->setText(QStringLiteral("Remaining Matches on Contract: ") + QString::number(matches));
+}
+
+void Module_Management::switchOrgShown()
+{
+    const QString name = orgCombo->currentText();
+    QStringList info;
+    World::Instance().getOrgInfo(name, info);
+    orgBioText->setText(info.value(Organization::BioText));
+    prestigeLabel->setText(QStringLiteral("Prestige Level: ") + info.value(Organization::TierText));
+    orgLogoLabel->hide();
+    orgLogoLabel->setPixmap(QPixmap(Module_Events::logoPath(name)));
+    orgLogoLabel->show();
+}
+
+void Module_Management::enableOfferButtons()
+{
+    acceptOfferButton->show();
+    rejectOfferButton->show();
+}
+
+void Module_Management::negotiateContract()
+{
+    if (purseEdit->text().isEmpty())
+        purseEdit->setText(QStringLiteral("0"));
+    const int purse = Module_Events::purseOf(purseEdit->text());
+    const int length = contractLengthSpin->value();
+    const int index = fighterCombo->currentIndex();
+
+    World &world = World::Instance();
+    QStringList texts;
+    QVector<int> attributes;
+    QVector<int> trainingState;
+    world.getFighterStrings(texts, index);
+    world.getFighterAttributes(attributes, index);
+    world.getTrainingState(trainingState, index);
+
+    const QString current = texts.value(Fighter::OrganizationText);
+    const QString chosen = orgCombo->currentText();
+    if (current != QLatin1String(FreeAgent) && current != chosen) {
+        tellOnMainPage(current == QLatin1String(NoFighter)
+                           ? QStringLiteral("You have no fighters available.")
+                           : QStringLiteral("This fighter is already signed to a contract."));
+        return;
+    }
+    const QString question = current == chosen ? QStringLiteral("Are you sure you want to renew this contract?")
+                                               : QStringLiteral("Are you sure you want to sign this contract?");
+    if (!confirmOnMainPage(question, QStringLiteral("Accept")))
+        return;
+
+    const int id = attributes.value(Fighter::IdIndex);
+    QString reason;
+    if (world.negotiateWithOrg(chosen, texts, attributes, trainingState, length, purse, reason)) {
+        world.signContract(id, chosen, length, purse);
+        switchFighterShown(index);
+        tellOnMainPage(QLatin1String(ContractSigned));
+    } else {
+        tellOnMainPage(chosen + QStringLiteral(" has turned down your offer. ") + reason);
+    }
+    // A negotiation, whatever came of it, ends the fighter's pending offers.
+    world.removeOffer(id);
+    refillOffersList();
+}
+
+void Module_Management::acceptOffer()
+{
+    const int index = fighterCombo->currentIndex();
+    const int row = offersList->currentRow();
+    if (row < 0)
+        return;
+
+    World &world = World::Instance();
+    const Offer offer = world.getOffer(row);
+    int id = 0;
+    QStringList texts;
+    QDate date;
+    offer.getData(id, texts, date);
+    const QString fighterName = texts.value(Offer::FighterNameText);
+    const QString eventName = texts.value(Offer::EventNameText);
+    const QString organization = texts.value(Offer::OrganizationText);
+
+    const QString question = QStringLiteral("Offered to ") + fighterName + QStringLiteral(" on ")
+        + TextDate::shortText(date);
+    if (confirmOnMainPage(question, QStringLiteral("Accept")) && id > 0) {
+        if (world.bookFighter(id, fighterName, organization, eventName, QStringLiteral("Single Match"), date,
+                              true)) {
+            // A one-match contract at the purse the organization works out.
+            world.signContract(id, organization, 1, -1);
+            world.updateBooking(offer);
+            fillBookingsList();
+            world.removeOffersForEvent(eventName);
+            world.removeOffer(id);
+            refillOffersList();
+            tellOnMainPage(QLatin1String(ContractSigned));
+        } else {
+            tellOnMainPage(QStringLiteral("The offer is no longer valid. \nMake sure you do not already have a "
+                                          "fighter booked for this event."));
+        }
+    }
+    switchFighterShown(index);
+}
+
+void Module_Management::rejectOffer()
+{
+    const QListWidgetItem *item = offersList->currentItem();
+    if (!item)
+        return;
+    const QString eventName = item->text();
+    if (!confirmOnMainPage(QStringLiteral("Are you sure you want to reject this offer?"), QStringLiteral("Reject")))
+        return;
+    World::Instance().removeOffersForEvent(eventName);
+    refillOffersList();
+}
+
+void Module_Management::switchToStudentsScreen()
+{
+    mainPage->hide();
+    mainLayout->removeWidget(mainPage);
+    clearMainScreen();
+    buildStudentsScreen();
+    mainLayout->addWidget(studentsPage);
+    studentsPage->show();
+}
+
+// ------------------------------------------------------------ students page
+
+void Module_Management::buildStudentsScreen()
+{
+    createStudentsScreenWidgets();
+    layOutStudentDetails();
+    switchStudentShown(studentCombo->currentIndex());
+    connect(backToManagementButton, &QPushButton::clicked, this, &Module_Management::switchToMainScreen);
+    connect(trainStudentButton, &QPushButton::clicked, this, &Module_Management::trainCurrentStudent);
+    layOutStudentsPage();
+    shownPage = Page::Students;
+}
+
+void Module_Management::createStudentsScreenWidgets()
+{
+    createStudentCombo();
+    for (int i = 0; i < StudentFieldCount; ++i) {
+        studentCaptions[i] = makeFor<QLabel>(studentsPageWidgets, QLatin1String(StudentCaptions[i]),
+                                             studentDetailsPanel);
+        studentValues[i] = makeFor<QLineEdit>(studentsPageWidgets, studentDetailsPanel);
+        studentValues[i]->setReadOnly(true);
+        studentValues[i]->setObjectName(numberedName("student_value_", i));
+    }
+    portraitLabel = makeFor<QLabel>(studentsPageWidgets, studentDetailsPanel);
+    portraitLabel->setObjectName(QStringLiteral("portrait_label"));
+    studentBioText = makeFor<QTextEdit>(studentsPageWidgets, studentDetailsPanel);
+    studentBioText->setObjectName(QStringLiteral("student_bio_text"));
+    studentBioText->setReadOnly(true);
+
+    projectedGrowthLabel = makeFor<QLabel>(studentsPageWidgets, QStringLiteral("Projected Growth"), studentsPage);
+    scoutingList = makeFor<QListWidget>(studentsPageWidgets, studentsPage);
+    scoutingList->setObjectName(QStringLiteral("scouting_list"));
+    // The middle column is narrow; long lines wrap instead of scrolling.
+    scoutingList->setWordWrap(true);
+    scoutingList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    growthGroups.reset(
+        new RatingsGrid(growthPanel, growthLayout, RatingsGrid::numbered(QStringLiteral("growth_value_")),
+                        growthCaptions()));
+    trainStudentButton = makeFor<QPushButton>(studentsPageWidgets, QStringLiteral("Train this Student"),
+                                              studentsPage);
+    trainStudentButton->setObjectName(QStringLiteral("train_student_btn"));
+    backToManagementButton = makeFor<QPushButton>(studentsPageWidgets, QStringLiteral("Back to Management"),
+                                                  studentsPage);
+    backToManagementButton->setObjectName(QStringLiteral("back_to_management_btn"));
+    studentDialog.reset(new GameDialog(DialogStyle::B));
+}
+
+void Module_Management::createStudentCombo()
+{
+    QStringList names;
+    World::Instance().getStudentNames(names);
+    studentCombo = makeFor<QComboBox>(studentsPageWidgets, studentsPage);
+    studentCombo->setObjectName(QStringLiteral("student_combo"));
+    studentCombo->addItems(names);
+    studentCombo->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    connect(studentCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &Module_Management::switchStudentShown);
+}
+
+void Module_Management::layOutStudentDetails()
+{
+    studentDetailsLayout->setSpacing(0);
+    studentDetailsLayout->setColumnStretch(1, 1);
+    const int firstFieldRow = 6;
+    for (int i = 0; i < StudentFieldCount; ++i) {
+        studentDetailsLayout->addWidget(studentCaptions[i], firstFieldRow + i, 0);
+        studentDetailsLayout->addWidget(studentValues[i], firstFieldRow + i, 1, 1, 2);
+    }
+    studentDetailsLayout->addWidget(studentBioText, 0, 2, 6, 1);
+    studentDetailsLayout->addWidget(portraitLabel, 0, 0, 6, 2);
+}
+
+void Module_Management::layOutStudentsPage()
+{
+    studentsLayout->addWidget(studentCombo, 1, 4, 1, 2);
+    studentsLayout->addWidget(projectedGrowthLabel, 2, 4, 1, 2);
+    studentsLayout->addWidget(scoutingList, 3, 4, 4, 2);
+    studentsLayout->addWidget(trainStudentButton, 7, 4, 1, 2);
+    studentsLayout->addWidget(backToManagementButton, 8, 4, 1, 2);
+}
+
+void Module_Management::clearStudentsScreen()
+{
+    growthGroups.reset();
+    deleteWidgets(studentsPageWidgets);
+    studentDialog.reset();
+}
+
+void Module_Management::tellOnStudentsPage(const QString &message)
+{
+    studentDialog->tell(message, DialogButton::Cancel);
+}
+
+void Module_Management::switchStudentShown(int index)
+{
+    World &world = World::Instance();
+    QVector<int> managerStats;
+    world.getManagerStats(managerStats);
+    const int intuition = managerStats.value(Manager::IntuitionIndex);
+
+    QStringList texts;
+    QVector<int> attributes;
+    QDate birthday;
+    QMultiMap<QDate, QString> history;
+    QStringList titles;
+    world.getStudentProfile(texts, attributes, birthday, history, titles, index);
+    Fighter student;
+    student.setData(texts, attributes, birthday, history, titles);
+
+    QString background = texts.value(Fighter::BackgroundText);
+    if (intuition == FullIntuition)
+        background += QLatin1Char('/') + texts.value(Fighter::StyleText);
+    studentValues[NameField]->setText(texts.value(Fighter::FirstNameText) + QLatin1Char(' ')
+                                      + texts.value(Fighter::LastNameText));
+    studentValues[NationalityField]->setText(texts.value(Fighter::NationalityText));
+    studentValues[RegionField]->setText(texts.value(Fighter::RegionText));
+    studentValues[BackgroundField]->setText(background);
+    studentValues[BirthdayField]->setText(birthday.toString(QStringLiteral("dd-MM-yyyy")));
+    studentValues[AgeField]->setText(QString::number(attributes.value(Fighter::AgeIndex)));
+    studentBioText->setText(texts.value(Fighter::BioText));
+
+    scoutingList->clear();
+    scoutingList->addItems(ScoutingReport::lines(attributes, intuition, texts.value(Fighter::FirstNameText)));
+    growthGroups->showRatings(student);
+    drawPortrait();
+}
+
+void Module_Management::drawPortrait()
+{
+    QStringList colours;
+    int body = 0;
+    int head = 0;
+    int face = 0;
+    World::Instance().getStudentPortrait(colours, body, head, face, studentCombo->currentIndex());
+    FighterPortrait::place(portraitLabel, studentDetailsLayout, 0, 0, 6, 2,
+                           FighterPortrait::portrait(FighterAppearance::fromParts(colours, body, head, face)));
+}
+
+void Module_Management::trainCurrentStudent()
+{
+    const QString name = studentCombo->currentText();
+    if (name.isEmpty()) {
+        tellOnStudentsPage(QStringLiteral("You have no students to train.\nWhen you proceed to the next day, there "
+                                          "is a chance a new student willl appear at your gym."));
+        return;
+    }
+    studentDialog->acceptButton()->setText(QStringLiteral("Accept"));
+    if (!studentDialog->ask(QStringLiteral("Are you sure you want to train ") + name + QLatin1Char('?')))
+        return;
+    if (!World::Instance().promoteStudent(studentCombo->currentIndex())) {
+        tellOnStudentsPage(QStringLiteral("You have no available space left for another fighter."));
+        return;
+    }
+
+    delete studentCombo.data();
+    createStudentCombo();
+    switchStudentShown(studentCombo->currentIndex());
+    studentsLayout->addWidget(studentCombo, 1, 4, 1, 2);
+    studentCombo->show();
+}
+
+void Module_Management::switchToMainScreen()
+{
+    studentsPage->hide();
+    mainLayout->removeWidget(studentsPage);
+    clearStudentsScreen();
+    buildMainScreen();
+    mainLayout->addWidget(mainPage);
+    mainPage->show();
 }

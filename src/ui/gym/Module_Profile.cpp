@@ -113,6 +113,10 @@ Module_Profile::Module_Profile(QWidget *parent)
     managerPageLayout->addWidget(abilitiesBox, 3, 3, 3, 1);
     managerPageLayout->addWidget(titlesBox, 3, 4, 3, 1);
 
+    // Named for the style sheet, which gives the fixed panels a smaller font.
+    personalBox->setObjectName(QStringLiteral("personal_box"));
+    fighterRecordBox->setObjectName(QStringLiteral("fighter_record_box"));
+    attributesBox->setObjectName(QStringLiteral("attributes_box"));
     personalBox->setFixedSize(400, 550);
     personalLayout->setColumnStretch(1, 1);
     fighterRecordLayout->setColumnStretch(1, 1);

@@ -1,0 +1,75 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QPushButton>
+
+#include "records/Gym.h"
+#include "records/Manager.h"
+#include "ui/ShellTestSupport.h"
+#include "ui/business/Module_Management.h"
+#include "ui/shell/ModuleManager.h"
+#include "world/World.h"
+
+// Both pages of the management screen in the window, with the build's
+// resources and the default world, saved to the temporary folder for a look.
+class TestManagementScreenshots : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString shotFolder;
+
+    void shoot(const QString &name)
+    {
+        QCoreApplication::processEvents();
+        const QPixmap shot = ModuleManager::Instance()->window()->grab();
+        QCOMPARE(shot.size(), QSize(1100, 700));
+        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
+    }
+
+    static void setUpGame()
+    {
+        World &world = World::Instance();
+        world.setupManager({"Sam", "Cole", "Europe", "England", "Unknown"}, QVector<int>(Manager::IntCount, 10),
+                           QStringList());
+        QVector<int> gym(Gym::IntCount, 0);
+        gym[Gym::MoneyIndex] = 250000;
+        gym[Gym::StudentSlotsIndex] = 3;
+        gym[Gym::FighterSlotsIndex] = 3;
+        world.setupGym({"Iron Gym", "Boxing", "Red", "Black", "Unknown"}, gym,
+                       {1200, 3500, 450, 9000, 800, 0, 300, 15000});
+        world.loadDefaultData();
+        QString name;
+        for (int i = 0; i < 3; ++i)
+            world.generateFighter(name, true);
+        world.promoteStudent(0);
+        world.generateOffers();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+        if (!QFileInfo::exists(buildFolder + QStringLiteral("/Resources/Defaults")))
+            QSKIP("The resources have not been written into the build folder.");
+        QVERIFY(QDir::setCurrent(buildFolder));
+        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
+        QDir().mkpath(shotFolder);
+        ShellTest::startGame();
+        setUpGame();
+        ModuleManager::Instance()->showTopMenu();
+    }
+    void cleanupTestCase() { ShellTest::stopGame(); }
+
+    void bothPages()
+    {
+        ModuleManager::Instance()->changeScreen(new Module_Management);
+        auto *screen = ShellTest::currentScreenAs<Module_Management>();
+        shoot(QStringLiteral("management_main"));
+        screen->findChild<QPushButton *>("view_students_btn")->click();
+        shoot(QStringLiteral("management_students"));
+    }
+};
+
+QTEST_MAIN(TestManagementScreenshots)
+#include "tst_management_screenshots.moc"
