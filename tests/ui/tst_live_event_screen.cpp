@@ -96,6 +96,8 @@ private:
     bool tryStarts(Attempt attempt)
     {
         for (int start = 1; start <= 40; ++start) {
+            // The old seam must end before the new one begins.
+            dice.reset();
             dice.reset(new DeterministicRandom(start * 1000));
             if (attempt())
                 return true;

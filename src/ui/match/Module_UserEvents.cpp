@@ -148,6 +148,7 @@ Module_UserEvents::Module_UserEvents(Event shown, QWidget *parent)
     }
     for (QVBoxLayout *box : {statusLayout, observationsLayout})
         box->setSpacing(0);
+    statusLayout->setAlignment(Qt::AlignTop);
     cornerActionsGrid->setSpacing(0);
     cornerPage->hide();
 
@@ -252,6 +253,8 @@ void Module_UserEvents::createMainCombatWidgets()
     eventNameLabel->setObjectName(QStringLiteral("event_name_label"));
     matchList = new QListWidget;
     matchList->setObjectName(QStringLiteral("match_list"));
+    // Four rows; longer cards scroll, and the commentary keeps the room.
+    matchList->setMaximumHeight(88);
     nameBarA = new QLabel;
     nameBarA->setStyleSheet(QString::fromLatin1(nameBarRed));
     nameBarB = new QLabel;
@@ -850,6 +853,10 @@ void Module_UserEvents::createCornerWidgets()
     observationsView->setReadOnly(true);
     strategyList = new QListWidget;
     strategyList->setObjectName(QStringLiteral("strategy_list"));
+    // The longest instructions wrap instead of scrolling sideways.
+    strategyList->setMinimumWidth(340);
+    strategyList->setWordWrap(true);
+    strategyList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     trainerPointsLabel = new QLabel;
     trainerPointsLabel->setObjectName(QStringLiteral("trainer_points_label"));
     cornerWidgets = {statusTitle, statusPicture, observationsTitle, observationsView, strategyList,
