@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 class QWidget;
 
 // Answers the next modal dialog (a game dialog or a QMessageBox) that opens
@@ -32,6 +34,9 @@ public:
     // The texts of the dialog's visible buttons, top to bottom.
     QStringList buttons() const { return m_buttons; }
     QString styleSheet() const { return m_styleSheet; }
+    // Called with the dialog while it is shown, before it is answered (to
+    // take its picture, say).
+    void lookFirst(std::function<void(QWidget *)> look) { m_look = std::move(look); }
 
 private:
     void poll();
@@ -46,6 +51,7 @@ private:
     QString m_text;
     QStringList m_buttons;
     QString m_styleSheet;
+    std::function<void(QWidget *)> m_look;
 };
 
 #endif // MODALANSWER_H
