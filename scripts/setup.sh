@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake g++ make qtbase5-dev iso-flags-png-320x240)
+# The flags and the world map are made from the two picture packages.
+PACKAGES=(cmake g++ make qtbase5-dev iso-flags-png-320x240 xplanet-images)
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -18,6 +18,7 @@
 #include "ResourceFile.h"
 #include "ShellArtWriter.h"
 #include "TrainingIconWriter.h"
+#include "WorldMapWriter.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ const Step steps[] = {
     {"the portrait layers and status pictures", PortraitArtWriter::writeAll},
     {"the organizations' logos", OrgLogoWriter::writeAll},
     {"the training icons", TrainingIconWriter::writeAll},
+    {"the world map and its region overlays", WorldMapWriter::writeAll},
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "core/CoinTossEvents.h"
 #include "career/DayRunner.h"
+#include "career/UnseenBouts.h"
 #include "core/WorldTestAccess.h"
 #include "records/GameRandom.h"
 #include "world/World.h"
@@ -79,6 +80,8 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::addRow("coin toss") << DayRunner::TodaysEvents(&CoinTossEvents::decide)
                                    << QByteArray("bc6ba1c40697a4104e69ccb0e9a49d0d020214ba");
+        QTest::addRow("unseen bouts") << DayRunner::TodaysEvents(&UnseenBouts::decide)
+                                      << QByteArray("63718194324aefb89bfaca0c555dfba8d3e00ba8");
     }
 
     void monthsGiveTheRecordedDays()

@@ -36,8 +36,8 @@ private slots:
                                   WorldFixtures::match("Championship Match", "Dan Moreno-Hill", 1300,
                                                        "Ed Kowalczyk", 1301)};
         WorldTestAccess::addOrganization(WorldFixtures::organization(
-            "Global Kickboxing League", "National",
-            {WorldFixtures::eventOn("Global Kickboxing League: New Year Knockout", "Global Kickboxing League",
+            "EPIC", "National",
+            {WorldFixtures::eventOn("EPIC: New Year Knockout", "EPIC",
                                     QDate(2011, 1, 1), card)}));
         WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1101, "Al", "Ray", 8000));
         ModuleManager::Instance()->showTopMenu();

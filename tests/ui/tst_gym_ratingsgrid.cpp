@@ -8,8 +8,6 @@
 
 #include <memory>
 
-#include "core/RecordsFixtures.h"
-#include "records/Fighter.h"
 #include "records/SkillTable.h"
 #include "ui/gym/RatingsGrid.h"
 
@@ -106,20 +104,6 @@ private slots:
         QCOMPARE(sheet.caption(SkillTable::BodyPunching)->text(), QString("Body Punching"));
         QCOMPARE(sheet.title(11)->text(), QString("Mental - Discipline"));
         QVERIFY(panel.findChild<QLineEdit *>("dirty_boxing_value") == sheet.value(SkillTable::DirtyBoxDef));
-    }
-
-    void values()
-    {
-        Fighter fighter;
-        RecordsFixtures::fill(fighter, 40);
-        RecordsFixtures::setAttributes(fighter, {{0, 80}, {1, 80}, {2, 80}, {61, 80}}); // Jab's four
-        QWidget panel;
-        RatingsGrid sheet(&panel, new QGridLayout(&panel), RatingsGrid::namedByCaption());
-        sheet.showRatings(fighter);
-        QCOMPARE(panel.findChild<QLineEdit *>("jab_value")->text(), QString("80"));
-        QCOMPARE(panel.findChild<QLineEdit *>("hook_value")->text(), QString::number(fighter.getHook()));
-        sheet.setValue(SkillTable::Hook, "?");
-        QCOMPARE(sheet.value(SkillTable::Hook)->text(), QString("?"));
     }
 
     // Leaving a page deletes the sheet's widgets; a screen deleted first

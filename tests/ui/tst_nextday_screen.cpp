@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "TestSupport.h"
+#include "core/LiveEventFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "records/GymFighter.h"
 #include "ui/ShellTestSupport.h"
@@ -116,6 +118,34 @@ private slots:
         QCOMPARE(events.size(), 1);
         QVERIFY(events.first().getResultLines().isEmpty());
         QCOMPARE(events.first().getMatches(), card);
+    }
+
+    // Next Day plays the player's event live first; the summary's way on
+    // then runs the day, which leaves the played card alone.
+    void aPlayersEventIsPlayedLiveBeforeTheDay()
+    {
+        DeterministicRandom dice;
+        const Event event = LiveEventFixtures::install(LiveEventFixtures::threeBoutCard());
+        const QDate today = event.getDate();
+        bar()->button(NextDayButton)->click();
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_UserEvents"));
+        for (int i = 0; i < 20000 && ShellTest::currentScreenAs<Module_UserEvents>(); ++i)
+            manager()->currentScreen()->findChild<QPushButton *>("next_step_btn")->click();
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_PostEvent"));
+        manager()->currentScreen()->findChild<QPushButton *>("proceed_btn")->click();
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NextDay"));
+        runTheDay();
+        QCOMPARE(World::Instance().getDate(), today.addDays(1));
+
+        // The three bouts were fought once, on the live screen.
+        const QStringList news = newsParagraphs(manager()->currentScreen());
+        QCOMPARE(news.indexOf("Fight Night 1 event results: "), -1);
+        QMultiMap<QDate, QString> history;
+        WorldTestAccess::rosterFighters().first().getHistory(history);
+        QCOMPARE(history.size(), 1);
+        const Event played = WorldTestAccess::organization(LiveEventFixtures::League).getNextEvent(today);
+        QCOMPARE(played.getResultLines().size(), 3);
+        QVERIFY(played.getResultLines().at(1).contains("Al Ray"));
     }
 };
 

@@ -18,13 +18,12 @@
 #include "ImportChooser.h"
 #include "RatingsGrid.h"
 #include "records/Fighter.h"
+#include "records/Manager.h"
 #include "records/TextDate.h"
 #include "ui/shell/GameDialog.h"
 #include "world/World.h"
 
 namespace {
-
-const int intuitionNumber = 18;
 
 // The three skill groups of the manager page: eight captions each (a title,
 // three skills, a second title or an empty row, three skills) over six of
@@ -113,6 +112,10 @@ Module_Profile::Module_Profile(QWidget *parent)
     managerPageLayout->addWidget(abilitiesBox, 3, 3, 3, 1);
     managerPageLayout->addWidget(titlesBox, 3, 4, 3, 1);
 
+    // Named for the style sheet, which gives the fixed panels a smaller font.
+    personalBox->setObjectName(QStringLiteral("personal_box"));
+    fighterRecordBox->setObjectName(QStringLiteral("fighter_record_box"));
+    attributesBox->setObjectName(QStringLiteral("attributes_box"));
     personalBox->setFixedSize(400, 550);
     personalLayout->setColumnStretch(1, 1);
     fighterRecordLayout->setColumnStretch(1, 1);
@@ -188,9 +191,9 @@ void Module_Profile::createManagerScreenWidgets()
     flagLabel = kept(widgets, new QLabel(managerPage), "flag_label");
 
     addValue(widgets, managerRecordBox, managerRecordLayout, QStringLiteral("Overall Record"),
-             recordText(numbers.value(19), numbers.value(20)), 0);
+             recordText(numbers.value(Manager::WinsIndex), numbers.value(Manager::LossesIndex)), 0);
     addValue(widgets, managerRecordBox, managerRecordLayout, QStringLiteral("Active Record"),
-             recordText(numbers.value(21), numbers.value(22)), 1);
+             recordText(numbers.value(Manager::ActiveWinsIndex), numbers.value(Manager::ActiveLossesIndex)), 1);
 
     QGridLayout *const skillGrids[] = {offenseDefenseLayout, physicalMentalLayout, abilitiesLayout};
     QWidget *const skillBoxes[] = {offenseDefenseBox, physicalMentalBox, abilitiesBox};
@@ -361,7 +364,7 @@ void Module_Profile::switchFighterShown(int index)
     personalValues[NationalityValue]->setText(texts.value(Fighter::NationalityText));
     personalValues[RegionValue]->setText(texts.value(Fighter::RegionText));
     personalValues[BackgroundValue]->setText(backgroundText(
-        texts.value(Fighter::BackgroundText), texts.value(Fighter::StyleText), managerStats.value(intuitionNumber)));
+        texts.value(Fighter::BackgroundText), texts.value(Fighter::StyleText), managerStats.value(Manager::IntuitionIndex)));
     personalValues[ReputationValue]->setText(texts.value(Fighter::ReputationText));
     personalValues[BirthdayValue]->setText(birthday.toString(QStringLiteral("dd-MM-yyyy")));
     personalValues[AgeValue]->setText(QString::number(ints.value(Fighter::AgeIndex)));

@@ -16,12 +16,10 @@ class Fighter;
 class GameDialog;
 class ImportChooser;
 class QComboBox;
-class QDialog;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QSaveFile;
 class QTextEdit;
 class QVBoxLayout;
@@ -81,8 +79,8 @@ private:
     // Export and import.
     void refreshExportList();
     void writeExport(QSaveFile &file, const QString &path);
-    // Runs the chooser; the path of the chosen file, empty when there is
-    // none. False when the chooser was not accepted.
+    // Runs the chooser and gives the chosen name and its file's path (both
+    // empty when no file is listed); false when it was not accepted.
     bool chooseExportFile(QString &name, QString &path);
 
     // A caption in column 0 and a read-only value named after it beside it,

@@ -15,6 +15,9 @@ const int groupsPerHalf = SkillTable::GroupCount / 2;
 const int rowsPerGroup = SkillTable::SkillsPerGroup + 1;
 const int columnsPerHalf = 4;
 const int captionColumns = 3;
+// A rating has at most three digits; the captions need the rest of the
+// fixed panel.
+const int valueWidth = 40;
 
 QString captionOf(int skill, const QMap<int, QString> &overrides)
 {
@@ -49,6 +52,7 @@ RatingsGrid::RatingsGrid(QWidget *panel, QGridLayout *grid, const ValueNamer &va
             QLabel *label = new QLabel(captionOf(skill, captionOverrides), panel);
             QLineEdit *field = new QLineEdit(QStringLiteral("0"), panel);
             field->setReadOnly(true);
+            field->setMaximumWidth(valueWidth);
             field->setObjectName(valueName(skill));
             grid->addWidget(label, row + 1 + k, column, 1, captionColumns);
             grid->addWidget(field, row + 1 + k, column + captionColumns);

@@ -1,22 +1,987 @@
 #include "Module_UserEvents.h"
 
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <utility>
 
-#include "ui/business/Module_NextDay.h"
+#include "MatchView.h"
+#include "Module_PostEvent.h"
+#include "StatisticsBox.h"
+#include "match/MatchEngine.h"
+#include "records/FightRecordLine.h"
+#include "records/Manager.h"
+#include "ui/gym/FighterPortrait.h"
+#include "ui/gym/Module_Profile.h"
 #include "ui/shell/ModuleManager.h"
+#include "ui/shell/SkillPointPool.h"
+#include "world/World.h"
 
-Module_UserEvents::Module_UserEvents(Event event, QWidget *parent)
-    : PendingScreen(QStringLiteral("Live Event"), parent)
-    , event(std::move(event))
+namespace {
+
+const QString fantasyOrganization = QStringLiteral("Fantasy Match");
+const QString portraitBackground = QStringLiteral("./Resources/Body/portraitbg.jpg");
+const int roundSeconds = 180;
+// A timer this fast is "Sim to End": it stops after each bout.
+const int simSpeedLimitMs = 9;
+
+// The announcer's line on a bout, by its type.
+struct TypeLine
 {
-    ModuleManager::Instance()->hideTopMenu();
-    QPushButton *proceed = addButton(QStringLiteral("Proceed"));
-    proceed->setObjectName(QStringLiteral("user_events_proceed_btn"));
-    connect(proceed, &QPushButton::clicked, this, &Module_UserEvents::proceedToNextDay);
+    const char *type;
+    const char *before;
+    const char *after;
+};
+
+const TypeLine introductionTable[] = {
+    {MatchType::Championship, "This is the championship match! The ", " World Championship is at stake!\n"},
+    {MatchType::Qualifier, "This is a tournament qualifier match! The winner will move on to the next round.\n", ""},
+    {MatchType::Quarterfinal, "This is a tournament quarterfinal! The winner moves one step closer to glory!\n", ""},
+    {MatchType::Semifinal, "This is a tournament semifinal! The winner books a spot in the final, where they "
+                           "will get their chance to make history!\n", ""},
+    {MatchType::Final, "This is it! This is the final match of the tournament! The winner of this match takes "
+                       "home the tournament title!\n", ""},
+};
+const char mainEventLine[] = "This is it! The main event! Who will reign supreme?\n";
+
+// The judges, first to final.
+const char *const judgeNames[BoutScoring::Judges] = {"first", "second", "final"};
+
+const char *const cornerBoxLabels[] = {"Heal Wounds", "Provide Water", "Motivate", "Discuss Strategy"};
+const char *const cornerBoxNames[] = {"heal_wounds_box", "provide_water_box", "motivate_box",
+                                      "discuss_strategy_box"};
+
+const char nameBarRed[] = "QLabel\t { \tborder: 3px groove #885038; background-color: #A43210; "
+                          "\tfont-weight:bold; color:Black;\t }";
+const char nameBarBlue[] = "QLabel\t { \tborder: 3px groove #885038; background-color: #1032A4; "
+                           "\tfont-weight:bold; color:Black;\t }";
+
+bool isTournamentStep(const QString &type)
+{
+    return type == MatchType::Qualifier || type == MatchType::Quarterfinal || type == MatchType::Semifinal;
 }
 
-void Module_UserEvents::proceedToNextDay()
+QVector<int> playerIds()
 {
-    ModuleManager::Instance()->changeScreen(new Module_NextDay);
+    QVector<int> ids;
+    World::Instance().getRosterIds(ids);
+    return ids;
+}
+
+void copyFighter(const Fighter &source, Fighter &target)
+{
+    QStringList texts, titles;
+    QVector<int> ints;
+    QDate birthday;
+    QMultiMap<QDate, QString> history;
+    source.getData(texts, ints, birthday, history, titles);
+    target.setData(texts, ints, birthday, history, titles);
+}
+
+// Moves a widget to a cell of a grid, also when it sits there already.
+void put(QGridLayout *grid, QWidget *widget, int row, int column, int rowSpan = 1, int columnSpan = 1)
+{
+    grid->removeWidget(widget);
+    grid->addWidget(widget, row, column, rowSpan, columnSpan);
+}
+
+} // namespace
+
+Module_UserEvents::Module_UserEvents(Event shown, QWidget *parent)
+    : ScreenFrame(parent)
+    , event(std::move(shown))
+    , matches(event.getMatches())
+    , mainLayout(new QVBoxLayout)
+    , combatPage(new QWidget(this))
+    , combatGrid(new QGridLayout(combatPage))
+    , headerBox(new QWidget)
+    , headerGrid(new QGridLayout(headerBox))
+    , scoreboardBox(new QWidget)
+    , scoreboardGrid(new QGridLayout(scoreboardBox))
+    , taleOfTapeBox(new QWidget)
+    , taleGrid(new QGridLayout(taleOfTapeBox))
+    , cornerPage(new QWidget(this))
+    , cornerGrid(new QGridLayout(cornerPage))
+    , statusBox(new QWidget)
+    , statusLayout(new QVBoxLayout(statusBox))
+    , observationsBox(new QWidget)
+    , observationsLayout(new QVBoxLayout(observationsBox))
+    , statisticsBox(new QWidget)
+    , cornerActionsBox(new QWidget)
+    , cornerActionsGrid(new QGridLayout(cornerActionsBox))
+    , startTimerButton(new QPushButton(QStringLiteral("Start Timer")))
+    , nextStepButton(new QPushButton(QStringLiteral("Next Step")))
+    , simToEndButton(new QPushButton(QStringLiteral("Sim to End")))
+    , commentaryView(new QTextEdit)
+    , portraitA(new QLabel)
+    , portraitB(new QLabel)
+    , flagA(new QLabel)
+    , flagB(new QLabel)
+{
+    // Names for the tests; the style sheet does not address them.
+    combatPage->setObjectName(QStringLiteral("combat_page"));
+    cornerPage->setObjectName(QStringLiteral("corner_page"));
+    taleOfTapeBox->setObjectName(QStringLiteral("tale_of_tape_box"));
+    startTimerButton->setObjectName(QStringLiteral("start_timer_btn"));
+    nextStepButton->setObjectName(QStringLiteral("next_step_btn"));
+    simToEndButton->setObjectName(QStringLiteral("sim_to_end_btn"));
+    commentaryView->setObjectName(QStringLiteral("commentary_view"));
+    portraitA->setObjectName(QStringLiteral("portrait_a"));
+    portraitB->setObjectName(QStringLiteral("portrait_b"));
+    flagA->setObjectName(QStringLiteral("flag_a"));
+    flagB->setObjectName(QStringLiteral("flag_b"));
+    commentaryView->setReadOnly(true);
+
+    for (QLabel *portrait : {portraitA, portraitB}) {
+        portrait->setFixedSize(PortraitWidth, PortraitHeight);
+        portrait->setScaledContents(true);
+        portrait->setPixmap(QPixmap(portraitBackground));
+    }
+    for (QLabel *flag : {flagA, flagB}) {
+        flag->setFixedSize(72, 45);
+        flag->setScaledContents(true);
+    }
+    for (QVBoxLayout *box : {statusLayout, observationsLayout})
+        box->setSpacing(0);
+    statusLayout->setAlignment(Qt::AlignTop);
+    cornerActionsGrid->setSpacing(0);
+    cornerPage->hide();
+
+    buildMainCombat();
+    combatGrid->addWidget(portraitA, 4, 0, 4, 1);
+    combatGrid->addWidget(portraitB, 4, 8, 4, 1);
+    scoreboardGrid->addWidget(flagA, 1, 0, 2, 1);
+    scoreboardGrid->addWidget(flagB, 1, 8, 2, 1);
+    ModuleManager::Instance()->hideTopMenu();
+    mainLayout->addWidget(combatPage);
+    setLayout(mainLayout);
+    leadButtonTo(&Module_UserEvents::startEvent);
+}
+
+// The widgets go with the widget tree; the fighters with their pointers.
+Module_UserEvents::~Module_UserEvents() = default;
+
+// --- Pure helpers ----------------------------------------------------------
+
+QString Module_UserEvents::clockText(int seconds)
+{
+    return QString::number(seconds / 60) + QLatin1Char(':')
+        + QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString Module_UserEvents::matchRowText(const Match &match)
+{
+    QStringList texts;
+    match.getTexts(texts);
+    return texts.at(Match::TypeText) + " - " + texts.at(Match::FighterAText) + " vs. "
+        + texts.at(Match::FighterBText);
+}
+
+QStringList Module_UserEvents::taleLines(const Fighter &fighter)
+{
+    QStringList texts;
+    QVector<int> ints;
+    fighter.getStrings(texts);
+    fighter.getInts(ints);
+    const QString record = QString::number(ints.value(Fighter::WinsIndex)) + "W - "
+        + QString::number(ints.value(Fighter::LossesIndex)) + "L - "
+        + QString::number(ints.value(Fighter::KnockoutsIndex)) + "KO";
+    return {fighter.getFullName(), QString::number(ints.value(Fighter::AgeIndex)),
+            texts.value(Fighter::NationalityText), texts.value(Fighter::BackgroundText), record};
+}
+
+QStringList Module_UserEvents::openingLines(const Event &event)
+{
+    QStringList lines{"Good evening, and welcome to " + event.getName() + "!",
+                      "This is going to be a great event, filled with great matches!"};
+    if (event.hasChampionshipMatch())
+        lines << "Tonight, the " + event.getOrganization() + " World Championship is on the line!";
+    else if (event.hasTournamentQualifier())
+        lines << "This is a tournament qualifier, in which the winners will move on to the next round of the "
+                 "tournament!";
+    if (event.hasTournamentRound())
+        lines << "This is the conclusion of the tournament, where we crown the champion! Only one fighter will "
+                 "take home the title and prestige of being the very best of the best!";
+    return lines;
+}
+
+QString Module_UserEvents::introductionLine(const QString &matchType, const QString &organization,
+                                            bool mainEvent)
+{
+    for (const TypeLine &row : introductionTable) {
+        if (matchType == QLatin1String(row.type)) {
+            return *row.after ? QLatin1String(row.before) + organization + QLatin1String(row.after)
+                              : QString::fromLatin1(row.before);
+        }
+    }
+    return mainEvent ? QString::fromLatin1(mainEventLine) : QString();
+}
+
+QStringList Module_UserEvents::judgeLines(const JudgeCards &cards, const QString &nameA, const QString &nameB)
+{
+    QStringList lines;
+    for (int judge = 0; judge < BoutScoring::Judges; ++judge) {
+        const int a = cards.totalsA[judge];
+        const int b = cards.totalsB[judge];
+        const QString start = QStringLiteral("The ") + judgeNames[judge] + " judge scores the fight ";
+        if (a == b) {
+            lines << start + "as a " + QString::number(a) + "-" + QString::number(b) + " draw.";
+            continue;
+        }
+        const bool forA = a > b;
+        lines << start + QString::number(qMax(a, b)) + "-" + QString::number(qMin(a, b)) + " for "
+                + (forA ? nameA : nameB);
+    }
+    return lines;
+}
+
+// --- Combat page -----------------------------------------------------------
+
+void Module_UserEvents::createMainCombatWidgets()
+{
+    orgLogo = new QLabel;
+    orgLogo->setObjectName(QStringLiteral("org_logo"));
+    orgLogo->setFixedSize(75, 75);
+    orgLogo->setScaledContents(true);
+    orgLogo->setPixmap(QPixmap("./Resources/Org Logos/" + event.getOrganization() + "_Logo.jpg"));
+    eventNameLabel = new QLabel(event.getName());
+    eventNameLabel->setObjectName(QStringLiteral("event_name_label"));
+    matchList = new QListWidget;
+    matchList->setObjectName(QStringLiteral("match_list"));
+    // Four rows; longer cards scroll, and the commentary keeps the room.
+    matchList->setMaximumHeight(88);
+    nameBarA = new QLabel;
+    nameBarA->setStyleSheet(QString::fromLatin1(nameBarRed));
+    nameBarB = new QLabel;
+    nameBarB->setStyleSheet(QString::fromLatin1(nameBarBlue));
+    nameLabelA = new QLabel;
+    nameLabelA->setObjectName(QStringLiteral("name_label_a"));
+    nameLabelB = new QLabel;
+    nameLabelB->setObjectName(QStringLiteral("name_label_b"));
+    clockLabel = new QLabel;
+    clockLabel->setObjectName(QStringLiteral("clock_label"));
+    roundLabel = new QLabel;
+    roundLabel->setObjectName(QStringLiteral("round_label"));
+    for (QLabel *centred : {nameLabelA, nameLabelB, clockLabel, roundLabel})
+        centred->setAlignment(Qt::AlignCenter);
+    instructionList = new QListWidget;
+    instructionList->setObjectName(QStringLiteral("instruction_list"));
+    taleTitle = new QLabel(QStringLiteral("Tale of the Tape"));
+    taleTitle->setAlignment(Qt::AlignCenter);
+    taleLabelsA.clear();
+    taleLabelsB.clear();
+    for (int line = 1; line <= 5; ++line) {
+        for (QVector<QLabel *> *side : {&taleLabelsA, &taleLabelsB}) {
+            auto *label = new QLabel;
+            label->setAlignment(Qt::AlignCenter);
+            label->setObjectName(QStringLiteral("tale_%1%2").arg(side == &taleLabelsA ? "a" : "b").arg(line));
+            *side << label;
+        }
+    }
+    combatWidgets = {orgLogo, eventNameLabel, matchList, nameBarA, nameBarB, nameLabelA,
+                     nameLabelB, clockLabel, roundLabel, instructionList, taleTitle};
+    for (int i = 0; i < taleLabelsA.size(); ++i)
+        combatWidgets << taleLabelsA.at(i) << taleLabelsB.at(i);
+
+    fillMatchList();
+    stepTimer = new QTimer(this);
+    stepTimer->setObjectName(QStringLiteral("step_timer"));
+}
+
+void Module_UserEvents::fillMatchList()
+{
+    matchList->clear();
+    for (const Match &match : qAsConst(matches))
+        matchList->addItem(matchRowText(match));
+}
+
+void Module_UserEvents::buildMainCombat()
+{
+    createMainCombatWidgets();
+
+    taleGrid->setSpacing(0);
+    taleGrid->addWidget(taleTitle, 0, 0, 1, 2);
+    for (int line = 0; line < taleLabelsA.size(); ++line) {
+        taleGrid->addWidget(taleLabelsA.at(line), line + 1, 0);
+        taleGrid->addWidget(taleLabelsB.at(line), line + 1, 1);
+    }
+    taleOfTapeBox->hide();
+
+    headerGrid->setSpacing(0);
+    headerGrid->addWidget(orgLogo, 0, 0, 2, 1);
+    headerGrid->addWidget(eventNameLabel, 0, 1, 1, 2);
+    headerGrid->addWidget(matchList, 1, 1, 1, 2);
+
+    scoreboardGrid->setSpacing(0);
+    scoreboardGrid->setRowStretch(1, 1);
+    scoreboardGrid->addWidget(nameBarA, 0, 0, 1, 4);
+    scoreboardGrid->addWidget(nameLabelA, 1, 1, 2, 3);
+    scoreboardGrid->addWidget(roundLabel, 0, 4);
+    scoreboardGrid->addWidget(clockLabel, 1, 4, 2, 1);
+    scoreboardGrid->addWidget(nameBarB, 0, 5, 1, 4);
+    scoreboardGrid->addWidget(nameLabelB, 1, 5, 2, 3);
+    cornerGrid->removeWidget(nextStepButton);
+    put(scoreboardGrid, startTimerButton, 3, 0, 1, 3);
+    put(scoreboardGrid, nextStepButton, 3, 3, 1, 3);
+    put(scoreboardGrid, simToEndButton, 3, 6, 1, 3);
+
+    combatGrid->setRowStretch(2, 1);
+    combatGrid->setRowStretch(3, 1);
+    put(combatGrid, headerBox, 1, 1, 1, 7);
+    combatGrid->addWidget(instructionList, 3, 1, 1, 7);
+    put(combatGrid, commentaryView, 4, 1, 4, 7);
+    put(combatGrid, scoreboardBox, 8, 0, 1, 9);
+
+    startTimerButton->hide();
+    simToEndButton->hide();
+    instructionList->hide();
+    connect(instructionList, &QListWidget::activated, this, &Module_UserEvents::callInstruction);
+}
+
+void Module_UserEvents::clearMainCombat()
+{
+    qDeleteAll(combatWidgets);
+    combatWidgets.clear();
+    taleLabelsA.clear();
+    taleLabelsB.clear();
+    orgLogo = eventNameLabel = nameBarA = nameBarB = nameLabelA = nameLabelB = nullptr;
+    clockLabel = roundLabel = taleTitle = nullptr;
+    matchList = instructionList = nullptr;
+    delete stepTimer;
+    stepTimer = nullptr;
+}
+
+void Module_UserEvents::showRoundAndClock()
+{
+    roundLabel->setText("Round " + QString::number(roundNumber));
+    clockLabel->setText(clockText(secondsLeft));
+}
+
+void Module_UserEvents::leadTo(Stage next)
+{
+    leadButtonTo(next);
+    disconnect(stepTimer, &QTimer::timeout, nullptr, nullptr);
+    connect(stepTimer, &QTimer::timeout, this, next);
+}
+
+void Module_UserEvents::leadButtonTo(Stage next)
+{
+    disconnect(nextStepButton, &QPushButton::clicked, nullptr, nullptr);
+    connect(nextStepButton, &QPushButton::clicked, this, next);
+}
+
+void Module_UserEvents::say(const QString &line)
+{
+    commentaryView->append(line);
+}
+
+// --- The step timer ----------------------------------------------------------
+
+void Module_UserEvents::simMatch()
+{
+    stepTimer->setInterval(RoundStepMs);
+    startTimerButton->setText(QStringLiteral("Stop Timer"));
+    nextStepButton->hide();
+    simToEndButton->hide();
+    stepTimer->start();
+    disconnect(startTimerButton, &QPushButton::clicked, nullptr, nullptr);
+    connect(startTimerButton, &QPushButton::clicked, this, &Module_UserEvents::stopTimer);
+}
+
+void Module_UserEvents::stopTimer()
+{
+    startTimerButton->setText(QStringLiteral("Start Timer"));
+    nextStepButton->show();
+    simToEndButton->setVisible(!taleOfTapeBox->isVisible() && !matchOver);
+    stepTimer->stop();
+    disconnect(startTimerButton, &QPushButton::clicked, nullptr, nullptr);
+    connect(startTimerButton, &QPushButton::clicked, this, &Module_UserEvents::simMatch);
+}
+
+void Module_UserEvents::simToEnd()
+{
+    stepTimer->setInterval(SimToEndMs);
+    startTimerButton->hide();
+    nextStepButton->hide();
+    stepTimer->start();
+}
+
+// --- Opening and introduction --------------------------------------------------
+
+void Module_UserEvents::startEvent()
+{
+    fighterA.reset(new Fighter);
+    fighterB.reset(new Fighter);
+    for (const QString &line : openingLines(event))
+        say(line);
+    leadTo(&Module_UserEvents::initializeNextMatch);
+    connect(startTimerButton, &QPushButton::clicked, this, &Module_UserEvents::simMatch);
+}
+
+void Module_UserEvents::initializeNextMatch()
+{
+    if (!stepTimer->isActive()) {
+        startTimerButton->hide();
+        simToEndButton->hide();
+    }
+    roundNumber = 1;
+    secondsLeft = roundSeconds;
+    judgeTotals = JudgeCards();
+    currentMatch = matches.value(nextMatch);
+    ++matchCount;
+    introduceNextMatch();
+    MatchView::setupMatch(*fighterA, *fighterB, commentaryView);
+    leadTo(&Module_UserEvents::showTaleOfTape);
+}
+
+void Module_UserEvents::introduceNextMatch()
+{
+    const QString organization = event.getOrganization();
+    fighterA.reset(new Fighter);
+    fighterB.reset(new Fighter);
+    QStringList texts;
+    int idA = 0;
+    int idB = 0;
+    bool playerMatch = false;
+    currentMatch.getData(texts, idA, idB, playerMatch);
+    say("\nThe next match coming up features " + texts.at(Match::FighterAText) + " vs. "
+        + texts.at(Match::FighterBText) + "\n");
+    const QString typeLine = introductionLine(currentMatch.getType(), organization,
+                                              matchCount == matches.size());
+    if (!typeLine.isEmpty())
+        say(typeLine);
+    resolveFighters(organization);
+}
+
+void Module_UserEvents::resolveFighters(const QString &organization)
+{
+    World &world = World::Instance();
+    QStringList texts;
+    int idA = 0;
+    int idB = 0;
+    bool playerMatch = false;
+    currentMatch.getData(texts, idA, idB, playerMatch);
+    const QVector<int> ids = playerIds();
+    if (playerMatch && (ids.contains(idA) || ids.contains(idB))) {
+        playerCorner = ids.contains(idA) ? 0 : 1;
+        playerFighterId = playerCorner == 0 ? idA : idB;
+        const int opponentId = playerCorner == 0 ? idB : idA;
+        copyFighter(world.getFighterById(playerFighterId), playerCorner == 0 ? *fighterA : *fighterB);
+        copyFighter(world.getOrgFighter(organization, opponentId), playerCorner == 0 ? *fighterB : *fighterA);
+        return;
+    }
+    // A bout marked as the player's without any of his fighters in it is
+    // fought as the organization's own.
+    playerCorner = 2;
+    if (playerMatch)
+        currentMatch.setData(texts, idA, idB, false);
+    if (organization == fantasyOrganization) {
+        copyFighter(world.getAmateur(idA), *fighterA);
+        copyFighter(world.getAmateur(idB), *fighterB);
+    } else {
+        copyFighter(world.getOrgFighter(organization, idA), *fighterA);
+        copyFighter(world.getOrgFighter(organization, idB), *fighterB);
+    }
+}
+
+// --- Tale of the tape ------------------------------------------------------------
+
+void Module_UserEvents::showTaleOfTape()
+{
+    stepTimer->setInterval(TaleOfTapeMs);
+    const QStringList linesA = taleLines(*fighterA);
+    const QStringList linesB = taleLines(*fighterB);
+    for (int line = 0; line < taleLabelsA.size(); ++line) {
+        taleLabelsA.at(line)->setText(linesA.at(line));
+        taleLabelsB.at(line)->setText(linesB.at(line));
+    }
+    nameLabelA->setText(fighterA->getFullName());
+    nameLabelB->setText(fighterB->getFullName());
+    showRoundAndClock();
+
+    commentaryView->hide();
+    instructionList->hide();
+    combatGrid->removeWidget(commentaryView);
+    combatGrid->removeWidget(instructionList);
+    put(combatGrid, taleOfTapeBox, 4, 2, 3, 5);
+    taleOfTapeBox->show();
+
+    drawPortraits(true, taleLabelsA.at(2)->text());
+    drawPortraits(false, taleLabelsB.at(2)->text());
+    leadTo(&Module_UserEvents::hideTaleOfTape);
+}
+
+void Module_UserEvents::hideTaleOfTape()
+{
+    stepTimer->setInterval(RoundStepMs);
+    matchOver = false;
+    instructionGiven = false;
+    taleOfTapeBox->hide();
+    combatGrid->removeWidget(taleOfTapeBox);
+    commentaryView->clear();
+    put(combatGrid, instructionList, 3, 1, 1, 7);
+    put(combatGrid, commentaryView, 4, 1, 4, 7);
+    commentaryView->show();
+    if (!stepTimer->isActive())
+        startTimerButton->show();
+    if (currentMatch.isPlayerMatch()) {
+        instructionList->show();
+        refreshInstructionList();
+    }
+    leadTo(&Module_UserEvents::beginNextRound);
+}
+
+void Module_UserEvents::drawPortraits(bool sideA, const QString &nation)
+{
+    const Fighter &fighter = sideA ? *fighterA : *fighterB;
+    FighterPortrait::place(sideA ? portraitA : portraitB, combatGrid, 4, sideA ? 0 : 8, 4, 1,
+                           FighterPortrait::portrait(FighterAppearance::of(fighter)));
+    FighterPortrait::place(sideA ? flagA : flagB, scoreboardGrid, 1, sideA ? 0 : 8, 2, 1,
+                           QPixmap("./Resources/Flags/flag_" + nation + ".png"));
+}
+
+// --- Rounds ------------------------------------------------------------------------
+
+void Module_UserEvents::beginNextRound()
+{
+    MatchEngine &engine = MatchEngine::Instance();
+    if (!stepTimer->isActive())
+        simToEndButton->show();
+    if (roundNumber == 1) {
+        say(QStringLiteral("This is it! We're about to get underway!"));
+        say(QStringLiteral("The referee raises his hand to signal the start of the match...\n"));
+    } else {
+        engine.startNextRound();
+        say(QStringLiteral("The fighters come out of their corners."));
+        say(QStringLiteral("The referee raises his hand to signal the start of the next round...\n"));
+    }
+    if (currentMatch.isPlayerMatch()) {
+        instructionList->show();
+        refreshInstructionList();
+    } else {
+        instructionList->hide();
+    }
+    say("Round " + QString::number(roundNumber) + "!");
+    say(QStringLiteral("Fight!\n"));
+    engine.startRound();
+    leadTo(&Module_UserEvents::stepMatch);
+    disconnect(simToEndButton, &QPushButton::clicked, nullptr, nullptr);
+    connect(simToEndButton, &QPushButton::clicked, this, &Module_UserEvents::simToEnd);
+}
+
+void Module_UserEvents::stepMatch()
+{
+    MatchEngine &engine = MatchEngine::Instance();
+    if (matchOver) {
+        finishMatch();
+    } else if ((matchOver = engine.step())) {
+        // A knockout ends the bout before the clock moves.
+        finishMatch();
+    } else {
+        refreshInstructionList();
+        secondsLeft = engine.tickClock();
+        if (secondsLeft > 0) {
+            clockLabel->setText(clockText(secondsLeft));
+        } else {
+            endRound();
+            if (currentMatch.isPlayerMatch()) {
+                // The tally of the player's bout waits for the corner.
+                if (stepTimer->isActive())
+                    stopTimer();
+                simToEndButton->hide();
+                startTimerButton->hide();
+                nextStepButton->setText(QStringLiteral("Tend to Fighter"));
+                leadButtonTo(&Module_UserEvents::switchToCorner);
+            } else if (roundNumber <= BoutScoring::RegularRounds) {
+                beginNextRound();
+            } else {
+                tallyJudges();
+            }
+        }
+    }
+    instructionGiven = false;
+}
+
+void Module_UserEvents::endRound()
+{
+    MatchEngine &engine = MatchEngine::Instance();
+    secondsLeft = roundSeconds;
+    ++roundNumber;
+    showRoundAndClock();
+    say(QStringLiteral("\n"));
+    engine.getRoundEndCommentary();
+    BoutScoring::scoreRound(engine.getRoundStatistics(), judgeTotals);
+}
+
+void Module_UserEvents::tallyJudges()
+{
+    say(QStringLiteral("The judges are tallying their scorecards...\n"));
+    const BoutScoring::Tally tally = BoutScoring::tally(judgeTotals);
+    MatchEngine::Instance().decideByScore(tally.forA, tally.forB);
+    matchOver = true;
+}
+
+void Module_UserEvents::switchToMainCombat()
+{
+    applyCornerActions();
+    cornerPage->hide();
+    mainLayout->removeWidget(cornerPage);
+    clearCorner();
+    buildMainCombat();
+    nextStepButton->setText(QStringLiteral("Next Step"));
+    leadButtonTo(&Module_UserEvents::stepMatch);
+    showRoundAndClock();
+    nameLabelA->setText(fighterA->getFullName());
+    nameLabelB->setText(fighterB->getFullName());
+    startTimerButton->show();
+    simToEndButton->show();
+    mainLayout->addWidget(combatPage);
+    combatPage->show();
+    if (roundNumber <= BoutScoring::RegularRounds) {
+        beginNextRound();
+    } else {
+        tallyJudges();
+        disconnect(stepTimer, &QTimer::timeout, nullptr, nullptr);
+        connect(stepTimer, &QTimer::timeout, this, &Module_UserEvents::stepMatch);
+    }
+}
+
+// --- Finishing a bout ------------------------------------------------------------
+
+void Module_UserEvents::finishMatch()
+{
+    MatchEngine &engine = MatchEngine::Instance();
+    int winnerId = 0;
+    int loserId = 0;
+    QString winnerLine;
+    QString loserLine;
+    QString resultText = engine.getResultText(&winnerId, &winnerLine, &loserId, &loserLine);
+    const bool decision = FightRecordLine::parse(winnerLine).isDecision();
+
+    if (decision) {
+        for (const QString &line : judgeLines(judgeTotals, fighterA->getFullName(), fighterB->getFullName()))
+            say(line);
+        const BoutScoring::Outcome outcome
+            = BoutScoring::outcome(BoutScoring::tally(judgeTotals), roundNumber);
+        if (outcome.extensionRound) {
+            say(QStringLiteral("It's a draw! We are going to an extension round!\n"));
+            matchOver = false;
+            beginNextRound();
+            return;
+        }
+        BoutScoring::nameDecision(outcome.decision, resultText, winnerLine, loserLine);
+    }
+
+    const QString type = currentMatch.getType();
+    const QString matchLine = type + " - " + resultText;
+    winnerLine += BoutScoring::recordLineEnding(event, type, true);
+    loserLine += BoutScoring::recordLineEnding(event, type, false);
+    say(QStringLiteral("\n"));
+    say(resultText);
+
+    const bool winnerIsA = fighterA->getId() == winnerId;
+    const Fighter &winner = winnerIsA ? *fighterA : *fighterB;
+    const Fighter &loser = winnerIsA ? *fighterB : *fighterA;
+    const int exchange = BoutScoring::exchange(winner.getStanding() - loser.getStanding(),
+                                               decision ? BoutScoring::Decision : BoutScoring::Stoppage);
+    recordResult(winnerId, winnerLine, loserId, loserLine, type, exchange);
+
+    if (isTournamentStep(type))
+        advanceTournament(winnerId, matchLine);
+    else
+        eventResults << matchLine + "\n";
+    if ((type == MatchType::Final || type == MatchType::Championship) && winnerId != 0)
+        World::Instance().updateChampionship(event.getOrganization(), event.getTitle(), winnerId,
+                                             playerIds().contains(winnerId));
+    moveOn();
+}
+
+void Module_UserEvents::recordResult(int winnerId, const QString &winnerLine, int loserId,
+                                     const QString &loserLine, const QString &type, int exchange)
+{
+    World &world = World::Instance();
+    MatchEngine &engine = MatchEngine::Instance();
+    const QString organization = event.getOrganization();
+    const QVector<int> ids = playerIds();
+    if (ids.contains(winnerId)) {
+        world.recordMatchResult(organization, winnerId, winnerLine, type);
+        summaryStatistics = engine.getFighterStatistics(winnerId);
+        summaryResultText = winnerLine;
+        world.recordOrgFightResult(organization, loserId, loserLine, type);
+        world.changeOrgRoster(organization, loserId, exchange);
+        world.addFighterStanding(winnerId, -exchange);
+        world.clearBooking(winnerId);
+    } else if (ids.contains(loserId)) {
+        world.recordMatchResult(organization, loserId, loserLine, type);
+        summaryStatistics = engine.getFighterStatistics(loserId);
+        summaryResultText = loserLine;
+        world.recordOrgFightResult(organization, winnerId, winnerLine, type);
+        world.addFighterStanding(loserId, exchange);
+        world.changeOrgRoster(organization, winnerId, -exchange);
+        world.clearBooking(loserId);
+    } else if (organization != fantasyOrganization) {
+        world.recordOrgFightResult(organization, winnerId, winnerLine, type);
+        world.recordOrgFightResult(organization, loserId, loserLine, type);
+        world.changeOrgRoster(organization, loserId, exchange);
+        world.changeOrgRoster(organization, winnerId, -exchange);
+    }
+}
+
+void Module_UserEvents::advanceTournament(int winnerId, const QString &matchLine)
+{
+    const QString booked = World::Instance().advanceTournaments(winnerId, event.getOrganization());
+    if (booked.isEmpty()) {
+        eventResults << matchLine + "\n";
+        return;
+    }
+    eventResults << matchLine << booked + "\n";
+    say(QStringLiteral("\n"));
+    say(booked);
+    rereadEvent();
+}
+
+void Module_UserEvents::rereadEvent()
+{
+    // Another organization may hold an event of the same name today.
+    const QVector<Event> today = World::Instance().getTodaysPlayerEvents();
+    for (const Event &candidate : today) {
+        if (candidate.getName() == event.getName() && candidate.getOrganization() == event.getOrganization()) {
+            event = candidate;
+            break;
+        }
+    }
+    matches = event.getMatches();
+    fillMatchList();
+    nextMatch = qBound(0, matchCount - 1, qMax(0, matches.size() - 1));
+}
+
+void Module_UserEvents::moveOn()
+{
+    ++nextMatch;
+    if (nextMatch >= matches.size()) {
+        concludeEvent();
+        leadButtonTo(&Module_UserEvents::showFighterSummary);
+        stopTimer();
+        return;
+    }
+    leadButtonTo(&Module_UserEvents::initializeNextMatch);
+    if (stepTimer->isActive() && stepTimer->interval() <= simSpeedLimitMs) {
+        stepTimer->stop();
+        startTimerButton->show();
+        nextStepButton->show();
+        simToEndButton->hide();
+    }
+    disconnect(stepTimer, &QTimer::timeout, nullptr, nullptr);
+    connect(stepTimer, &QTimer::timeout, this, &Module_UserEvents::initializeNextMatch);
+}
+
+// --- The end of the event --------------------------------------------------------
+
+void Module_UserEvents::concludeEvent()
+{
+    const QString name = event.getName();
+    const QString organization = event.getOrganization();
+    say("\n\nLadies and gentlemen, this concludes " + name + ". I hope you enjoyed the event. \n");
+    say("\n\n\n" + name + " results:\n");
+    for (const QString &line : qAsConst(eventResults))
+        say(line);
+    startTimerButton->hide();
+    simToEndButton->hide();
+    World &world = World::Instance();
+    world.storeOrgEventResults(eventResults, name, organization);
+    world.rollOrgReputationLabels(organization);
+}
+
+void Module_UserEvents::showFighterSummary()
+{
+    ModuleManager *manager = ModuleManager::Instance();
+    if (event.getOrganization() == fantasyOrganization) {
+        manager->showTopMenu();
+        World::Instance().purgeTemporaryAmateurs();
+        manager->changeScreen(new Module_Profile);
+        return;
+    }
+    manager->changeScreen(new Module_PostEvent(summaryStatistics, playerFighterId, summaryResultText));
+}
+
+// --- Corner ----------------------------------------------------------------------
+
+int Module_UserEvents::cornerFighterId() const
+{
+    if (playerCorner == 0)
+        return currentMatch.getIdA();
+    if (playerCorner == 1)
+        return currentMatch.getIdB();
+    return 0;
+}
+
+int Module_UserEvents::managerAbility(int index) const
+{
+    QVector<int> stats;
+    World::Instance().getManagerStats(stats);
+    return stats.value(index);
+}
+
+void Module_UserEvents::switchToCorner()
+{
+    combatPage->hide();
+    mainLayout->removeWidget(combatPage);
+    clearMainCombat();
+    buildCorner();
+    mainLayout->addWidget(cornerPage);
+    cornerPage->show();
+}
+
+void Module_UserEvents::createCornerWidgets()
+{
+    const int id = playerCorner == 0 ? fighterA->getId() : fighterB->getId();
+    const QVector<int> statistics = MatchEngine::Instance().getFighterStatistics(id);
+
+    auto *statusTitle = new QLabel(QStringLiteral("Current Status"));
+    statusPicture = new QLabel;
+    statusPicture->setObjectName(QStringLiteral("status_picture"));
+    statusPicture->setFixedSize(220, 352);
+    statusPicture->setScaledContents(true);
+    auto *observationsTitle = new QLabel(QStringLiteral("Observations"));
+    observationsView = new QTextEdit;
+    observationsView->setObjectName(QStringLiteral("observations_view"));
+    observationsView->setReadOnly(true);
+    strategyList = new QListWidget;
+    strategyList->setObjectName(QStringLiteral("strategy_list"));
+    // The longest instructions wrap instead of scrolling sideways.
+    strategyList->setMinimumWidth(340);
+    strategyList->setWordWrap(true);
+    strategyList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    trainerPointsLabel = new QLabel;
+    trainerPointsLabel->setObjectName(QStringLiteral("trainer_points_label"));
+    cornerWidgets = {statusTitle, statusPicture, observationsTitle, observationsView, strategyList,
+                     trainerPointsLabel};
+    statusLayout->addWidget(statusTitle, 0, Qt::AlignHCenter);
+    observationsLayout->addWidget(observationsTitle, 0, Qt::AlignHCenter);
+
+    cornerBoxes.clear();
+    for (int row = 0; row < 4; ++row) {
+        auto *label = new QLabel(QString::fromLatin1(cornerBoxLabels[row]));
+        auto *box = new QSpinBox;
+        box->setObjectName(QString::fromLatin1(cornerBoxNames[row]));
+        cornerActionsGrid->addWidget(label, row + 2, 0);
+        cornerActionsGrid->addWidget(box, row + 2, 1);
+        cornerBoxes << box;
+        cornerWidgets << label << box;
+    }
+    StatisticsBox::build(statisticsBox, statistics);
+}
+
+void Module_UserEvents::buildCorner()
+{
+    createCornerWidgets();
+    drawStatusPortraits();
+    observationsLayout->addWidget(observationsView, 1);
+    cornerActionsGrid->addWidget(strategyList, 0, 0, 1, 2);
+    cornerActionsGrid->addWidget(trainerPointsLabel, 1, 0, 1, 2);
+    refreshStrategyList();
+    trainerPool.reset(new SkillPointPool(managerAbility(Manager::CorneringIndex), cornerBoxes));
+    updateTrainerPoints(nullptr);
+
+    nextStepButton->setText(QStringLiteral("Begin Next Round"));
+    leadButtonTo(&Module_UserEvents::switchToMainCombat);
+    connect(strategyList, &QListWidget::activated, this, &Module_UserEvents::cornerStrategy);
+    for (QSpinBox *box : qAsConst(cornerBoxes))
+        connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this,
+                &Module_UserEvents::calculateTrainerPoints);
+
+    cornerGrid->setRowStretch(0, 1);
+    cornerGrid->setRowStretch(7, 1);
+    cornerGrid->setColumnStretch(0, 1);
+    cornerGrid->setColumnStretch(7, 1);
+    put(cornerGrid, statusBox, 1, 1, 5, 2);
+    put(cornerGrid, observationsBox, 1, 3, 5, 2);
+    put(cornerGrid, statisticsBox, 1, 5, 3, 2);
+    put(cornerGrid, cornerActionsBox, 4, 5, 2, 2);
+    scoreboardGrid->removeWidget(nextStepButton);
+    put(cornerGrid, nextStepButton, 6, 3, 1, 2);
+}
+
+void Module_UserEvents::drawStatusPortraits()
+{
+    QStringList texts;
+    QVector<int> codes;
+    MatchEngine::Instance().observeCondition(texts, codes, playerFighterId);
+    for (const QString &text : qAsConst(texts))
+        observationsView->append(text);
+    // Codes: fatigue, head, body, arms, legs.
+    statusPicture->setPixmap(FighterPortrait::compose(
+        FighterPortrait::statusLayerPaths(codes.value(2), codes.value(1), codes.value(3), codes.value(4))));
+    statusLayout->addWidget(statusPicture);
+}
+
+void Module_UserEvents::clearCorner()
+{
+    trainerPool.reset();
+    qDeleteAll(cornerWidgets);
+    cornerWidgets.clear();
+    cornerBoxes.clear();
+    statusPicture = nullptr;
+    observationsView = nullptr;
+    strategyList = nullptr;
+    trainerPointsLabel = nullptr;
+    StatisticsBox::clear(statisticsBox);
+}
+
+void Module_UserEvents::calculateTrainerPoints()
+{
+    updateTrainerPoints(qobject_cast<QSpinBox *>(sender()));
+}
+
+void Module_UserEvents::updateTrainerPoints(QSpinBox *changed)
+{
+    trainerPoints = trainerPool->recalculate(changed);
+    trainerPointsLabel->setText("Trainer Points: " + QString::number(trainerPoints));
+}
+
+void Module_UserEvents::applyCornerActions()
+{
+    if (playerCorner != 0 && playerCorner != 1)
+        return;
+    MatchEngine::Instance().applyCornerActions(cornerBoxes.at(0)->value(), cornerBoxes.at(1)->value(),
+                                               cornerBoxes.at(2)->value(), cornerBoxes.at(3)->value(),
+                                               playerCorner == 0 ? fighterA->getId() : fighterB->getId());
+}
+
+void Module_UserEvents::refreshStrategyList()
+{
+    strategyList->clear();
+    if (playerCorner != 2)
+        strategyList->addItems(MatchEngine::Instance().getInstructionOptions(cornerFighterId()));
+}
+
+void Module_UserEvents::refreshInstructionList()
+{
+    instructionList->clear();
+    if (playerCorner != 2)
+        instructionList->addItems(MatchEngine::Instance().getInstructionOptions(cornerFighterId()));
+}
+
+void Module_UserEvents::cornerStrategy()
+{
+    if (playerCorner != 2 && strategyList->currentItem()) {
+        MatchEngine::Instance().callInstruction(cornerFighterId(), strategyList->currentItem()->text(),
+                                                managerAbility(Manager::MotivatingIndex), true);
+    }
+    refreshStrategyList();
+}
+
+void Module_UserEvents::callInstruction()
+{
+    if (playerCorner != 2 && !instructionGiven && instructionList->currentItem()) {
+        if (MatchEngine::Instance().callInstruction(cornerFighterId(), instructionList->currentItem()->text(),
+                                                    managerAbility(Manager::MotivatingIndex), false))
+            refreshInstructionList();
+    }
+    instructionGiven = true;
 }

@@ -1,24 +1,210 @@
 #ifndef MODULE_USEREVENTS_H
 #define MODULE_USEREVENTS_H
 
-#include "records/Event.h"
-#include "ui/shell/PendingScreen.h"
+#include <QString>
+#include <QStringList>
+#include <QVector>
 
-// The live event screen, made with the event to play. Not built yet: it
-// shows its name and lets the day go on, the player's bouts being decided
-// with the rest of the day's events. The event runs without the menu bar.
-class Module_UserEvents : public PendingScreen
+#include <memory>
+
+#include "match/BoutScoring.h"
+#include "records/Event.h"
+#include "records/Fighter.h"
+#include "records/Match.h"
+#include "ui/shell/ScreenFrame.h"
+
+class QGridLayout;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTextEdit;
+class QTimer;
+class QVBoxLayout;
+class SkillPointPool;
+
+// The live event: the card bout by bout with commentary, a round clock and
+// a tale of the tape before each bout; the corner between the rounds of
+// the player's own bouts; the judges; then the way to the match summary.
+// One button (or the step timer) always leads to the stage due next.
+class Module_UserEvents : public ScreenFrame
 {
     Q_OBJECT
 
 public:
     explicit Module_UserEvents(Event event, QWidget *parent = nullptr);
+    ~Module_UserEvents() override;
+
+    // The step timer's intervals: tale of the tape, rounds, "Sim to End".
+    static const int TaleOfTapeMs = 3457;
+    static const int RoundStepMs = 1457;
+    static const int SimToEndMs = 1;
+    static const int PortraitWidth = 150;
+    static const int PortraitHeight = 240;
+
+    // "3:00" for 180 seconds, "0:07" for seven.
+    static QString clockText(int seconds);
+    // "Championship Match - A vs. B".
+    static QString matchRowText(const Match &match);
+    // The tale of the tape's five lines of a fighter: name, age,
+    // nationality, background, record ("12W - 3L - 8KO").
+    static QStringList taleLines(const Fighter &fighter);
+    // The welcome of the event.
+    static QStringList openingLines(const Event &event);
+    // The announcer's line on a bout's type, empty when there is none.
+    static QString introductionLine(const QString &matchType, const QString &organization, bool mainEvent);
+    // One line per judge, first to final, the winning total first.
+    static QStringList judgeLines(const JudgeCards &cards, const QString &nameA, const QString &nameB);
+
+    // Read-outs for the tests.
+    int getPlayerCorner() const { return playerCorner; }
+    int getPlayerFighterId() const { return playerFighterId; }
+    bool isMatchOver() const { return matchOver; }
+    int getRoundNumber() const { return roundNumber; }
+    int getSecondsLeft() const { return secondsLeft; }
+    int getMatchCount() const { return matchCount; }
+    int getNextMatch() const { return nextMatch; }
+    Match getCurrentMatch() const { return currentMatch; }
+    Event getEvent() const { return event; }
+    JudgeCards getJudgeTotals() const { return judgeTotals; }
+    QStringList getEventResults() const { return eventResults; }
+    QVector<int> getSummaryStatistics() const { return summaryStatistics; }
+    QString getSummaryResultText() const { return summaryResultText; }
+    const Fighter *getFighterA() const { return fighterA.get(); }
+    const Fighter *getFighterB() const { return fighterB.get(); }
+    // Lets a test put the cards where it needs them before a tally.
+    void setJudgeTotals(const JudgeCards &cards) { judgeTotals = cards; }
 
 public slots:
-    void proceedToNextDay();
+    void startEvent();
+    void initializeNextMatch();
+    void beginNextRound();
+    void stepMatch();
+    void simToEnd();
+    void simMatch();
+    void stopTimer();
+    void callInstruction();
+    void showFighterSummary();
+    void showTaleOfTape();
+    void hideTaleOfTape();
+    void calculateTrainerPoints();
+    void cornerStrategy();
+    void switchToMainCombat();
+    void switchToCorner();
 
 private:
+    using Stage = void (Module_UserEvents::*)();
+
+    // Combat page.
+    void createMainCombatWidgets();
+    void buildMainCombat();
+    void clearMainCombat();
+    void fillMatchList();
+    void showRoundAndClock();
+    void drawPortraits(bool sideA, const QString &nation);
+    // Both the button and the step timer lead to `next`.
+    void leadTo(Stage next);
+    void leadButtonTo(Stage next);
+    void say(const QString &line);
+
+    // Stages.
+    void introduceNextMatch();
+    void resolveFighters(const QString &organization);
+    void endRound();
+    void tallyJudges();
+    void finishMatch();
+    void recordResult(int winnerId, const QString &winnerLine, int loserId, const QString &loserLine,
+                      const QString &matchType, int exchange);
+    void advanceTournament(int winnerId, const QString &matchLine);
+    void rereadEvent();
+    void moveOn();
+    void concludeEvent();
+
+    // Corner page.
+    void createCornerWidgets();
+    void buildCorner();
+    void clearCorner();
+    void drawStatusPortraits();
+    void applyCornerActions();
+    void refreshStrategyList();
+    void refreshInstructionList();
+    void updateTrainerPoints(QSpinBox *changed);
+    // The id in the ring of the player's fighter (0 when he is not in it).
+    int cornerFighterId() const;
+    int managerAbility(int index) const;
+
     Event event;
+    QVector<Match> matches;
+    int nextMatch = 0;
+    Match currentMatch;
+    int matchCount = 0;
+    bool matchOver = false;
+    QStringList eventResults;
+    QVector<int> summaryStatistics;
+    int playerFighterId = 0;
+    QString summaryResultText;
+    bool instructionGiven = false;
+    int roundNumber = 1;
+    int secondsLeft = 180;
+    std::unique_ptr<Fighter> fighterA;
+    std::unique_ptr<Fighter> fighterB;
+    int playerCorner = 2;
+    JudgeCards judgeTotals;
+    int trainerPoints = 0;
+
+    // Kept for the screen's life.
+    QVBoxLayout *mainLayout;
+    QWidget *combatPage;
+    QGridLayout *combatGrid;
+    QWidget *headerBox;
+    QGridLayout *headerGrid;
+    QWidget *scoreboardBox;
+    QGridLayout *scoreboardGrid;
+    QWidget *taleOfTapeBox;
+    QGridLayout *taleGrid;
+    QWidget *cornerPage;
+    QGridLayout *cornerGrid;
+    QWidget *statusBox;
+    QVBoxLayout *statusLayout;
+    QWidget *observationsBox;
+    QVBoxLayout *observationsLayout;
+    QWidget *statisticsBox;
+    QWidget *cornerActionsBox;
+    QGridLayout *cornerActionsGrid;
+    QPushButton *startTimerButton;
+    QPushButton *nextStepButton;
+    QPushButton *simToEndButton;
+    QTextEdit *commentaryView;
+    QLabel *portraitA;
+    QLabel *portraitB;
+    QLabel *flagA;
+    QLabel *flagB;
+
+    // Made by every build of the combat page.
+    QVector<QWidget *> combatWidgets;
+    QLabel *orgLogo = nullptr;
+    QLabel *eventNameLabel = nullptr;
+    QListWidget *matchList = nullptr;
+    QLabel *nameBarA = nullptr;
+    QLabel *nameBarB = nullptr;
+    QLabel *nameLabelA = nullptr;
+    QLabel *nameLabelB = nullptr;
+    QTimer *stepTimer = nullptr;
+    QLabel *clockLabel = nullptr;
+    QLabel *roundLabel = nullptr;
+    QListWidget *instructionList = nullptr;
+    QLabel *taleTitle = nullptr;
+    QVector<QLabel *> taleLabelsA;
+    QVector<QLabel *> taleLabelsB;
+
+    // Made at every visit of the corner.
+    QVector<QWidget *> cornerWidgets;
+    QLabel *statusPicture = nullptr;
+    QTextEdit *observationsView = nullptr;
+    QListWidget *strategyList = nullptr;
+    QLabel *trainerPointsLabel = nullptr;
+    QVector<QSpinBox *> cornerBoxes;
+    std::unique_ptr<SkillPointPool> trainerPool;
 };
 
 #endif // MODULE_USEREVENTS_H

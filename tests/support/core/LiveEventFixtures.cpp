@@ -1,5 +1,6 @@
 #include "LiveEventFixtures.h"
 
+#include "RecordsFixtures.h"
 #include "TestSupport.h"
 #include "WorldTestAccess.h"
 #include "records/Manager.h"
@@ -16,9 +17,14 @@ namespace {
 const char *const firstNames[RosterSize] = {"Bo", "Cy", "Di", "Ed", "Fe", "Gu"};
 const char *const lastNames[RosterSize] = {"Lee", "Orr", "Poe", "Fox", "Gil", "Hao"};
 
-GymFighter playerFighter()
+GymFighter playerFighter(int attribute = 40)
 {
-    return WorldFixtures::gymFighter(PlayerId, "Al", "Ray", 250, League);
+    GymFighter made = WorldFixtures::gymFighter(PlayerId, "Al", "Ray", 250, League);
+    QMap<int, int> attributes;
+    for (int k = 0; k < Fighter::AttributeCount; ++k)
+        attributes.insert(k, attribute);
+    RecordsFixtures::setAttributes(made, attributes);
+    return made;
 }
 
 QString nameOf(int id)
@@ -86,11 +92,11 @@ void setManagerAbilities(int cornering, int motivating)
 }
 
 Event install(const QVector<Match> &card, const QString &title, int cornering, int motivating,
-              const QString &name)
+              const QString &name, int playerAttribute)
 {
     World &world = WorldTestAccess::freshWorld();
     setManagerAbilities(cornering, motivating);
-    WorldTestAccess::addRosterFighter(playerFighter());
+    WorldTestAccess::addRosterFighter(playerFighter(playerAttribute));
     Event event = WorldFixtures::eventOn(name, League, world.getDate(), card, true);
     event.setTitle(title);
     WorldTestAccess::addOrganization(WorldFixtures::organization(League, "National", {event}, roster()));

@@ -36,10 +36,11 @@ QVector<Match> tournamentCard();
 // A fresh world as above with `card` as the league's event today (name
 // EventName unless given, title at stake `title`), the event flagged as
 // holding the player's fighter. The manager's Cornering and Motivating
-// are as given, his other skills 0. Returns the event as the world
+// are as given, his other skills 0; Al Ray's attributes are all
+// `playerAttribute` (the roster's 40). Returns the event as the world
 // answers it among today's player events.
 Event install(const QVector<Match> &card, const QString &title = "No Title", int cornering = 3,
-              int motivating = 5, const QString &name = EventName);
+              int motivating = 5, const QString &name = EventName, int playerAttribute = 40);
 // A fresh world with Al Ray alone and the fantasy match of his against an
 // imported fighter, Imp Ort (the temporary ids -116 and -117).
 Event installFantasy(int cornering = 3, int motivating = 5);

@@ -58,6 +58,11 @@ void WorldTestAccess::addOrganization(const Organization &organization)
     World::Instance().organizations << organization;
 }
 
+void WorldTestAccess::addOrganizationFirst(const Organization &organization)
+{
+    World::Instance().organizations.prepend(organization);
+}
+
 void WorldTestAccess::addFreeAgent(const Fighter &fighter)
 {
     World::Instance().freeAgents.insert(fighter.getStanding(), fighter);

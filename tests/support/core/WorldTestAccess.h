@@ -34,6 +34,9 @@ public:
     // fighter does.
     static void addRosterFighter(const GymFighter &fighter);
     static void addOrganization(const Organization &organization);
+    // Puts the organization ahead of the others, where searches by name
+    // meet it first.
+    static void addOrganizationFirst(const Organization &organization);
     static void addFreeAgent(const Fighter &fighter);
     static void addAmateur(const Fighter &fighter);
     static void addOffer(const Offer &offer);

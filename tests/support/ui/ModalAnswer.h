@@ -2,6 +2,7 @@
 #define MODALANSWER_H
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -37,6 +38,9 @@ public:
     // Called with the dialog while it is shown, before it is answered (to
     // take its picture, say).
     void lookFirst(std::function<void(QWidget *)> look) { m_look = std::move(look); }
+    // Where the dialog stood on the screen, and its window title.
+    QRect geometry() const { return m_geometry; }
+    QString windowTitle() const { return m_windowTitle; }
 
 private:
     void poll();
@@ -52,6 +56,8 @@ private:
     QStringList m_buttons;
     QString m_styleSheet;
     std::function<void(QWidget *)> m_look;
+    QRect m_geometry;
+    QString m_windowTitle;
 };
 
 #endif // MODALANSWER_H

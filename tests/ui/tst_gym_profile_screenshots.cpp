@@ -1,0 +1,94 @@
+#include <QtTest>
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+
+#include "core/WorldTestAccess.h"
+#include "records/Manager.h"
+#include "ui/ShellTestSupport.h"
+#include "ui/gym/Module_Profile.h"
+#include "ui/shell/ModuleManager.h"
+#include "world/World.h"
+
+// Pictures of the profile screen's two pages as the player sees them, with
+// the resources the build wrote, saved to the temporary folder for a look.
+// The build folder is the game's working folder; the test only reads there.
+class TestGymProfileScreenshots : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString shotFolder;
+
+    void shoot(const QString &name)
+    {
+        QWidget *window = ModuleManager::Instance()->window();
+        QCoreApplication::processEvents();
+        const QPixmap shot = window->grab();
+        QCOMPARE(shot.size(), QSize(1100, 700));
+        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
+    }
+
+    static QImage portraitOf(QWidget *screen)
+    {
+        return screen->findChild<QLabel *>("portrait_label")->pixmap(Qt::ReturnByValue).toImage();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+        if (!QFileInfo::exists(buildFolder + QStringLiteral("/StyleSheet.css")))
+            QSKIP("The style sheets have not been written into the build folder.");
+        QVERIFY(QDir::setCurrent(buildFolder));
+        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
+        QDir().mkpath(shotFolder);
+        ShellTest::startGame();
+    }
+    void cleanupTestCase() { ShellTest::stopGame(); }
+
+    void bothPages()
+    {
+        World &world = WorldTestAccess::freshWorld();
+        QVector<int> numbers(Manager::IntCount, 0);
+        for (int n = Manager::FirstSkillIndex; n <= Manager::IntuitionIndex; ++n)
+            numbers[n] = n % 11;
+        numbers[Manager::WinsIndex] = 12;
+        numbers[Manager::LossesIndex] = 3;
+        world.setupManager({"Samantha", "Cole-Whitaker", "Europe", "England", "Well Known"}, numbers,
+                           {"Manager of the Year 2010", "Best Corner - Elite League"});
+        GymFighter first = WorldFixtures::gymFighter(1103, "Alexander", "Montgomery-Reyes", 100, "G1");
+        WorldFixtures::setWinsAndLosses(first, 14, 2);
+        WorldFixtures::setTitles(first, {"G1 World Championship - from Sat Jan 15 2011"});
+        QStringList texts, titles;
+        QVector<int> ints;
+        QDate birthday;
+        QMultiMap<QDate, QString> history;
+        first.getData(texts, ints, birthday, history, titles);
+        history.insert(QDate(2011, 1, 15), "Win: Ken Sato - KO(Hook) - Rd. 2(1:05) - G1: New Year");
+        first.setData(texts, ints, birthday, history, titles);
+        WorldTestAccess::addRosterFighter(first);
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1110, "Bo", "Kim", 200));
+        world.setFighterBio("Came up through the amateur ranks in Osaka.", 0);
+
+        ModuleManager::Instance()->showTopMenu();
+        ModuleManager::Instance()->changeScreen(new Module_Profile);
+        auto *screen = ShellTest::currentScreenAs<Module_Profile>();
+        shoot(QStringLiteral("profile_manager"));
+
+        screen->changeToFighterScreen();
+        shoot(QStringLiteral("profile_fighter"));
+        // Another fighter, another portrait (once the pictures are drawn).
+        const QImage firstPortrait = portraitOf(screen);
+        screen->findChild<QComboBox *>("fighter_combo")->setCurrentIndex(1);
+        if (QFileInfo::exists(QStringLiteral("./Resources/Body/portraitbg.jpg"))) {
+            QVERIFY(!firstPortrait.isNull());
+            QVERIFY(portraitOf(screen) != firstPortrait);
+        }
+        ModuleManager::Instance()->hideTopMenu();
+    }
+};
+
+QTEST_MAIN(TestGymProfileScreenshots)
+#include "tst_gym_profile_screenshots.moc"

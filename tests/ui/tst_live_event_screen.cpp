@@ -1,0 +1,570 @@
+#include <QtTest>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "TestSupport.h"
+#include "core/LiveEventFixtures.h"
+#include "core/RecordsFixtures.h"
+#include "core/WorldTestAccess.h"
+#include "records/FightRecordLine.h"
+#include "ui/ShellTestSupport.h"
+#include "ui/match/Module_UserEvents.h"
+#include "ui/shell/ModuleManager.h"
+#include "world/World.h"
+
+using namespace LiveEventFixtures;
+
+Q_DECLARE_METATYPE(Match)
+
+namespace {
+
+// Presses enough for any bout: a round is at most 180 steps.
+const int PressLimit = 20000;
+
+Match playerBout(const QString &type, int idA, int idB)
+{
+    return bout(type, idA, idB, true);
+}
+
+} // namespace
+
+// The live event screen in the game window: the card, the introductions,
+// the tale of the tape, the timer, the rounds, the corner, the judges and
+// the end of the event, driven by its one button.
+class TestLiveEventScreen : public QObject
+{
+    Q_OBJECT
+
+private:
+    Module_UserEvents *screen() const { return ShellTest::currentScreenAs<Module_UserEvents>(); }
+
+    template <typename T>
+    T *find(const char *name) const
+    {
+        T *widget = ModuleManager::Instance()->currentScreen()->findChild<T *>(name);
+        if (!widget)
+            qWarning("no widget %s", name);
+        return widget;
+    }
+
+    bool shown(const char *name) const { return find<QWidget>(name)->isVisible(); }
+    void press() const { find<QPushButton>("next_step_btn")->click(); }
+    QString commentary() const { return find<QTextEdit>("commentary_view")->toPlainText(); }
+
+    void open(const Event &event)
+    {
+        ModuleManager::Instance()->changeScreen(new Module_UserEvents(event));
+        ModuleManager::Instance()->window()->show();
+        // A screen put into a shown window appears from the event loop.
+        QCoreApplication::processEvents();
+    }
+
+    // Welcome, introduction: the tale of the tape is due on the next press.
+    void introduce(const Event &event)
+    {
+        open(event);
+        press();
+        press();
+    }
+
+    // Presses until the bout ends or the button leads to the corner.
+    void fightOn()
+    {
+        for (int i = 0; i < PressLimit && !screen()->isMatchOver(); ++i) {
+            if (find<QPushButton>("next_step_btn")->text() != QLatin1String("Next Step"))
+                return;
+            press();
+        }
+    }
+
+    // Presses to the end of the card, leaving every corner at once.
+    void playToTheEnd()
+    {
+        for (int i = 0; i < PressLimit && ShellTest::currentScreenAs<Module_UserEvents>(); ++i)
+            press();
+    }
+
+    // Plays `attempt` from one clock reading after another until it
+    // reaches the situation it needs (bouts may end early).
+    template <typename Attempt>
+    bool tryStarts(Attempt attempt)
+    {
+        for (int start = 1; start <= 40; ++start) {
+            // The old seam must end before the new one begins.
+            dice.reset();
+            dice.reset(new DeterministicRandom(start * 1000));
+            if (attempt())
+                return true;
+        }
+        return false;
+    }
+
+    // Reaches the first corner of a one-bout card of Al Ray's.
+    bool toTheFirstCorner(int cornering)
+    {
+        return tryStarts([this, cornering] {
+            introduce(install({playerBout(MatchType::Single, PlayerId, rosterId(0))}, "No Title", cornering));
+            press();
+            press();
+            fightOn();
+            return !screen()->isMatchOver();
+        });
+    }
+
+    std::unique_ptr<DeterministicRandom> dice;
+
+private slots:
+    void init() { ShellTest::startGame(); }
+    void cleanup()
+    {
+        ShellTest::stopGame();
+        dice.reset();
+    }
+
+    void pureTexts_data()
+    {
+        QTest::addColumn<QString>("made");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("full round") << Module_UserEvents::clockText(180) << "3:00";
+        QTest::addRow("seven seconds") << Module_UserEvents::clockText(7) << "0:07";
+        QTest::addRow("card row") << Module_UserEvents::matchRowText(championshipCard().at(1))
+                                  << "Championship Match - Bo Lee vs. Al Ray";
+        Fighter veteran = WorldFixtures::fighter(1, "Vic", "Tor", 5);
+        WorldFixtures::setWinsAndLosses(veteran, 12, 3);
+        RecordsFixtures::setWholeNumber(veteran, Fighter::KnockoutsIndex, 8);
+        QTest::addRow("record") << Module_UserEvents::taleLines(veteran).at(4) << "12W - 3L - 8KO";
+        QTest::addRow("no bouts") << Module_UserEvents::taleLines(Fighter()).at(4) << "0W - 0L - 0KO";
+        QTest::addRow("title bout") << Module_UserEvents::introductionLine(MatchType::Championship, "X", false)
+                                    << "This is the championship match! The X World Championship is at stake!\n";
+        QTest::addRow("main event") << Module_UserEvents::introductionLine(MatchType::Single, "X", true)
+                                    << "This is it! The main event! Who will reign supreme?\n";
+        QTest::addRow("final last") << Module_UserEvents::introductionLine(MatchType::Final, "X", true).left(42)
+                                    << "This is it! This is the final match of the";
+        QTest::addRow("early single") << Module_UserEvents::introductionLine(MatchType::Single, "X", false)
+                                      << "";
+    }
+    void pureTexts()
+    {
+        QFETCH(QString, made);
+        QFETCH(QString, expected);
+        QCOMPARE(made, expected);
+    }
+
+    void openingLines_data()
+    {
+        QTest::addColumn<QStringList>("types");
+        QTest::addColumn<QStringList>("extraLines");
+        const QString title = "Tonight, the Test League World Championship is on the line!";
+        const QString qualifier = "This is a tournament qualifier, in which the winners";
+        const QString conclusion = "This is the conclusion of the tournament";
+        QTest::addRow("single") << QStringList{MatchType::Single} << QStringList();
+        QTest::addRow("championship and qualifier")
+            << QStringList{MatchType::Qualifier, MatchType::Championship} << QStringList{title};
+        QTest::addRow("qualifier") << QStringList{MatchType::Qualifier} << QStringList{qualifier};
+        QTest::addRow("qualifier and semifinal") << QStringList{MatchType::Qualifier, MatchType::Semifinal}
+                                                 << QStringList{qualifier, conclusion};
+        QTest::addRow("championship and final") << QStringList{MatchType::Championship, MatchType::Final}
+                                                << QStringList{title, conclusion};
+    }
+    void openingLines()
+    {
+        QFETCH(QStringList, types);
+        QFETCH(QStringList, extraLines);
+        QVector<Match> card;
+        for (const QString &type : qAsConst(types))
+            card << bout(type, rosterId(0), rosterId(1));
+        const QStringList lines
+            = Module_UserEvents::openingLines(WorldFixtures::eventOn("Autumn Clash", League, QDate(), card));
+        QCOMPARE(lines.first(), QString("Good evening, and welcome to Autumn Clash!"));
+        QCOMPARE(lines.size(), 2 + extraLines.size());
+        for (int i = 0; i < extraLines.size(); ++i)
+            QVERIFY2(lines.at(2 + i).startsWith(extraLines.at(i)), qPrintable(lines.at(2 + i)));
+    }
+
+    void judgesLines()
+    {
+        JudgeCards cards;
+        cards.totalsA = {30, 29, 28};
+        cards.totalsB = {27, 28, 29};
+        const QStringList lines = Module_UserEvents::judgeLines(cards, "Al Ray", "Bo Lee");
+        QCOMPARE(lines, (QStringList{"The first judge scores the fight 30-27 for Al Ray",
+                                     "The second judge scores the fight 29-28 for Al Ray",
+                                     "The final judge scores the fight 29-28 for Bo Lee"}));
+        cards.totalsB = {30, 29, 29};
+        QCOMPARE(Module_UserEvents::judgeLines(cards, "A", "B").first(),
+                 QString("The first judge scores the fight as a 30-30 draw."));
+    }
+
+    void startShowsTheCardAndOnlyNextStep()
+    {
+        open(install(threeBoutCard()));
+        QVERIFY(!ModuleManager::Instance()->isTopMenuVisible());
+        QVERIFY(shown("next_step_btn"));
+        QVERIFY(!shown("start_timer_btn"));
+        QVERIFY(!shown("sim_to_end_btn"));
+        QVERIFY(!shown("instruction_list"));
+        auto *list = find<QListWidget>("match_list");
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->item(1)->text(), QString("Single Match - Al Ray vs. Bo Lee"));
+        QCOMPARE(list->item(2)->text(), QString("Single Match - Ed Fox vs. Fe Gil"));
+        QCOMPARE(find<QLabel>("event_name_label")->text(), EventName);
+        QVERIFY(!find<QTimer>("step_timer")->isActive());
+    }
+
+    void introductionChoosesTheCorner_data()
+    {
+        QTest::addColumn<QVector<Match>>("card");
+        QTest::addColumn<int>("corner");
+        QTest::addColumn<int>("playerId");
+        QTest::addColumn<QString>("nameA");
+        QTest::addColumn<QString>("nameB");
+        QTest::addColumn<bool>("playerBout");
+        QTest::addRow("player first") << QVector<Match>{playerBout(MatchType::Single, PlayerId, rosterId(0))}
+                                      << 0 << PlayerId << "Al Ray" << "Bo Lee" << true;
+        QTest::addRow("player second") << QVector<Match>{playerBout(MatchType::Single, rosterId(0), PlayerId)}
+                                       << 1 << PlayerId << "Bo Lee" << "Al Ray" << true;
+        QTest::addRow("roster bout") << QVector<Match>{bout(MatchType::Single, rosterId(1), rosterId(2))}
+                                     << 2 << 0 << "Cy Orr" << "Di Poe" << false;
+        QTest::addRow("marked, no player fighter")
+            << QVector<Match>{playerBout(MatchType::Single, rosterId(1), rosterId(2))} << 2 << 0 << "Cy Orr"
+            << "Di Poe" << false;
+        QTest::addRow("open side") << QVector<Match>{playerBout(MatchType::Single, PlayerId, 0)} << 0
+                                   << PlayerId << "Al Ray" << " " << true;
+    }
+    void introductionChoosesTheCorner()
+    {
+        QFETCH(QVector<Match>, card);
+        QFETCH(int, corner);
+        QFETCH(int, playerId);
+        QFETCH(QString, nameA);
+        QFETCH(QString, nameB);
+        QFETCH(bool, playerBout);
+        dice.reset(new DeterministicRandom);
+        introduce(install(card));
+        QCOMPARE(screen()->getPlayerCorner(), corner);
+        QCOMPARE(screen()->getPlayerFighterId(), playerId);
+        QCOMPARE(screen()->getFighterA()->getFullName(), nameA);
+        QCOMPARE(screen()->getFighterB()->getFullName(), nameB);
+        QCOMPARE(screen()->getCurrentMatch().isPlayerMatch(), playerBout);
+        QCOMPARE(screen()->getRoundNumber(), 1);
+        QCOMPARE(screen()->getSecondsLeft(), 180);
+        QCOMPARE(screen()->getJudgeTotals(), JudgeCards());
+        QVERIFY(commentary().contains("The next match coming up features "));
+        QVERIFY(commentary().contains("This is it! The main event! Who will reign supreme?"));
+    }
+
+    void fantasyBoutTakesTheAmateurs()
+    {
+        introduce(installFantasy());
+        QCOMPARE(screen()->getPlayerCorner(), 2);
+        QCOMPARE(screen()->getFighterA()->getId(), -116);
+        QCOMPARE(screen()->getFighterB()->getFullName(), QString("Imp Ort"));
+    }
+
+    void taleOfTheTape()
+    {
+        introduce(install(threeBoutCard()));
+        press();
+        QVERIFY(shown("tale_of_tape_box"));
+        QVERIFY(!shown("commentary_view"));
+        QCOMPARE(find<QTimer>("step_timer")->interval(), Module_UserEvents::TaleOfTapeMs);
+        QCOMPARE(find<QLabel>("tale_a1")->text(), QString("Cy Orr"));
+        QCOMPARE(find<QLabel>("tale_b1")->text(), QString("Di Poe"));
+        QCOMPARE(find<QLabel>("tale_a2")->text(), QString("24"));
+        QCOMPARE(find<QLabel>("tale_a3")->text(), QString("Japan"));
+        QCOMPARE(find<QLabel>("tale_a4")->text(), QString("Kickboxing"));
+        QCOMPARE(find<QLabel>("tale_b5")->text(), QString("0W - 0L - 0KO"));
+        QCOMPARE(find<QLabel>("name_label_a")->text(), QString("Cy Orr"));
+        QCOMPARE(find<QLabel>("round_label")->text(), QString("Round 1"));
+        QCOMPARE(find<QLabel>("clock_label")->text(), QString("3:00"));
+        QCOMPARE(find<QLabel>("portrait_a")->size(), QSize(150, 240));
+
+        // Stopping the timer here brings back "Next Step" only.
+        find<QPushButton>("start_timer_btn")->click();
+        QVERIFY(find<QTimer>("step_timer")->isActive());
+        QCOMPARE(find<QTimer>("step_timer")->interval(), Module_UserEvents::RoundStepMs);
+        QVERIFY(!shown("next_step_btn"));
+        find<QPushButton>("start_timer_btn")->click();
+        QVERIFY(shown("next_step_btn"));
+        QVERIFY(!shown("sim_to_end_btn"));
+        QCOMPARE(find<QPushButton>("start_timer_btn")->text(), QString("Start Timer"));
+        QVERIFY(!find<QTimer>("step_timer")->isActive());
+
+        press();
+        QVERIFY(!shown("tale_of_tape_box"));
+        QVERIFY(commentary().isEmpty());
+        QVERIFY(!shown("instruction_list"));
+        QCOMPARE(find<QTimer>("step_timer")->interval(), Module_UserEvents::RoundStepMs);
+        press();
+        QVERIFY(commentary().startsWith("This is it! We're about to get underway!"));
+        QVERIFY(shown("sim_to_end_btn"));
+
+        // "Sim to End" runs at 1 ms and keeps its own button.
+        find<QPushButton>("sim_to_end_btn")->click();
+        QCOMPARE(find<QTimer>("step_timer")->interval(), Module_UserEvents::SimToEndMs);
+        QVERIFY(find<QTimer>("step_timer")->isActive());
+        QVERIFY(!shown("start_timer_btn"));
+        QVERIFY(!shown("next_step_btn"));
+        QVERIFY(shown("sim_to_end_btn"));
+    }
+
+    void instructionsOnlyInThePlayersBoutOnePerStep()
+    {
+        dice.reset(new DeterministicRandom);
+        introduce(install({playerBout(MatchType::Single, PlayerId, rosterId(0))}, "No Title", 3, 10));
+        press();
+        press();
+        auto *list = find<QListWidget>("instruction_list");
+        QVERIFY(list->isVisible());
+        QVERIFY(list->count() > 0);
+        press();
+        list = find<QListWidget>("instruction_list");
+        // Forced through the corner's strategy, an instruction sets the
+        // mindset; here the second of a step is not even tried.
+        list->setCurrentRow(list->count() - 1);
+        emit list->activated(list->currentIndex());
+        const QStringList afterFirst = [&] {
+            QStringList texts;
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->item(i)->text();
+            return texts;
+        }();
+        list->setCurrentRow(0);
+        emit list->activated(list->currentIndex());
+        QStringList afterSecond;
+        for (int i = 0; i < list->count(); ++i)
+            afterSecond << list->item(i)->text();
+        QCOMPARE(afterSecond, afterFirst);
+    }
+
+    void aRosterBoutEndsRoundThreeAndTalliesInOneStep()
+    {
+        const auto toTheTally = [this] {
+            introduce(install(threeBoutCard()));
+            press();
+            press();
+            for (int i = 0; i < PressLimit && screen()->getRoundNumber() < 4 && !screen()->isMatchOver(); ++i)
+                press();
+            return screen()->getRoundNumber() == 4;
+        };
+        QVERIFY(tryStarts(toTheTally));
+        QVERIFY(screen()->isMatchOver());
+        QCOMPARE(find<QLabel>("round_label")->text(), QString("Round 4"));
+        QCOMPARE(find<QLabel>("clock_label")->text(), QString("3:00"));
+        QVERIFY(commentary().endsWith("The judges are tallying their scorecards...\n"));
+        const JudgeCards cards = screen()->getJudgeTotals();
+        for (int judge = 0; judge < 3; ++judge)
+            QVERIFY(qMax(cards.totalsA[judge], cards.totalsB[judge]) == 30 || cards.totalsA[judge] < 30);
+
+        // A drawn verdict sends the bout into a fourth round.
+        JudgeCards drawn;
+        drawn.totalsA = {29, 28, 28};
+        drawn.totalsB = {28, 28, 29};
+        screen()->setJudgeTotals(drawn);
+        press();
+        QVERIFY(commentary().contains("It's a draw! We are going to an extension round!"));
+        QVERIFY(!screen()->isMatchOver());
+        QVERIFY(commentary().endsWith("Fight!\n"));
+        QVERIFY(commentary().contains("Round 4!"));
+        QCOMPARE(screen()->getJudgeTotals(), drawn);
+    }
+
+    void theCornerBetweenRounds()
+    {
+        QVERIFY(toTheFirstCorner(3));
+        QCOMPARE(find<QPushButton>("next_step_btn")->text(), QString("Tend to Fighter"));
+        QVERIFY(!shown("start_timer_btn"));
+        press();
+        QVERIFY(shown("corner_page"));
+        QVERIFY(!screen()->findChild<QTimer *>("step_timer"));
+        QCOMPARE(find<QPushButton>("next_step_btn")->text(), QString("Begin Next Round"));
+        QCOMPARE(find<QTextEdit>("observations_view")->toPlainText().split('\n').size(), 5);
+        QVERIFY(find<QListWidget>("strategy_list")->count() > 0);
+        QVERIFY(find<QLineEdit>("stat_hooks"));
+        QVERIFY(find<QLineEdit>("stat_knockdowns"));
+
+        // A Cornering ability of 3 spread over the four boxes.
+        auto *label = find<QLabel>("trainer_points_label");
+        auto *heal = find<QSpinBox>("heal_wounds_box");
+        auto *motivate = find<QSpinBox>("motivate_box");
+        QCOMPARE(label->text(), QString("Trainer Points: 3"));
+        heal->setValue(3);
+        QCOMPARE(label->text(), QString("Trainer Points: 0"));
+        motivate->setValue(1);
+        QCOMPARE(motivate->value(), 0);
+        QCOMPARE(motivate->maximum(), 0);
+        heal->setValue(2);
+        QCOMPARE(motivate->maximum(), 10);
+        QCOMPARE(label->text(), QString("Trainer Points: 1"));
+
+        press();
+        QVERIFY(shown("combat_page"));
+        QVERIFY(!shown("corner_page"));
+        QVERIFY(!find<QTimer>("step_timer")->isActive());
+        QCOMPARE(find<QLabel>("round_label")->text(), QString("Round 2"));
+        QCOMPARE(find<QLabel>("name_label_b")->text(), QString("Bo Lee"));
+        QCOMPARE(find<QListWidget>("match_list")->currentRow(), -1);
+        QVERIFY(commentary().contains("The fighters come out of their corners."));
+        QCOMPARE(find<QPushButton>("next_step_btn")->text(), QString("Next Step"));
+    }
+
+    void cornerPoolOfZeroUndoesEveryRaise()
+    {
+        QVERIFY(toTheFirstCorner(0));
+        press();
+        auto *water = find<QSpinBox>("provide_water_box");
+        water->setValue(9);
+        QCOMPARE(water->value(), 0);
+        QCOMPARE(find<QLabel>("trainer_points_label")->text(), QString("Trainer Points: 0"));
+    }
+
+    void thePlayersWinIsRecorded_data()
+    {
+        QTest::addColumn<int>("attribute");
+        QTest::addColumn<bool>("playerWins");
+        QTest::addRow("strong") << 95 << true;
+        QTest::addRow("weak") << 3 << false;
+    }
+    void thePlayersWinIsRecorded()
+    {
+        QFETCH(int, attribute);
+        QFETCH(bool, playerWins);
+        dice.reset(new DeterministicRandom);
+        const Event event = install(championshipCard(), Title, 3, 5, EventName, attribute);
+        World::Instance().updateBooking(WorldFixtures::offer(PlayerId, "Al Ray", EventName, League, event.getDate()));
+        open(event);
+        for (int i = 0; i < PressLimit && screen()->getMatchCount() < 2; ++i)
+            press();
+        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 2; ++i)
+            press();
+        const FightRecordLine line = FightRecordLine::parse(screen()->getSummaryResultText());
+        QCOMPARE(line.isWin(), playerWins);
+        QCOMPARE(line.title(), Title);
+        QCOMPARE(screen()->getSummaryStatistics().size(), 44);
+        QCOMPARE(screen()->getPlayerFighterId(), PlayerId);
+
+        const GymFighter player = WorldTestAccess::rosterFighters().first();
+        QMultiMap<QDate, QString> entries;
+        player.getHistory(entries);
+        QCOMPARE(entries.size(), 1);
+        QVERIFY(entries.first().contains(event.getOrganization() + ": " + EventName));
+        // Bo Lee (100) and Al Ray (250): the winner takes the better place.
+        const int opponentStanding = World::Instance().getOrgFighter(League, rosterId(0)).getStanding();
+        QCOMPARE(player.getStanding() < opponentStanding, playerWins);
+        QCOMPARE(WorldTestAccess::bookings().first().getEventName(), QString(Offer::NoText));
+        QCOMPARE(WorldTestAccess::titleHolder(League, Title), playerWins ? QString("Al Ray") : QString("Bo Lee"));
+
+        // The event's lines in card order, stored with the league.
+        const QStringList results = screen()->getEventResults();
+        QCOMPARE(results.size(), 2);
+        QVERIFY(results.at(0).startsWith("Single Match - "));
+        QVERIFY(results.at(1).startsWith("Championship Match - "));
+        QCOMPARE(WorldTestAccess::organization(League).getNextEvent(event.getDate()).getResultLines(), results);
+        QVERIFY(commentary().contains("Ladies and gentlemen, this concludes Fight Night 1. I hope you enjoyed "
+                                      "the event. \n"));
+        QVERIFY(commentary().contains("Fight Night 1 results:"));
+        QVERIFY(!shown("start_timer_btn"));
+        QVERIFY(!find<QTimer>("step_timer")->isActive());
+
+        press();
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_PostEvent"));
+    }
+
+    void rosterFightersExchangeStandings()
+    {
+        dice.reset(new DeterministicRandom);
+        open(install({bout(MatchType::Single, rosterId(1), rosterId(3)),
+                      playerBout(MatchType::Single, PlayerId, rosterId(0))}));
+        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 1; ++i)
+            press();
+        const QString line = screen()->getEventResults().first();
+        const bool lowerWon = line.contains("Cy Orr defeated");
+        const int cy = World::Instance().getOrgFighter(League, rosterId(1)).getStanding();
+        const int ed = World::Instance().getOrgFighter(League, rosterId(3)).getStanding();
+        // 200 against 400: a gap of 200 is exchanged whole or by half.
+        QCOMPARE(cy + ed, 600);
+        QVERIFY(lowerWon ? cy < 200 : ed < 400);
+        QMultiMap<QDate, QString> history;
+        World::Instance().getOrgFighter(League, rosterId(1)).getHistory(history);
+        QCOMPARE(history.size(), 1);
+    }
+
+    void aQuarterfinalBooksTheWinnerAndRereadsTheCard()
+    {
+        dice.reset(new DeterministicRandom);
+        const Event event = install(tournamentCard());
+        // Another league's event of the same name today, met first, must
+        // not replace the card.
+        const Event other = WorldFixtures::eventOn(EventName, "Other League", event.getDate(),
+                                                   {playerBout(MatchType::Single, rosterId(4), rosterId(5))}, true);
+        WorldTestAccess::addOrganizationFirst(WorldFixtures::organization("Other League", "National", {other}));
+        open(event);
+        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 1; ++i)
+            press();
+        const QStringList results = screen()->getEventResults();
+        QCOMPARE(results.size(), 2);
+        QVERIFY(results.at(1).startsWith("Booked "));
+        QVERIFY(results.at(1).contains(" for a Tournament Semifinal at Fight Night 1"));
+        QVERIFY(commentary().contains(results.at(1).trimmed()));
+        QCOMPARE(screen()->getEvent().getOrganization(), League);
+        auto *list = find<QListWidget>("match_list");
+        QCOMPARE(list->count(), 3);
+        QVERIFY(!list->item(2)->text().contains("TBA vs. TBA"));
+        QCOMPARE(list->currentRow(), -1);
+        QCOMPARE(screen()->getNextMatch(), 1);
+    }
+
+    void simToEndStopsAfterEachBout()
+    {
+        dice.reset(new DeterministicRandom);
+        introduce(install(threeBoutCard()));
+        press();
+        press();
+        press();
+        find<QPushButton>("sim_to_end_btn")->click();
+        auto *timer = find<QTimer>("step_timer");
+        for (int i = 0; i < PressLimit && timer->isActive(); ++i)
+            QMetaObject::invokeMethod(timer, "timeout");
+        QVERIFY(!timer->isActive());
+        QCOMPARE(screen()->getNextMatch(), 1);
+        QVERIFY(shown("start_timer_btn"));
+        QVERIFY(shown("next_step_btn"));
+        QVERIFY(!shown("sim_to_end_btn"));
+        press();
+        QCOMPARE(screen()->getMatchCount(), 2);
+    }
+
+    void aFantasyEventLeadsBackToTheProfile()
+    {
+        dice.reset(new DeterministicRandom);
+        open(installFantasy());
+        playToTheEnd();
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_Profile"));
+        QVERIFY(ModuleManager::Instance()->isTopMenuVisible());
+        QVERIFY(WorldTestAccess::amateurs().isEmpty());
+        QMultiMap<QDate, QString> history;
+        WorldTestAccess::rosterFighters().first().getHistory(history);
+        QVERIFY(history.isEmpty());
+    }
+
+    void aCardWithAnOpenSideIsPlayedThrough()
+    {
+        dice.reset(new DeterministicRandom);
+        const Event event = install({bout(MatchType::Single, rosterId(1), 0),
+                                     playerBout(MatchType::Single, PlayerId, rosterId(0))});
+        open(event);
+        playToTheEnd();
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_PostEvent"));
+        const QStringList lines = WorldTestAccess::organization(League).getNextEvent(event.getDate()).getResultLines();
+        QCOMPARE(lines.size(), 2);
+    }
+};
+
+QTEST_MAIN(TestLiveEventScreen)
+#include "tst_live_event_screen.moc"

@@ -1,0 +1,96 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QPushButton>
+
+#include "TestSupport.h"
+#include "core/LiveEventFixtures.h"
+#include "core/WorldTestAccess.h"
+#include "ui/ShellTestSupport.h"
+#include "ui/match/Module_UserEvents.h"
+#include "ui/shell/ModuleManager.h"
+#include "world/World.h"
+
+// Pictures of the live event screen as the player sees it (tale of the
+// tape, a round, the corner, the closing commentary), with the resources
+// the build wrote, saved to the temporary folder for a look.
+class TestLiveEventScreenshots : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString shotFolder;
+
+    void shoot(const QString &name)
+    {
+        QCoreApplication::processEvents();
+        const QPixmap shot = ModuleManager::Instance()->window()->grab();
+        QCOMPARE(shot.size(), QSize(1100, 700));
+        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
+    }
+
+    Module_UserEvents *screen() const { return ShellTest::currentScreenAs<Module_UserEvents>(); }
+    QPushButton *nextStep() const { return screen()->findChild<QPushButton *>("next_step_btn"); }
+
+    // A league with a logo of the build's and fighters with pictures.
+    Event install()
+    {
+        World &world = WorldTestAccess::freshWorld();
+        LiveEventFixtures::setManagerAbilities(4, 5);
+        const QString league = QStringLiteral("Centurion");
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1102, "Al", "Ray", 250, league));
+        Fighter opponent = WorldFixtures::fighter(1205, "Bartholomew", "Kowalczyk", 100, league);
+        WorldFixtures::setWinsAndLosses(opponent, 12, 3);
+        const QVector<Match> card{
+            WorldFixtures::match(MatchType::Single, "Cy Orr", 1203, "Di Poe", 1204),
+            WorldFixtures::match(MatchType::Championship, "Al Ray", 1102, "Bartholomew Kowalczyk", 1205, true)};
+        Event event = WorldFixtures::eventOn("Centurion: Ray vs. Kowalczyk", league, world.getDate(), card, true);
+        event.setTitle("Centurion World Championship");
+        WorldTestAccess::addOrganization(WorldFixtures::organization(
+            league, "Elite", {event},
+            {opponent, WorldFixtures::fighter(1203, "Cy", "Orr", 200, league),
+             WorldFixtures::fighter(1204, "Di", "Poe", 300, league)}));
+        return world.getTodaysPlayerEvents().first();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+        if (!QFileInfo::exists(buildFolder + QStringLiteral("/Resources/Body/portraitbg.jpg")))
+            QSKIP("The resources have not been written into the build folder.");
+        QVERIFY(QDir::setCurrent(buildFolder));
+        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
+        QDir().mkpath(shotFolder);
+        ShellTest::startGame();
+    }
+    void cleanupTestCase() { ShellTest::stopGame(); }
+
+    void theEventPageByPage()
+    {
+        DeterministicRandom dice(9000);
+        ModuleManager::Instance()->changeScreen(new Module_UserEvents(install()));
+        ModuleManager::Instance()->window()->show();
+        for (int i = 0; i < 20000 && screen()->getMatchCount() < 2; ++i)
+            nextStep()->click();
+        nextStep()->click();
+        shoot(QStringLiteral("live_tale_of_tape"));
+        nextStep()->click();
+        for (int i = 0; i < 40; ++i)
+            nextStep()->click();
+        shoot(QStringLiteral("live_combat"));
+        for (int i = 0; i < 20000 && nextStep()->text() == QLatin1String("Next Step") && !screen()->isMatchOver();
+             ++i)
+            nextStep()->click();
+        if (nextStep()->text() == QLatin1String("Tend to Fighter")) {
+            nextStep()->click();
+            shoot(QStringLiteral("live_corner"));
+        }
+        for (int i = 0; i < 20000 && screen()->getNextMatch() < 2; ++i)
+            nextStep()->click();
+        shoot(QStringLiteral("live_conclusion"));
+    }
+};
+
+QTEST_MAIN(TestLiveEventScreenshots)
+#include "tst_live_event_screenshots.moc"
