@@ -61,6 +61,14 @@ QStringList rosterNames()
     return names;
 }
 
+// His booked event and its date, empty when he has none (a cleared
+// booking reads "N/A - N/A").
+QString bookingOf(const QString &fighterName)
+{
+    const QString booking = World::Instance().getBookingDescriptions().value(fighterName);
+    return booking.startsWith(QLatin1String("N/A")) ? QString() : booking;
+}
+
 bool copyTree(const QString &from, const QString &to)
 {
     QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
@@ -108,6 +116,7 @@ private:
     bool upgradeGym();
     bool promoteStudent();
     bool bookFighter();
+    bool showsBookedEvent(const QString &eventName);
     bool acceptOffer();
     bool negotiateAppearance();
     bool appearOnEventPage(int tier);
@@ -307,15 +316,42 @@ bool TestSeasonPlaythrough::promoteStudent()
 bool TestSeasonPlaythrough::bookFighter()
 {
     driver->setStep(QStringLiteral("an offer or an appearance"));
-    if (!acceptOffer() && !negotiateAppearance())
+    if (!acceptOffer() && (!driver->failure().isEmpty() || !negotiateAppearance()))
         return false;
-    if (!check(World::Instance().getBookingDescriptions().contains(fighterName), QStringLiteral("no booking for him")))
+    const QString booking = bookingOf(fighterName);
+    if (!check(!booking.isEmpty(), QStringLiteral("no booking for him")))
         return false;
     if (!driver->openMenu(QStringLiteral("management_module_btn"), "Module_Management"))
         return false;
     auto *bookings = driver->find<QListWidget>(QStringLiteral("bookings_list"));
-    return check(bookings && bookings->count() > 0 && bookings->item(0)->text().contains(fighterName),
-                 QStringLiteral("the bookings list does not show him"));
+    if (!check(bookings && !bookings->findItems(fighterName, Qt::MatchContains).isEmpty(),
+               QStringLiteral("the bookings list does not show him")))
+        return false;
+    return showsBookedEvent(booking.section(QStringLiteral(" - "), 0, 0));
+}
+
+// The events screen, day by day from today, shows his event with him on
+// its card.
+bool TestSeasonPlaythrough::showsBookedEvent(const QString &eventName)
+{
+    if (!driver->openMenu(QStringLiteral("events_module_btn"), "Module_Events"))
+        return false;
+    auto *calendar = driver->find<QCalendarWidget>(QStringLiteral("events_calendar"));
+    auto *events = driver->find<QListWidget>(QStringLiteral("day_events_list"));
+    const QDate today = World::Instance().getDate();
+    for (QDate day = today; day <= today.addDays(DaysForBout); day = day.addDays(1)) {
+        calendar->setSelectedDate(day);
+        emit calendar->clicked(day);
+        const auto found = events->findItems(eventName, Qt::MatchExactly);
+        if (found.isEmpty())
+            continue;
+        events->setCurrentItem(found.first());
+        gallery.shootWindow(QStringLiteral("events_chosen"));
+        auto *card = driver->find<QListWidget>(QStringLiteral("match_list"));
+        return check(card && !card->findItems(fighterName, Qt::MatchContains).isEmpty(),
+                     QStringLiteral("the card of ") + eventName + QStringLiteral(" does not show him"));
+    }
+    return driver->fail(QStringLiteral("the events screen does not show ") + eventName);
 }
 
 bool TestSeasonPlaythrough::acceptOffer()
@@ -334,7 +370,7 @@ bool TestSeasonPlaythrough::acceptOffer()
         AnswerSequence answers({QStringLiteral("Accept"), QStringLiteral("OK")});
         if (!driver->click(QStringLiteral("accept_offer_btn")))
             return false;
-        if (World::Instance().getBookingDescriptions().contains(fighterName))
+        if (!bookingOf(fighterName).isEmpty())
             return true;
     }
     return false;
@@ -378,14 +414,13 @@ bool TestSeasonPlaythrough::appearOnEventPage(int tier)
                 || tried.contains(organization))
                 continue;
             tried << organization;
-            gallery.shootWindow(QStringLiteral("events_chosen"));
             driver->find<QLineEdit>(QStringLiteral("purse_edit"))->setText(QStringLiteral("0"));
             auto *fighters = driver->find<QComboBox>(QStringLiteral("fighter_combo"));
             fighters->setCurrentIndex(qMax(0, fighters->findText(fighterName)));
             AnswerSequence answers({QStringLiteral("Accept"), QStringLiteral("Accept")});
             if (!driver->click(QStringLiteral("negotiate_appearance_btn")))
                 return false;
-            if (World::Instance().getBookingDescriptions().contains(fighterName))
+            if (!bookingOf(fighterName).isEmpty())
                 return true;
         }
     }
@@ -395,15 +430,14 @@ bool TestSeasonPlaythrough::appearOnEventPage(int tier)
 bool TestSeasonPlaythrough::fightBooking()
 {
     driver->setStep(QStringLiteral("his event"));
-    const int played = driver->liveEventsPlayed();
-    for (int day = 0; day < DaysForBout && driver->liveEventsPlayed() == played; ++day) {
+    const int summaries = driver->summariesShown();
+    for (int day = 0; day < DaysForBout && !bookingOf(fighterName).isEmpty(); ++day) {
         if (!driver->passDay())
             return false;
     }
-    if (!check(driver->liveEventsPlayed() > played, QStringLiteral("his event was never played")))
-        return false;
-    return check(driver->lastEventStoodIn() || !World::Instance().getBookingDescriptions().contains(fighterName),
-                 QStringLiteral("his booking outlived his event"));
+    return check(bookingOf(fighterName).isEmpty(), QStringLiteral("his booking outlived the wait: ")
+                 + bookingOf(fighterName))
+        && check(driver->summariesShown() > summaries, QStringLiteral("his bout ended without a summary"));
 }
 
 bool TestSeasonPlaythrough::negotiateContract()

@@ -185,9 +185,6 @@ bool SeasonDriver::playLiveEvent()
 {
     ++m_liveEvents;
     // A stand-in for the live event lets the day go on by itself.
-    m_standIn = find<QPushButton>(QStringLiteral("user_events_proceed_btn")) != nullptr;
-    if (m_standIn)
-        return click(QStringLiteral("user_events_proceed_btn"));
 
     bool instructionThisRound = false;
     QString roundShown;
@@ -278,6 +275,7 @@ bool SeasonDriver::finishPostEvent()
 {
     if (!isShown(find<QWidget>(QStringLiteral("summary_page"))))
         return fail(QStringLiteral("the post-event screen shows no summary"));
+    ++m_summaries;
     shootOnce(QStringLiteral("postevent_summary"));
     if (!click(QStringLiteral("proceed_btn")))
         return false;

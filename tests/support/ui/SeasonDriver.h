@@ -53,9 +53,8 @@ public:
     // The news the last day printed.
     QString lastNews() const { return m_lastNews; }
     int liveEventsPlayed() const { return m_liveEvents; }
+    int summariesShown() const { return m_summaries; }
     int levelUps() const { return m_levelUps; }
-    // The last live event was the stand-in screen, which plays nothing.
-    bool lastEventStoodIn() const { return m_standIn; }
     // Raises the boxes one point at a time, in turn, until the pool shown
     // by the label ("Skill Points: 7") is spent or no box takes more.
     static void spendPoints(const QVector<QSpinBox *> &boxes, const QLabel *pointsLabel);
@@ -80,8 +79,8 @@ private:
     QString m_lastNews;
     QStringList m_shot;
     int m_liveEvents = 0;
+    int m_summaries = 0;
     int m_levelUps = 0;
-    bool m_standIn = false;
 };
 
 #include <QWidget>
