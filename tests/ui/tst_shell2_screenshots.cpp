@@ -5,8 +5,10 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "core/Career2Fixtures.h"
 #include "core/WorldTestAccess.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/business/Module_NextDay.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/TopMenuBar.h"
 #include "ui/gym/Module_Training.h"
@@ -14,6 +16,7 @@
 #include "ui/shell/Module_Help.h"
 #include "ui/shell/Module_NewGame.h"
 #include "ui/shell/Module_SaveLoad.h"
+#include "world/World.h"
 
 // Pictures of the help, save/load and new-game screens as the player sees
 // them, with the resources the build wrote, saved to the temporary folder
@@ -25,6 +28,19 @@ class TestShell2Screenshots : public QObject
 
 private:
     QString shotFolder;
+
+    static void setPictureNumbers(Fighter &fighter, int body, int head, int face)
+    {
+        QStringList texts, titles;
+        QVector<int> ints;
+        QDate birthday;
+        QMultiMap<QDate, QString> history;
+        fighter.getData(texts, ints, birthday, history, titles);
+        ints[Fighter::BodyImageIndex] = body;
+        ints[Fighter::HeadImageIndex] = head;
+        ints[Fighter::FaceImageIndex] = face;
+        fighter.setData(texts, ints, birthday, history, titles);
+    }
 
     void shoot(const QString &name)
     {
@@ -60,6 +76,18 @@ private slots:
         shoot(QStringLiteral("help_combat"));
     }
 
+    // The news of a day with a tournament card and a title fight.
+    void nextDayNews()
+    {
+        WorldTestAccess::freshWorld();
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1100, "Al", "Ray", 8000));
+        Career2Fixtures::addTournamentAndTitleCard(World::Instance().getDate());
+        ModuleManager::Instance()->changeScreen(new Module_NextDay);
+        QTRY_VERIFY_WITH_TIMEOUT(ModuleManager::Instance()->currentScreen()
+                                     ->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(), 5000);
+        shoot(QStringLiteral("nextday_news"));
+    }
+
     void saveLoadScreens()
     {
         ModuleManager::Instance()->changeScreen(new Module_SaveLoad);
@@ -93,6 +121,7 @@ private slots:
     {
         WorldTestAccess::freshWorld(250000);
         GymFighter fighter = WorldFixtures::gymFighter(1100, "Al", "Ray", 100);
+        setPictureNumbers(fighter, 3, 2, 2);
         QVector<int> progress(GymFighter::ProgressCount, 0);
         progress.last() = TrainingType::KettleBells;
         fighter.setTrainingData(QVector<int>(GymFighter::StateCount, 0), progress,

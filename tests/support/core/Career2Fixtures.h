@@ -28,8 +28,15 @@ QVector<Fighter> members(int count, int firstId, const QString &organization, co
 
 Event event(const QString &name, const QString &organization, const QDate &date, const QVector<Match> &card,
             const QString &title = "No Title");
+// A bout of two fighters named as members() names them ("F<id> L<id>").
+Match bout(const QString &type, int idA, int idB);
 // `count` open bouts of one type.
 QVector<Match> open(const QString &type, int count);
+
+// Adds "O1" (ten fighters, ids 3000..3009) with one card on `day`: two
+// quarterfinals, the open semifinal they fill, then a championship match
+// for "O1 Belt". The event is named "O1 Night".
+void addTournamentAndTitleCard(const QDate &day);
 
 // Read-outs of the live world.
 Event nextEvent(const QString &organization, const QDate &from);
