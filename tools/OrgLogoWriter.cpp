@@ -170,16 +170,29 @@ QStringList nameLines(const QString &name)
     return best;
 }
 
+// The line as a shape filling the box: as wide as the box allows and, for
+// a long line, drawn up to nearly twice as tall, so it still reads small.
+QPainterPath fittedLine(const QString &line, const QFont &font, const QRectF &box)
+{
+    QPainterPath path;
+    path.addText(0, 0, font, line);
+    const QRectF bounds = path.boundingRect();
+    const qreal across = qMin(box.width() / bounds.width(), box.height() / bounds.height());
+    const qreal up = qMin(box.height() / bounds.height(), across * 1.9);
+    path = QTransform::fromScale(across, up).map(path);
+    return path.translated(box.center() - path.boundingRect().center());
+}
+
 void letter(QPainter &painter, const QStringList &lines, const LogoStyle &style)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
-    font.setPixelSize(lines.size() == 1 ? 62 : 46);
-    const qreal top = 132, bottom = 232;
-    const qreal lineHeight = (bottom - top) / lines.size();
+    font.setPixelSize(48);
+    const qreal top = lines.size() == 1 ? 122 : 128, bottom = 234, gap = 8;
+    const qreal lineHeight = (bottom - top - gap * (lines.size() - 1)) / lines.size();
     for (int i = 0; i < lines.size(); ++i) {
-        const QRectF box(18, top + i * lineHeight, side - 36, lineHeight);
-        const QPainterPath text = ArtShapes::textPath(lines.at(i), font, box);
+        const QRectF box(20, top + i * (lineHeight + gap), side - 40, lineHeight);
+        const QPainterPath text = fittedLine(lines.at(i), font, box);
         painter.strokePath(text, QPen(style.field.darker(300), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.fillPath(text, style.ink);
     }

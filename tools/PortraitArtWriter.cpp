@@ -383,6 +383,8 @@ QImage drawBody(int number)
 
     paintShaded(painter, legShapes(), skin);
     paintShaded(painter, armShapes(b), skin);
+    // The neck goes under the torso and the head, so neither shows a seam.
+    paintShaded(painter, neckShape(), skin);
     paintShaded(painter, torsoShape(b), skin);
     // Chest and stomach, drawn lightly so every tone shows them.
     painter.setPen(QPen(QColor(0, 0, 0, 45), 1.6, Qt::SolidLine, Qt::RoundCap));
@@ -390,7 +392,6 @@ QImage drawBody(int number)
     painter.drawArc(QRectF(centreX - b.chest + 6, 128, b.chest - 6, 30), 200 * 16, 140 * 16);
     painter.drawArc(QRectF(centreX, 128, b.chest - 6, 30), 200 * 16, 140 * 16);
     painter.drawLine(QPointF(centreX, 162), QPointF(centreX, 196));
-    paintShaded(painter, neckShape(), skin);
     paintShaded(painter, earShapes(), skin);
     paintShaded(painter, headShape(), skin);
     // Gloves and their white cuffs.

@@ -32,6 +32,10 @@ const int iconSide = 70;
 const char *const backgroundPath = "Resources/Backgrounds/MainBackground.jpg";
 const char *const titlePath = "Resources/Backgrounds/MainMenuTitlePic.jpg";
 const char *const topMenuFolder = "Resources/TopMenu";
+// The arrows of the spin boxes and scroll bars, which the style sheet names.
+const char *const arrowUpPath = "Resources/Controls/arrow_up.png";
+const char *const arrowDownPath = "Resources/Controls/arrow_down.png";
+const QSize arrowSize(10, 7);
 
 // ---------------------------------------------------------------- files --
 
@@ -391,6 +395,26 @@ QImage drawIcon(const QPainterPath &glyph, const ButtonState &state)
     return image;
 }
 
+// --------------------------------------------------------------- arrows --
+
+// A dark leather triangle with a pale edge, pointing up or down; the style
+// sheet shows it on the controls' tan buttons.
+QImage drawArrow(bool up)
+{
+    QImage image(arrowSize, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal w = arrowSize.width();
+    const qreal h = arrowSize.height();
+    const QVector<QPointF> points = up ? QVector<QPointF>{{0.5, h - 0.5}, {w / 2, 0.5}, {w - 0.5, h - 0.5}}
+                                       : QVector<QPointF>{{0.5, 0.5}, {w / 2, h - 0.5}, {w - 0.5, 0.5}};
+    painter.setPen(QPen(QColor(255, 240, 210, 110), 1.0));
+    painter.setBrush(darkLeather);
+    painter.drawPath(ArtShapes::polygon(points));
+    return image;
+}
+
 // ---------------------------------------------------------- style sheets --
 
 QString screenStyleSheet()
@@ -409,12 +433,13 @@ QString screenStyleSheet()
         "QLabel { color: #F3E2C7; }\n"
         "QLabel#pending_screen_name { font-size: 44px; font-weight: bold; color: #E0B687; }\n"
         "QLabel#pending_screen_note { font-size: 16px; color: #D8C3A0; }\n"
+        // No focus rectangle: a focused button wears its hover look instead.
         "QPushButton {\n"
         "    border: 3px outset #704018; border-radius: 10px; padding: 6px 16px;\n"
         "    background-color: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 1, stop: 0 #E0B687, stop: 1 #704018);\n"
-        "    font-weight: bold; color: black;\n"
+        "    font-weight: bold; color: black; outline: none;\n"
         "}\n"
-        "QPushButton:hover {\n"
+        "QPushButton:hover, QPushButton:focus {\n"
         "    background-color: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 1, stop: 0 #F8D8AC, stop: 1 #885038);\n"
         "}\n"
         "QPushButton:pressed {\n"
@@ -469,9 +494,32 @@ QString screenStyleSheet()
         "QProgressBar { border: 2px groove #885038; border-radius: 5px; background-color: #2A1A0E; }\n"
         "QProgressBar::chunk { background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,"
         " stop: 0 #F2C14E, stop: 1 #A0522D); }\n"
-        "QScrollBar:vertical { background: #3A2414; width: 14px; }\n"
+        "QScrollBar:vertical { background: #3A2414; width: 14px; margin: 14px 0 14px 0; }\n"
         "QScrollBar::handle:vertical { background: #A0522D; border-radius: 5px; min-height: 24px; }\n"
-        "QToolTip { background-color: #E0B687; color: black; border: 2px solid #704018; }\n");
+        "QScrollBar::sub-line:vertical, QScrollBar::add-line:vertical {\n"
+        "    subcontrol-origin: margin; height: 14px; border: 1px solid #704018;\n"
+        "    background-color: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 1, stop: 0 #E0B687, stop: 1 #885038);\n"
+        "}\n"
+        "QScrollBar::sub-line:vertical { subcontrol-position: top; }\n"
+        "QScrollBar::add-line:vertical { subcontrol-position: bottom; }\n"
+        "QScrollBar::up-arrow:vertical { image: url(./%1); width: 10px; height: 7px; }\n"
+        "QScrollBar::down-arrow:vertical { image: url(./%2); width: 10px; height: 7px; }\n"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }\n"
+        // The platform's spin box arrows are hidden under the sheet: drawn ones instead.
+        "QSpinBox::up-button, QSpinBox::down-button {\n"
+        "    subcontrol-origin: border; width: 16px; border: 1px solid #704018;\n"
+        "    background-color: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 1, stop: 0 #E0B687, stop: 1 #885038);\n"
+        "}\n"
+        "QSpinBox::up-button { subcontrol-position: top right; border-top-right-radius: 3px; }\n"
+        "QSpinBox::down-button { subcontrol-position: bottom right; border-bottom-right-radius: 3px; }\n"
+        "QSpinBox::up-button:pressed, QSpinBox::down-button:pressed, QScrollBar::sub-line:vertical:pressed,"
+        " QScrollBar::add-line:vertical:pressed {\n"
+        "    background-color: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 1, stop: 0 #986848, stop: 1 #F8D0A0);\n"
+        "}\n"
+        "QSpinBox::up-arrow { image: url(./%1); width: 10px; height: 7px; }\n"
+        "QSpinBox::down-arrow { image: url(./%2); width: 10px; height: 7px; }\n"
+        "QToolTip { background-color: #E0B687; color: black; border: 2px solid #704018; }\n")
+        .arg(QLatin1String(arrowUpPath), QLatin1String(arrowDownPath));
 }
 
 QString menuStyleSheet()
@@ -481,14 +529,14 @@ QString menuStyleSheet()
         "    background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #5A361E, stop: 1 #1E120A);\n"
         "    border-bottom: 3px solid #885038;\n"
         "}\n"
-        "QPushButton { border: none; background: transparent; }\n"
+        "QPushButton { border: none; background: transparent; outline: none; }\n"
         "QToolTip { background-color: #E0B687; color: black; border: 2px solid #704018; font-weight: bold; }\n");
-    // Later rules win: hovered over raised, the current (flat) button over
-    // hovered, pressed over everything.
-    const char *const pseudoStates[] = {"", ":hover", ":flat", ":pressed"};
-    const char *const suffixes[] = {"up", "hover", "current", "down"};
+    // Later rules win: hovered (or focused) over raised, the current (flat)
+    // button over hovered, pressed over everything.
+    const char *const pseudoStates[] = {"", ":hover", ":focus", ":flat", ":pressed"};
+    const char *const suffixes[] = {"up", "hover", "hover", "current", "down"};
     for (const MenuPicture &picture : menuPictures()) {
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 5; ++i) {
             sheet += QStringLiteral("QPushButton#%1%2 { border-image: url(%3); }\n")
                          .arg(QLatin1String(picture.objectName), QLatin1String(pseudoStates[i]),
                               iconPath(picture.key, suffixes[i]));
@@ -514,6 +562,8 @@ bool write(const QString &buildFolder)
     ok = writeText(folder.filePath(QStringLiteral("TopMenuStyle.css")), menuStyleSheet()) && ok;
     ok = saveImage(drawBackground(), folder.filePath(QLatin1String(backgroundPath))) && ok;
     ok = saveImage(drawTitle(), folder.filePath(QLatin1String(titlePath))) && ok;
+    ok = saveImage(drawArrow(true), folder.filePath(QLatin1String(arrowUpPath))) && ok;
+    ok = saveImage(drawArrow(false), folder.filePath(QLatin1String(arrowDownPath))) && ok;
     for (const MenuPicture &picture : menuPictures()) {
         const QPainterPath glyph = picture.glyph();
         for (const ButtonState &state : buttonStates)

@@ -111,9 +111,9 @@ void rest(QPainter &p)
 void heavyBag(QPainter &p)
 {
     ink(p, chain(50, 2, 18), steel);
-    const QPainterPath bag = rect(30, 18, 40, 78, 10);
-    ink(p, bag, bagRed);
-    p.fillPath(rect(30, 30, 40, 5).united(rect(30, 78, 40, 5)), espresso);
+    // Wide and heavy, unlike the slim banana bag.
+    ink(p, rect(24, 18, 52, 78, 12), bagRed);
+    p.fillPath(rect(24, 30, 52, 5).united(rect(24, 78, 52, 5)), espresso);
 }
 
 void focusMitts(QPainter &p)

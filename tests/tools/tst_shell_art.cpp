@@ -95,6 +95,51 @@ private slots:
         }
     }
 
+    void controlsShowDrawnArrows_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<bool>("up");
+        QTest::addRow("spin box up") << "QSpinBox::up-arrow" << true;
+        QTest::addRow("spin box down") << "QSpinBox::down-arrow" << false;
+        QTest::addRow("scroll bar up") << "QScrollBar::up-arrow:vertical" << true;
+        QTest::addRow("scroll bar down") << "QScrollBar::down-arrow:vertical" << false;
+    }
+
+    void controlsShowDrawnArrows()
+    {
+        QFETCH(QString, selector);
+        QFETCH(bool, up);
+        const QString sheet = readText(inBuild("StyleSheet.css"));
+        const QRegularExpression rule("\\n" + QRegularExpression::escape(selector) + " \\{ image: url\\(\\./([^)]+)\\);");
+        const QRegularExpressionMatch match = rule.match(sheet);
+        QVERIFY2(match.hasMatch(), qPrintable(selector));
+        const QImage arrow(inBuild(match.captured(1)));
+        QVERIFY(!arrow.isNull());
+        // Solid near its tip, clear beside it: the tip is at the top for up.
+        const int tipRow = up ? 1 : arrow.height() - 2;
+        const int baseRow = up ? arrow.height() - 2 : 1;
+        QVERIFY(qAlpha(arrow.pixel(arrow.width() / 2, tipRow)) > 128);
+        QCOMPARE(qAlpha(arrow.pixel(0, tipRow)), 0);
+        QVERIFY(qAlpha(arrow.pixel(1, baseRow)) > 0);
+    }
+
+    void aFocusedButtonLooksHoveredWithoutAnOutline()
+    {
+        const QString sheet = readText(inBuild("StyleSheet.css"));
+        QVERIFY(sheet.contains("QPushButton:hover, QPushButton:focus {"));
+        const int buttonRule = sheet.indexOf("QPushButton {");
+        QVERIFY(sheet.mid(buttonRule, sheet.indexOf('}', buttonRule) - buttonRule).contains("outline: none;"));
+        // Pressed still wins over focused.
+        QVERIFY(sheet.indexOf("QPushButton:pressed {") > sheet.indexOf("QPushButton:hover, QPushButton:focus {"));
+
+        const QString menu = readText(inBuild("TopMenuStyle.css"));
+        QVERIFY(menu.contains("QPushButton { border: none; background: transparent; outline: none; }"));
+        const QRegularExpression focus("QPushButton#next_day_btn:focus \\{ border-image: url\\(([^)]+)\\); }");
+        const QRegularExpression hover("QPushButton#next_day_btn:hover \\{ border-image: url\\(([^)]+)\\); }");
+        QCOMPARE(focus.match(menu).captured(1), hover.match(menu).captured(1));
+        QVERIFY(menu.indexOf("next_day_btn:flat") > menu.indexOf("next_day_btn:focus"));
+    }
+
     void writingAgainGivesTheSameBytes()
     {
         QTemporaryDir again;

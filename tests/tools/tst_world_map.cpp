@@ -82,6 +82,51 @@ private slots:
         QVERIFY(marked < overlay.width() * overlay.height() / 3);
     }
 
+    // Places on the map, and the overlays that mark them: the nations go by
+    // the nations table's regions, not by continent.
+    void placesAreMarkedByTheirRegion_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QPointF>("place"); // longitude, latitude
+        QTest::addColumn<bool>("marked");
+        QTest::addRow("Mexico City in South America") << "South America" << QPointF(-99.1, 19.4) << true;
+        QTest::addRow("Mexico City not in North America") << "North America" << QPointF(-99.1, 19.4) << false;
+        QTest::addRow("Managua in North America") << "North America" << QPointF(-86.3, 12.1) << true;
+        QTest::addRow("Santa Clara in North America") << "North America" << QPointF(-80.0, 22.4) << true;
+        QTest::addRow("Athens in Western Europe") << "Western Europe" << QPointF(23.7, 38.2) << true;
+        QTest::addRow("Tampere in Western Europe") << "Western Europe" << QPointF(23.8, 61.5) << true;
+        QTest::addRow("Reykjavik in Western Europe") << "Western Europe" << QPointF(-21.5, 64.1) << true;
+        QTest::addRow("Warsaw not in Western Europe") << "Western Europe" << QPointF(21.0, 52.2) << false;
+        QTest::addRow("Warsaw in Eastern Europe") << "Eastern Europe" << QPointF(21.0, 52.2) << true;
+        QTest::addRow("Yakutsk in Eastern Europe") << "Eastern Europe" << QPointF(129.7, 62.0) << true;
+        QTest::addRow("Cairo in the Middle East") << "Middle East" << QPointF(31.2, 30.0) << true;
+        QTest::addRow("Cairo not in Africa") << "Africa" << QPointF(31.2, 30.0) << false;
+        QTest::addRow("Tehran in the Middle East") << "Middle East" << QPointF(51.4, 35.7) << true;
+        QTest::addRow("Kabul in the Middle East") << "Middle East" << QPointF(69.2, 34.5) << true;
+        QTest::addRow("Astana in the Middle East") << "Middle East" << QPointF(71.4, 51.2) << true;
+        QTest::addRow("Ankara in the Middle East") << "Middle East" << QPointF(32.9, 39.9) << true;
+        QTest::addRow("Delhi in no region") << "Middle East" << QPointF(77.2, 28.6) << false;
+        QTest::addRow("Nairobi in Africa") << "Africa" << QPointF(36.8, -1.3) << true;
+        QTest::addRow("Ulaanbaatar in East Asia") << "East Asia" << QPointF(106.9, 47.9) << true;
+        QTest::addRow("Tokyo in East Asia") << "East Asia" << QPointF(139.7, 35.7) << true;
+        QTest::addRow("Bangkok in Oceania") << "Oceania" << QPointF(100.5, 13.9) << true;
+        QTest::addRow("Bangkok not in East Asia") << "East Asia" << QPointF(100.5, 13.9) << false;
+        QTest::addRow("Manila in Oceania") << "Oceania" << QPointF(121.0, 14.6) << true;
+        QTest::addRow("Singapore in Oceania") << "Oceania" << QPointF(103.8, 1.35) << true;
+        QTest::addRow("Samoa in Oceania") << "Oceania" << QPointF(-172.1, -13.7) << true;
+        QTest::addRow("Alice Springs in the ranking") << "Ranking" << QPointF(133.9, -23.7) << true;
+    }
+
+    void placesAreMarkedByTheirRegion()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QPointF, place);
+        QFETCH(bool, marked);
+        const QImage overlay(mapFolder(m_withPicture) + "world_map_" + entry + ".png");
+        const QPoint pixel(int((place.x() + 180) / 360 * 840), int((90 - place.y()) / 180 * 450));
+        QCOMPARE(qAlpha(overlay.pixel(pixel)) > 0, marked);
+    }
+
     // A nation too small for the map still gets its mark: Bahrain's dot.
     void aSmallNationGetsADot()
     {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 
 #include "TestSupport.h"
@@ -127,6 +128,30 @@ private slots:
         QCOMPARE(help->shownPicture(), picture("newgame_1"));
         QVERIFY(!help->findChild<QLabel *>("help_picture")->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(!help->findChild<QLabel *>("help_icon")->pixmap(Qt::ReturnByValue).isNull());
+    }
+
+    void aLongTopicOpensAtItsFirstLine_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addRow("the first topic, shown with the screen") << 0;
+        QTest::addRow("a topic chosen later") << 1;
+    }
+
+    void aLongTopicOpensAtItsFirstLine()
+    {
+        QFETCH(int, topic);
+        const QString longText = QStringLiteral("A paragraph of help.\n").repeated(80);
+        QVector<QVector<QPair<QString, QString>>> screens = sampleScreens();
+        screens[0] = {{"1 long", longText}, {"2 long", longText}};
+        writeHelpFile(screens);
+        ModuleManager::Instance()->window()->show();
+        Module_Help *help = openHelp();
+        topicChooser(help)->setCurrentIndex(topic);
+        QCoreApplication::processEvents();
+        auto *text = help->findChild<QTextEdit *>("help_text");
+        QVERIFY(text->isReadOnly());
+        QVERIFY(text->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(text->verticalScrollBar()->value(), 0);
     }
 
     void topicsFollowTheKeysCharacterCodes()

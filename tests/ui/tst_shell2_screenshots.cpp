@@ -2,10 +2,13 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QPainter>
 #include <QPushButton>
 
 #include "core/WorldTestAccess.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/shell/GameDialog.h"
+#include "ui/shell/TopMenuBar.h"
 #include "ui/gym/Module_Training.h"
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/Module_Help.h"
@@ -100,6 +103,42 @@ private slots:
         shoot(QStringLiteral("training_gym"));
         ModuleManager::Instance()->currentScreen()->findChild<QPushButton *>("to_training_plans_button")->click();
         shoot(QStringLiteral("training_plans"));
+        ModuleManager::Instance()->hideTopMenu();
+    }
+
+    void dialogOverTheGame()
+    {
+        WorldTestAccess::freshWorld(250000);
+        ModuleManager::Instance()->showTopMenu();
+        ModuleManager::Instance()->changeScreen(new Module_Training);
+        QWidget *window = ModuleManager::Instance()->window();
+        window->show();
+        QCoreApplication::processEvents();
+        // The dialog is a window of its own: painted onto the game's picture
+        // where it stands.
+        QPixmap shot;
+        GameDialog dialog(DialogStyle::B);
+        QTimer::singleShot(50, [&] {
+            shot = window->grab();
+            QPainter painter(&shot);
+            painter.drawPixmap(dialog.geometry().topLeft() - window->geometry().topLeft(), dialog.grab());
+            dialog.reject();
+        });
+        dialog.ask(QStringLiteral("Are you sure you want to upgrade this equipment? It will cost $500,000. "));
+        QVERIFY(shot.save(shotFolder + QStringLiteral("dialog_over_game.png")));
+        ModuleManager::Instance()->hideTopMenu();
+    }
+
+    void newsAfterADay()
+    {
+        WorldTestAccess::freshWorld(250000);
+        for (int i = 0; i < 30; ++i)
+            WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1100 + i, "Al", QString::number(i), 100 + i));
+        ModuleManager::Instance()->showTopMenu();
+        ModuleManager::Instance()->topMenu()->button(NextDayButton)->click();
+        QWidget *screen = ModuleManager::Instance()->currentScreen();
+        QTRY_VERIFY_WITH_TIMEOUT(screen->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(), 5000);
+        shoot(QStringLiteral("news_after_a_day"));
         ModuleManager::Instance()->hideTopMenu();
     }
 };

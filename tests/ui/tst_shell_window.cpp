@@ -160,9 +160,12 @@ private slots:
 
     void closingTheWindowFromItsFrameEndsTheLoop()
     {
+        // The frame's close button asks the quit question first.
+        ModalAnswer quit("Accept");
         QTimer::singleShot(0, [] { ModuleManager::Instance()->window()->close(); });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
         QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(quit.text(), QString("Are you sure you want to quit the game?"));
         // main() then tears the window down.
         manager()->closeAll();
         QVERIFY(!manager()->window());

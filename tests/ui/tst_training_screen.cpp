@@ -157,10 +157,10 @@ private slots:
         QCOMPARE(text("equipment_label_20"),
                  QString("Rattan Sticks - Level 0\nImproves Recovery, Toughness and Body Guard"));
         QCOMPARE(find<QPushButton>("equipment_button_2")->text(), QString("Upgrade Speed bag"));
-        QVERIFY(!find<QLabel>("equipment_icon_0")->pixmap()->isNull());
-        QVERIFY(!find<QLabel>("equipment_icon_1")->pixmap() || find<QLabel>("equipment_icon_1")->pixmap()->isNull());
+        QVERIFY(!find<QLabel>("equipment_icon_0")->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(find<QLabel>("equipment_icon_1")->pixmap(Qt::ReturnByValue).isNull());
         // The trim is painted over the shorts' top-left corner.
-        const QImage colours = find<QLabel>("gym_colours_label")->pixmap()->toImage();
+        const QImage colours = find<QLabel>("gym_colours_label")->pixmap(Qt::ReturnByValue).toImage();
         QCOMPARE(colours.size(), QSize(40, 40));
         QCOMPARE(colours.pixelColor(2, 2), QColor(Qt::black));
         QVERIFY(colours.pixelColor(30, 30).red() > 200);

@@ -3,13 +3,13 @@
 #include <QGridLayout>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "career/DayRunner.h"
 #include "career/UnseenBouts.h"
 #include "ui/shell/ModuleManager.h"
+#include "ui/shell/ReadingView.h"
 #include "world/World.h"
 #include "records/TextDate.h"
 
@@ -29,7 +29,7 @@ Module_NextDay::Module_NextDay(QWidget *parent)
     , m_box(new QVBoxLayout(m_content))
     , m_progress(new QProgressBar)
     , m_button(new QPushButton(QStringLiteral("Proceed")))
-    , m_news(new QTextEdit)
+    , m_news(new ReadingView)
     , m_startTimer(new QTimer(this))
 {
     m_progress->setObjectName(QStringLiteral("next_day_progress"));
@@ -109,6 +109,7 @@ void Module_NextDay::finish()
     m_button->setText(QStringLiteral("Proceed to next day"));
     m_progress->hide();
     m_button->show();
+    m_news->showFromStart();
     connect(m_button, &QPushButton::clicked, this, &Module_NextDay::backToProfile);
 }
 

@@ -6,7 +6,7 @@
 class QGridLayout;
 class QProgressBar;
 class QPushButton;
-class QTextEdit;
+class ReadingView;
 class QTimer;
 class QVBoxLayout;
 struct DayNews;
@@ -43,7 +43,7 @@ private:
     QVBoxLayout *m_box;
     QProgressBar *m_progress;
     QPushButton *m_button;
-    QTextEdit *m_news;
+    ReadingView *m_news;
     QTimer *m_startTimer;
 };
 

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ModuleManager.h"
+
 namespace {
 
 // What sets each dialog style apart; everything else is shared.
@@ -29,6 +31,26 @@ const DialogLook &lookOf(DialogStyle style)
             return look;
     }
     return dialogLooks[0];
+}
+
+// A word longer than this (a long file name) may break anywhere, every so
+// many characters, so that it wraps inside the dialog like the rest.
+const int longestUnbrokenRun = 30;
+const QChar breakOpportunity(0x200B); // zero width space
+
+QString breakableAnywhere(const QString &sentence)
+{
+    QString text;
+    int run = 0;
+    for (const QChar c : sentence) {
+        text += c;
+        run = c.isSpace() ? 0 : run + 1;
+        if (run == longestUnbrokenRun) {
+            text += breakOpportunity;
+            run = 0;
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -63,6 +85,9 @@ GameDialog::GameDialog(DialogStyle style, QWidget *parent)
     , m_cancelButton(new QPushButton(QStringLiteral("Cancel")))
 {
     setStyleSheet(dialogStyleSheet(style));
+    // A long sentence (a long file name in it) wraps instead of widening the
+    // dialog past the game window.
+    m_label->setWordWrap(true);
     m_layout->addWidget(m_label);
     m_layout->addWidget(m_acceptButton);
     m_layout->addWidget(m_cancelButton);
@@ -89,9 +114,32 @@ bool GameDialog::askOnce(const QString &sentence, DialogStyle style)
 
 bool GameDialog::run(const QString &sentence, bool showAccept, bool showCancel)
 {
-    m_label->setText(sentence);
+    m_label->setText(breakableAnywhere(sentence));
     m_acceptButton->setVisible(showAccept);
     m_cancelButton->setVisible(showCancel);
+    placeOverGameWindow();
     exec();
     return result() == QDialog::Accepted;
+}
+
+void GameDialog::placeOverGameWindow()
+{
+    const QWidget *window = ModuleManager::Instance()->window();
+    if (!window)
+        return;
+    setWindowTitle(window->windowTitle());
+    setMaximumWidth(window->width());
+    // A wrapping label would break even a short sentence: it keeps its one
+    // line as long as that fits in the window.
+    m_label->ensurePolished();
+    const QMargins margins = m_layout->contentsMargins() + m_label->contentsMargins();
+    const int frame = 2 * m_label->frameWidth() + margins.left() + margins.right();
+    const int widest = window->width() - frame;
+    const int natural = m_label->fontMetrics()
+                            .boundingRect(QRect(0, 0, widest, window->height()), Qt::TextWordWrap, m_label->text())
+                            .width();
+    m_label->setMinimumWidth(qMin(natural, widest) + 2 * m_label->frameWidth() + m_label->contentsMargins().left()
+                             + m_label->contentsMargins().right());
+    adjustSize();
+    move(window->frameGeometry().center() - QPoint(width() / 2, height() / 2));
 }

@@ -46,6 +46,8 @@ public:
 
 private:
     bool run(const QString &sentence, bool showAccept, bool showCancel);
+    // Carries the game window's title and opens over its centre, never wider.
+    void placeOverGameWindow();
 
     QVBoxLayout *m_layout;
     QLabel *m_label;

@@ -3,6 +3,9 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "DoubleClickGuard.h"
+#include "GameDialog.h"
+#include "GameWindow.h"
 #include "Module_MainMenu.h"
 #include "StyleSheetFile.h"
 #include "TopMenuBar.h"
@@ -24,7 +27,8 @@ void ModuleManager::init()
 {
     if (m_window)
         return;
-    m_window = new QWidget;
+    DoubleClickGuard::install();
+    m_window = new GameWindow;
     m_layout = new QVBoxLayout;
     m_window->setFixedSize(windowWidth, windowHeight);
     m_window->setWindowTitle(QString::fromLatin1(windowTitle));
@@ -41,6 +45,16 @@ void ModuleManager::init()
     m_layout->addWidget(m_topMenu);
     m_layout->addWidget(m_currentScreen);
     m_window->setLayout(m_layout);
+}
+
+bool ModuleManager::confirmQuit()
+{
+    return GameDialog::askOnce(QStringLiteral("Are you sure you want to quit the game?"));
+}
+
+QWidget *ModuleManager::window() const
+{
+    return m_window;
 }
 
 void ModuleManager::changeScreen(QWidget *screen)
@@ -110,7 +124,7 @@ void ModuleManager::closeAll()
     m_topMenu = nullptr;
     if (m_window) {
         // Closing the last visible window is what ends the event loop.
-        m_window->close();
+        m_window->closeForGood();
         delete m_window;
     }
     m_window = nullptr;

@@ -1,6 +1,7 @@
 #ifndef MODULEMANAGER_H
 #define MODULEMANAGER_H
 
+class GameWindow;
 class QVBoxLayout;
 class QWidget;
 class TopMenuBar;
@@ -16,6 +17,10 @@ public:
     // Builds the window with a fresh main menu and the hidden menu bar.
     // Does nothing while a window exists.
     void init();
+
+    // The quit question of "Exit Game" and of the window's close button;
+    // true when the player agreed.
+    static bool confirmQuit();
 
     // Installs `screen` (parentless, complete) below the menu bar and
     // retires the screen that was shown. The old screen may be the one whose
@@ -38,7 +43,7 @@ public:
     // window ends the event loop. Safe to call again.
     void closeAll();
 
-    QWidget *window() const { return m_window; }
+    QWidget *window() const;
     QWidget *currentScreen() const { return m_currentScreen; }
     TopMenuBar *topMenu() const { return m_topMenu; }
 
@@ -50,7 +55,7 @@ private:
 
     void retireCurrentScreen();
 
-    QWidget *m_window = nullptr;
+    GameWindow *m_window = nullptr;
     QVBoxLayout *m_layout = nullptr;
     QWidget *m_currentScreen = nullptr;
     TopMenuBar *m_topMenu = nullptr;

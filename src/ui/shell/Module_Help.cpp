@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTextEdit>
 
 #include <climits>
 
 #include "ModuleManager.h"
 #include "Module_MainMenu.h"
+#include "ReadingView.h"
 #include "records/GameDataStream.h"
 
 namespace {
@@ -125,7 +125,7 @@ void Module_Help::createWidgets()
     topicLabel = new QLabel(QStringLiteral("Choose topic: "));
     topicChooser = new QComboBox;
     pictureLabel = new QLabel;
-    helpText = new QTextEdit;
+    helpText = new ReadingView;
     // Opened from the menu bar the screen leaves it out; it is still ours.
     backButton = new QPushButton(QStringLiteral("Back to Main Menu"), this);
 
@@ -140,7 +140,6 @@ void Module_Help::createWidgets()
     iconLabel->setScaledContents(true);
     pictureLabel->setFixedSize(605, 385);
     pictureLabel->setScaledContents(true);
-    helpText->setReadOnly(true);
     for (const HelpScreenLook &look : helpScreens())
         screenChooser->addItem(QString::fromLatin1(look.name));
 }
@@ -213,6 +212,7 @@ void Module_Help::changeTopic(const QString &topic)
     const QMap<QString, QString> &topics =
         helpTexts.at(screenIndex >= 0 && screenIndex < helpScreenCount ? screenIndex : 0);
     helpText->append(topics.value(topic));
+    helpText->showFromStart();
     showHelpPicture();
 }
 

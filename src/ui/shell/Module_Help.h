@@ -11,7 +11,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
-class QTextEdit;
+class ReadingView;
 
 // The "How To Play" screen: ten help screens, each with topics read from
 // "./Resources/Defaults/help_screen_data.dat". The player picks a help
@@ -62,7 +62,7 @@ private:
     QLabel *topicLabel = nullptr;
     QComboBox *topicChooser = nullptr;
     QLabel *pictureLabel = nullptr;
-    QTextEdit *helpText = nullptr;
+    ReadingView *helpText = nullptr;
     QPushButton *backButton = nullptr;
 };
 

@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "GameDialog.h"
 #include "ModuleManager.h"
 #include "Module_Help.h"
 #include "Module_NewGame.h"
@@ -75,6 +74,6 @@ void Module_MainMenu::showHelpScreen()
 
 void Module_MainMenu::quitGame()
 {
-    if (GameDialog::askOnce(QStringLiteral("Are you sure you want to quit the game?")))
+    if (ModuleManager::confirmQuit())
         ModuleManager::Instance()->closeAll();
 }

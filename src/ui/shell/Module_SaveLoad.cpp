@@ -22,6 +22,9 @@ namespace {
 
 const char *const savesFolder = "./Resources/Saves/";
 const char *const saveSuffix = ".dat";
+// Long enough for any name a player means, short enough for every dialog
+// that quotes it and for the file system.
+const int saveNameMaxLength = 64;
 
 QString quoted(const QString &name)
 {
@@ -44,6 +47,7 @@ Module_SaveLoad::Module_SaveLoad(QWidget *parent)
 {
     // Names for the tests; the style sheet does not address them.
     fileNameEdit->setObjectName(QStringLiteral("save_name_edit"));
+    fileNameEdit->setMaxLength(saveNameMaxLength);
     saveList->setObjectName(QStringLiteral("save_list"));
     buildLayout();
     setLayout(mainLayout);
@@ -137,6 +141,11 @@ void Module_SaveLoad::saveData()
     const QString name = fileNameEdit->text();
     if (name.isEmpty()) {
         dialog->tell(QStringLiteral("Please specify a file name for your save."), DialogButton::Cancel);
+        return;
+    }
+    if (name.trimmed().isEmpty()) {
+        // It would list as an invisible row.
+        dialog->tell(QStringLiteral("Please choose a save name that is not blank."), DialogButton::Cancel);
         return;
     }
     if (!isSafeSaveName(name)) {

@@ -19,8 +19,9 @@ QString sentenceOf(QWidget *dialog)
         return box->text();
     const auto labels = dialog->findChildren<QLabel *>();
     for (QLabel *label : labels) {
+        // The game dialog lets long words break with zero width spaces.
         if (!label->text().isEmpty())
-            return label->text();
+            return label->text().remove(QChar(0x200B));
     }
     return QString();
 }
@@ -57,6 +58,8 @@ void ModalAnswer::answer(QWidget *dialog)
     m_seen = true;
     m_text = sentenceOf(dialog);
     m_styleSheet = dialog->styleSheet();
+    m_geometry = dialog->geometry();
+    m_windowTitle = dialog->windowTitle();
     QPushButton *wanted = nullptr;
     const auto pushButtons = dialog->findChildren<QPushButton *>();
     for (QPushButton *button : pushButtons) {

@@ -2,6 +2,7 @@
 #define MODALANSWER_H
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -32,6 +33,9 @@ public:
     // The texts of the dialog's visible buttons, top to bottom.
     QStringList buttons() const { return m_buttons; }
     QString styleSheet() const { return m_styleSheet; }
+    // Where the dialog stood on the screen, and its window title.
+    QRect geometry() const { return m_geometry; }
+    QString windowTitle() const { return m_windowTitle; }
 
 private:
     void poll();
@@ -46,6 +50,8 @@ private:
     QString m_text;
     QStringList m_buttons;
     QString m_styleSheet;
+    QRect m_geometry;
+    QString m_windowTitle;
 };
 
 #endif // MODALANSWER_H

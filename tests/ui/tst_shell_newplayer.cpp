@@ -1,0 +1,259 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextEdit>
+
+#include "core/GeneratorTestFiles.h"
+#include "core/WorldTestAccess.h"
+#include "records/GameDataStream.h"
+#include "ui/AnswerSequence.h"
+#include "ui/ModalAnswer.h"
+#include "ui/ShellTestSupport.h"
+#include "ui/gym/Module_Training.h"
+#include "ui/shell/GameDialog.h"
+#include "ui/shell/ModuleManager.h"
+#include "ui/shell/Module_NewGame.h"
+#include "ui/shell/Module_SaveLoad.h"
+#include "ui/shell/TopMenuBar.h"
+#include "world/World.h"
+
+namespace {
+
+QPushButton *visibleButton(const QString &text)
+{
+    for (QPushButton *button : ModuleManager::Instance()->currentScreen()->findChildren<QPushButton *>()) {
+        if (button->text() == text && button->isVisible())
+            return button;
+    }
+    return nullptr;
+}
+
+QByteArray worldBytes()
+{
+    QByteArray bytes;
+    GameDataStream out(&bytes, QIODevice::WriteOnly);
+    World::Instance().save(out);
+    return bytes;
+}
+
+QStringList savedFiles()
+{
+    return QDir(QStringLiteral("./Resources/Saves")).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+// The shell as a new player meets it, in a shown window: double clicks,
+// the window's close button, the day's news, save names and the dialogs.
+class TestShellNewPlayer : public QObject
+{
+    Q_OBJECT
+
+private:
+    ModuleManager *manager() const { return ModuleManager::Instance(); }
+    QWidget *window() const { return manager()->window(); }
+
+    void startAGame()
+    {
+        WorldTestAccess::freshWorld();
+        manager()->showTopMenu();
+        manager()->changeScreen(new Module_Training);
+    }
+
+    void saveAs(const QString &typed, const QStringList &answers)
+    {
+        manager()->changeScreen(new Module_SaveLoad);
+        QCoreApplication::processEvents();
+        auto *edit = manager()->currentScreen()->findChild<QLineEdit *>("save_name_edit");
+        QTest::keyClicks(edit, typed);
+        AnswerSequence sequence(answers);
+        visibleButton("Save")->click();
+        lastTexts = sequence.texts();
+        lastButtons = sequence.buttons();
+    }
+
+    QRect placeOf(QWidget *widget) const { return QRect(widget->mapTo(window(), QPoint()), widget->size()); }
+
+    // A fresh new-game screen on the page of `from` (the first page when
+    // empty); where `button` stands there.
+    QRect placeOnPage(const QString &from, const QString &button)
+    {
+        manager()->changeScreen(new Module_NewGame);
+        QCoreApplication::processEvents();
+        if (!from.isEmpty()) {
+            visibleButton(from)->click();
+            QCoreApplication::processEvents();
+        }
+        QPushButton *shown = visibleButton(button);
+        return shown ? placeOf(shown) : QRect();
+    }
+
+    QStringList lastTexts;
+    QList<QStringList> lastButtons;
+
+private slots:
+    void initTestCase()
+    {
+        GeneratorTestFiles::writeNations(GeneratorTestFiles::sampleNations());
+        // The game's own style sheet, for the game's own button places.
+        QFile sheet(QCoreApplication::applicationDirPath() + QStringLiteral("/../StyleSheet.css"));
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        ShellTest::writeFile("StyleSheet.css", sheet.readAll());
+    }
+
+    void init()
+    {
+        QDir().mkpath(QStringLiteral("./Resources/Saves"));
+        for (const QString &file : savedFiles())
+            QFile::remove(QStringLiteral("./Resources/Saves/") + file);
+        ShellTest::startGame();
+        window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
+    }
+    void cleanup() { ShellTest::stopGame(); }
+
+    void aSecondPressStaysOnItsButton_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<QString>("underneath");
+        QTest::addColumn<bool>("twice");
+        QTest::addColumn<QString>("landsBeside");
+        const QString ahead = "Advance to Gym Creation";
+        const QString back = "Back to Manager Creation";
+        QTest::addRow("double click ahead") << "" << ahead << "Advance to Game" << true << "Advance to Game";
+        QTest::addRow("single click ahead") << "" << ahead << "Advance to Game" << false << "Advance to Game";
+        QTest::addRow("double click back") << ahead << back << "Back to Main Menu" << true << ahead;
+        QTest::addRow("single click back") << ahead << back << "Back to Main Menu" << false << ahead;
+    }
+
+    void aSecondPressStaysOnItsButton()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, pressed);
+        QFETCH(QString, underneath);
+        QFETCH(bool, twice);
+        QFETCH(QString, landsBeside);
+        // Where the pressed button and the one the next page puts in its
+        // place overlap.
+        const QRect pressedPlace = placeOnPage(from, pressed);
+        visibleButton(pressed)->click();
+        QCoreApplication::processEvents();
+        const QRect overlap = pressedPlace & placeOf(visibleButton(underneath));
+        QVERIFY(!overlap.isEmpty());
+
+        placeOnPage(from, pressed);
+        // Between the two presses the new page is laid out, as it is for a player.
+        connect(visibleButton(pressed), &QPushButton::clicked, this, [] { QCoreApplication::processEvents(); });
+        // Through the window, so that each press reaches whatever is under
+        // the pointer at that moment.
+        if (twice)
+            QTest::mouseDClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, overlap.center());
+        else
+            QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, overlap.center());
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NewGame"));
+        QVERIFY(visibleButton(landsBeside));
+        QVERIFY(!manager()->isTopMenuVisible());
+    }
+
+    void closingTheWindowAsksFirst()
+    {
+        startAGame();
+        QPointer<QWidget> screen = manager()->currentScreen();
+        const QByteArray before = worldBytes();
+        ModalAnswer cancel("Cancel");
+        window()->close();
+        QCOMPARE(cancel.text(), QString("Are you sure you want to quit the game?"));
+        QCOMPARE(cancel.styleSheet(), dialogStyleSheet(DialogStyle::AWide));
+        QVERIFY(window()->isVisible());
+        QCOMPARE(manager()->currentScreen(), screen.data());
+        QVERIFY(manager()->isTopMenuVisible());
+        QCOMPARE(worldBytes(), before);
+    }
+
+    void dialogsOpenOverTheWindowWithItsTitle_data()
+    {
+        QTest::addColumn<QString>("sentence");
+        QTest::addRow("short") << "Already at max level.";
+        QTest::addRow("long, with blanks") << QString("Far too long a sentence. ").repeated(20);
+    }
+
+    void dialogsOpenOverTheWindowWithItsTitle()
+    {
+        QFETCH(QString, sentence);
+        GameDialog dialog(DialogStyle::B);
+        ModalAnswer answer("Accept");
+        dialog.ask(sentence);
+        QCOMPARE(answer.windowTitle(), window()->windowTitle());
+        QVERIFY(answer.geometry().width() <= window()->width());
+        const QPoint offset = answer.geometry().center() - window()->frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 4, qPrintable(QString("%1, %2").arg(offset.x()).arg(offset.y())));
+    }
+
+    void aBlankSaveNameIsRefused()
+    {
+        startAGame();
+        saveAs("   ", {"Cancel"});
+        QCOMPARE(lastTexts, QStringList{"Please choose a save name that is not blank."});
+        QCOMPARE(lastButtons, QList<QStringList>{{"Cancel"}});
+        QCOMPARE(savedFiles(), QStringList());
+    }
+
+    void aLongSaveNameIsCappedAndEveryMessageFits()
+    {
+        startAGame();
+        const QString typed(300, QLatin1Char('W'));
+        const QString kept(64, QLatin1Char('W'));
+        saveAs(typed, {"Cancel"});
+        QCOMPARE(lastTexts, QStringList{"Save as \"" + kept + "\"?"});
+        QCOMPARE(savedFiles(), QStringList());
+
+        // Save, overwrite, load and delete under the longest name, each
+        // dialog within the window.
+        QList<QRect> shown;
+        auto answerAll = [&shown](const QStringList &buttons, const std::function<void()> &act) {
+            std::vector<std::unique_ptr<ModalAnswer>> answers;
+            for (const QString &button : buttons)
+                answers.push_back(std::make_unique<ModalAnswer>(button));
+            act();
+            for (const auto &answer : answers)
+                shown << answer->geometry();
+        };
+        auto *screen = manager()->currentScreen();
+        auto *edit = screen->findChild<QLineEdit *>("save_name_edit");
+        answerAll({"Accept", "Accept"}, [&] { edit->setText(typed); visibleButton("Save")->click(); });
+        QCOMPARE(savedFiles(), QStringList{kept + ".dat"});
+        answerAll({"Accept", "Accept"}, [&] { edit->setText(typed); visibleButton("Save")->click(); });
+        answerAll({"Cancel"}, [&] { visibleButton("Load")->click(); });
+        answerAll({"Accept", "Accept"}, [&] { visibleButton("Delete")->click(); });
+        QCOMPARE(shown.size(), 7);
+        for (const QRect &geometry : qAsConst(shown))
+            QVERIFY(geometry.isValid() && geometry.width() <= window()->width());
+        QCOMPARE(savedFiles(), QStringList());
+    }
+
+    void theNewsIsReadFromItsFirstLine()
+    {
+        WorldTestAccess::freshWorld();
+        // Enough fighters for a day's news longer than its view.
+        for (int i = 0; i < 60; ++i)
+            WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1100 + i, "Al", QString::number(i), 100 + i));
+        manager()->showTopMenu();
+        manager()->topMenu()->button(NextDayButton)->click();
+        QWidget *screen = manager()->currentScreen();
+        QTRY_VERIFY_WITH_TIMEOUT(screen->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(), 5000);
+        auto *news = screen->findChild<QTextEdit *>("next_day_news");
+        QVERIFY(news->isReadOnly());
+        QCoreApplication::processEvents();
+        QVERIFY(news->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(news->verticalScrollBar()->value(), 0);
+        QCOMPARE(news->textCursor().position(), 0);
+    }
+};
+
+QTEST_MAIN(TestShellNewPlayer)
+#include "tst_shell_newplayer.moc"
