@@ -26,6 +26,19 @@ class TestShell2Screenshots : public QObject
 private:
     QString shotFolder;
 
+    static void setPictureNumbers(Fighter &fighter, int body, int head, int face)
+    {
+        QStringList texts, titles;
+        QVector<int> ints;
+        QDate birthday;
+        QMultiMap<QDate, QString> history;
+        fighter.getData(texts, ints, birthday, history, titles);
+        ints[Fighter::BodyImageIndex] = body;
+        ints[Fighter::HeadImageIndex] = head;
+        ints[Fighter::FaceImageIndex] = face;
+        fighter.setData(texts, ints, birthday, history, titles);
+    }
+
     void shoot(const QString &name)
     {
         QWidget *window = ModuleManager::Instance()->window();
@@ -93,6 +106,7 @@ private slots:
     {
         WorldTestAccess::freshWorld(250000);
         GymFighter fighter = WorldFixtures::gymFighter(1100, "Al", "Ray", 100);
+        setPictureNumbers(fighter, 3, 2, 2);
         QVector<int> progress(GymFighter::ProgressCount, 0);
         progress.last() = TrainingType::KettleBells;
         fighter.setTrainingData(QVector<int>(GymFighter::StateCount, 0), progress,

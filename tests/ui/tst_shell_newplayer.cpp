@@ -8,8 +8,8 @@
 #include <QTextEdit>
 
 #include "core/GeneratorTestFiles.h"
+#include "core/PersistTestAccess.h"
 #include "core/WorldTestAccess.h"
-#include "records/GameDataStream.h"
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
@@ -30,14 +30,6 @@ QPushButton *visibleButton(const QString &text)
             return button;
     }
     return nullptr;
-}
-
-QByteArray worldBytes()
-{
-    QByteArray bytes;
-    GameDataStream out(&bytes, QIODevice::WriteOnly);
-    World::Instance().save(out);
-    return bytes;
 }
 
 QStringList savedFiles()
@@ -164,7 +156,7 @@ private slots:
     {
         startAGame();
         QPointer<QWidget> screen = manager()->currentScreen();
-        const QByteArray before = worldBytes();
+        const QByteArray before = PersistTestAccess::savedBytes();
         ModalAnswer cancel("Cancel");
         window()->close();
         QCOMPARE(cancel.text(), QString("Are you sure you want to quit the game?"));
@@ -172,7 +164,7 @@ private slots:
         QVERIFY(window()->isVisible());
         QCOMPARE(manager()->currentScreen(), screen.data());
         QVERIFY(manager()->isTopMenuVisible());
-        QCOMPARE(worldBytes(), before);
+        QCOMPARE(PersistTestAccess::savedBytes(), before);
     }
 
     void dialogsOpenOverTheWindowWithItsTitle_data()

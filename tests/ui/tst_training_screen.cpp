@@ -6,12 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "core/PersistTestAccess.h"
 #include "core/WorldTestAccess.h"
-#include "records/GameDataStream.h"
 #include "records/Gym.h"
 #include "records/Manager.h"
 #include "ui/AnswerSequence.h"
@@ -72,14 +71,6 @@ int storedPlan(int position)
     return progress.last();
 }
 
-QByteArray worldBytes()
-{
-    QByteArray bytes;
-    GameDataStream out(&bytes, QIODevice::WriteOnly);
-    World::Instance().save(out);
-    return bytes;
-}
-
 void writePicture(const QString &path, const QSize &size, const QColor &colour)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -99,13 +90,7 @@ class TestTrainingScreen : public QObject
 private:
     QWidget *screen() const { return ModuleManager::Instance()->currentScreen(); }
     template <typename Widget>
-    Widget *find(const QString &name) const
-    {
-        Widget *widget = screen()->findChild<Widget *>(name);
-        if (!widget)
-            qWarning() << "no widget" << name;
-        return widget;
-    }
+    Widget *find(const QString &name) const { return screen()->findChild<Widget *>(name); }
     QString text(const QString &name) const
     {
         if (auto *edit = screen()->findChild<QLineEdit *>(name))
@@ -374,9 +359,9 @@ private slots:
         QCOMPARE(text("fighter_name_edit"), QString("N/A N/A"));
         QCOMPARE(plansDown(), QList<int>{0});
         QVERIFY(!find<QLabel>("portrait_label")->isHidden());
-        const QByteArray before = worldBytes();
+        const QByteArray before = PersistTestAccess::savedBytes();
         find<QPushButton>("plan_button_3")->click();
-        QCOMPARE(worldBytes(), before);
+        QCOMPARE(PersistTestAccess::savedBytes(), before);
     }
 };
 

@@ -67,6 +67,7 @@ const Equipment equipmentTable[Gym::EquipmentCount] = {
 const char *const restToolTip = "Rest - Reduces Fatigue Level";
 const char *const restIconFile = "rest_icon.png";
 const char *const iconFolder = "./Resources/Training Icons/";
+const int EquipmentIconSide = 40;
 
 // Plan p > 0 trains on equipment p - 1.
 const Equipment &equipmentOfPlan(int plan)
@@ -298,6 +299,8 @@ void Module_Training::createTrainingIconLabels()
     for (int k = 0; k < Gym::EquipmentCount; ++k) {
         equipmentIcons[k]->setPixmap(QPixmap(iconPath(equipmentTable[k].iconFile)));
         equipmentIcons[k]->setScaledContents(true);
+        // Small enough to leave the text column its three lines.
+        equipmentIcons[k]->setFixedSize(EquipmentIconSide, EquipmentIconSide);
     }
 }
 
@@ -414,6 +417,10 @@ void Module_Training::buildTrainingInfoScreen()
     }
 
     fighterChooserLayout->addWidget(fighterCombo, 0, 0, 1, 3);
+    // The portrait keeps its picture's shape: the spare room goes round it.
+    fighterChooserLayout->setColumnStretch(0, 1);
+    fighterChooserLayout->setColumnStretch(2, 1);
+    fighterChooserLayout->setRowStretch(7, 1);
 
     trainingLogLayout->addWidget(trainingLogLabel);
     trainingLogLayout->addWidget(trainingLogText);
