@@ -10,7 +10,7 @@ void World::processContractExpiries(QStringList &news)
         organization.renewContracts(news);
 
     for (Organization &organization : organizations) {
-        const QVector<Fighter> released = organization.releaseExpiredFighters();
+        const QVector<Fighter> released = organization.releaseExpiredFighters(date);
         for (const Fighter &fighter : released) {
             news << fighter.getFullName() + " has left " + organization.getName()
                         + " and is now a free agent.";

@@ -228,7 +228,7 @@ void Organization::renewContracts(QStringList &outLines)
     }
 }
 
-QVector<Fighter> Organization::releaseExpiredFighters()
+QVector<Fighter> Organization::releaseExpiredFighters(const QDate &today)
 {
     QVector<Fighter> leaving;
     for (auto it = roster.begin(); it != roster.end();) {
@@ -246,22 +246,28 @@ QVector<Fighter> Organization::releaseExpiredFighters()
             }
         }
         leaving << it.value();
+        // His bouts on later cards open up for others.
+        for (Event &event : events) {
+            if (event.getDate() > today)
+                event.withdrawFighter(it.value().getId(), false);
+        }
         it = roster.erase(it);
     }
     return leaving;
 }
 
-// Takes the fighter off the card of the first event after today. An event
-// held today stops it: he cannot leave a card on fight day.
-bool Organization::withdrawFromNextEvent(int id, const QDate &today, bool clearPlayer)
+// Takes the fighter off every card after today, so that the booking pass
+// fills his sides again. An event held today stops it: he cannot leave a
+// card on fight day.
+bool Organization::withdrawFromLaterEvents(int id, const QDate &today, bool clearPlayer)
 {
-    for (Event &event : events) {
-        if (event.getDate() < today)
-            continue;
+    for (const Event &event : qAsConst(events)) {
         if (event.getDate() == today)
             return false;
-        event.withdrawFighter(id, clearPlayer);
-        return true;
+    }
+    for (Event &event : events) {
+        if (event.getDate() > today)
+            event.withdrawFighter(id, clearPlayer);
     }
     return true;
 }
@@ -282,7 +288,7 @@ bool Organization::withdrawFighterFromEvents(int id, int year, const QDate &toda
     const auto it = findFighter(id);
     if (it == roster.end())
         return false;
-    if (!withdrawFromNextEvent(id, today, false))
+    if (!withdrawFromLaterEvents(id, today, false))
         return false;
     vacateFirstTitleHeldBy(it.value().getFullName(), year);
     roster.erase(it);
@@ -291,7 +297,7 @@ bool Organization::withdrawFighterFromEvents(int id, int year, const QDate &toda
 
 bool Organization::removeRetiredFighter(const QString &fighterName, int id, int year, const QDate &today)
 {
-    if (!withdrawFromNextEvent(id, today, true))
+    if (!withdrawFromLaterEvents(id, today, true))
         return false;
     vacateFirstTitleHeldBy(fighterName, year);
     return true;
@@ -331,12 +337,21 @@ Event Organization::getNextEvent(const QDate &today) const
 void Organization::storeEventResults(const QStringList &resultLines, const QString &eventName,
                                      const QDate &date)
 {
+    // Two of its events of one name on one day: the first still without
+    // results takes them.
+    Event *target = nullptr;
     for (Event &event : events) {
-        if (event.getName() == eventName && event.getDate() == date) {
-            event.addResultLines(resultLines);
+        if (event.getName() != eventName || event.getDate() != date)
+            continue;
+        if (!target)
+            target = &event;
+        if (event.getResultLines().isEmpty()) {
+            target = &event;
             break;
         }
     }
+    if (target)
+        target->addResultLines(resultLines);
     willingness = Willing;
 }
 

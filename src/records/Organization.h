@@ -55,7 +55,9 @@ public:
     void addFighter(Fighter &fighter);
     void addFighterStanding(int id, int amount);
     void renewContracts(QStringList &outLines);
-    QVector<Fighter> releaseExpiredFighters();
+    // Releases the fighters whose contracts ran out (now free agents) and
+    // takes them off every card after today.
+    QVector<Fighter> releaseExpiredFighters(const QDate &today);
     bool fitsFighter(const QVector<int> &ints, const QMultiMap<QDate, QString> &history) const;
     bool withdrawFighterFromEvents(int id, int year, const QDate &today);
     bool removeRetiredFighter(const QString &fighterName, int id, int year, const QDate &today);
@@ -88,7 +90,7 @@ private:
     bool negotiationVerdict(const QStringList &texts, const QVector<int> &ints,
                             const QVector<int> &training, int matches, int demand,
                             int negotiating, QString &outMessage) const;
-    bool withdrawFromNextEvent(int id, const QDate &today, bool clearPlayer);
+    bool withdrawFromLaterEvents(int id, const QDate &today, bool clearPlayer);
     void vacateFirstTitleHeldBy(const QString &fighterName, int year);
     void lowerWillingness();
 

@@ -547,8 +547,8 @@ private slots:
         QTest::addColumn<bool>("result");
         QTest::addColumn<int>("withdrawnFrom");
         const QDate today(2011, 6, 1);
-        QTest::addRow("next event after today") << QVector<QDate>{today.addDays(-3), today.addDays(5), today.addDays(9)}
-                                                << 7 << true << 1;
+        QTest::addRow("every event after today") << QVector<QDate>{today.addDays(-3), today.addDays(5), today.addDays(9)}
+                                                 << 7 << true << 1;
         QTest::addRow("event today stops it") << QVector<QDate>{today.addDays(-3), today, today.addDays(9)}
                                               << 7 << false << -1;
         QTest::addRow("only past events") << QVector<QDate>{today.addDays(-3), today.addDays(-1)} << 7 << true << -1;
@@ -590,7 +590,8 @@ private slots:
         org.getEvents(eventsAfter);
         for (int i = 0; i < eventsAfter.size(); ++i) {
             const Match match = eventsAfter.at(i).getMatches().first();
-            QCOMPARE(match.getIdB(), i == withdrawnFrom ? 0 : 7);
+            // Off every card from `withdrawnFrom` on.
+            QCOMPARE(match.getIdB(), withdrawnFrom >= 0 && i >= withdrawnFrom ? 0 : 7);
             // A world fighter's withdrawal leaves the player's marks alone.
             QVERIFY(match.isPlayerMatch());
             QVERIFY(eventsAfter.at(i).hasPlayerFighter());
@@ -613,7 +614,9 @@ private slots:
         QCOMPARE(events.at(1).getMatches().first().getIdB(), 0);
         QVERIFY(!events.at(1).getMatches().first().isPlayerMatch());
         QVERIFY(!events.at(1).hasPlayerFighter());
-        QCOMPARE(events.at(2), before.getNextEvent(today.addDays(5)));
+        // Every later card, not only the next one.
+        QCOMPARE(events.at(2).getMatches().first().getIdB(), 0);
+        QCOMPARE(events.at(0), before.getNextEvent(today.addDays(-1)));
         Organization::Titles after;
         org.getTitles(after);
         QCOMPARE(after.value("Apex World Championship"), QString("Vacant"));
@@ -631,8 +634,8 @@ private slots:
         titles.insert("Apex Belt", "Ray Cole");
         Organization org = organization("Regional", "Willing",
             {fighter(1, 100, "Ames"), fighter(7, 200, "Cole", 50, 0, "Free Agent"), fighter(8, 300, "Dunn", 50, 0, "Free Agent")},
-            QVector<Event>(), titles);
-        const QVector<Fighter> leaving = org.releaseExpiredFighters();
+            {eventOn(QDate(2011, 6, 1), 7), eventOn(QDate(2011, 6, 8), 7)}, titles);
+        const QVector<Fighter> leaving = org.releaseExpiredFighters(QDate(2011, 6, 1));
         QCOMPARE(leaving.size(), 2);
         QCOMPARE(leaving.at(0).getId(), 7);
         QCOMPARE(leaving.at(1).getId(), 8);
@@ -641,6 +644,11 @@ private slots:
         org.getTitles(after);
         titles["Apex World Championship 2010"] = "Vacant";
         QCOMPARE(after, titles);
+        // Gone from the later card, his side open again; today's card stays.
+        QVector<Event> events;
+        org.getEvents(events);
+        QCOMPARE(events.at(0).getMatches().first().getIdB(), 7);
+        QCOMPARE(events.at(1).getMatches().first().getIdB(), 0);
     }
 
     void titleOperations()

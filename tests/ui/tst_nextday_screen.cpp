@@ -1,10 +1,12 @@
 #include <QtTest>
 
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QTextEdit>
 
 #include "TestSupport.h"
+#include "core/Career2Fixtures.h"
 #include "core/LiveEventFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "records/GymFighter.h"
@@ -118,6 +120,36 @@ private slots:
         QCOMPARE(events.size(), 1);
         QVERIFY(events.first().getResultLines().isEmpty());
         QCOMPARE(events.first().getMatches(), card);
+    }
+
+    // Today's cards of the organizations are fought with the day, the bar
+    // counting its six stretches on the way.
+    void todaysCardsFoughtWithProgress()
+    {
+        Career2Fixtures::addTournamentAndTitleCard(World::Instance().getDate());
+        manager()->changeScreen(new Module_NextDay);
+        QSignalSpy progress(manager()->currentScreen()->findChild<QProgressBar *>("next_day_progress"),
+                            &QProgressBar::valueChanged);
+        runTheDay();
+        QList<int> values;
+        for (const QList<QVariant> &signal : qAsConst(progress))
+            values << signal.first().toInt();
+        QCOMPARE(values, QList<int>({1, 2, 3, 4, 5, 6}));
+
+        // Header; quarterfinal, booking, quarterfinal, booking (each booking
+        // with its break); the semifinal they filled and its empty booking;
+        // the championship; the block's close.
+        const QStringList news = newsParagraphs(manager()->currentScreen());
+        const int block = news.indexOf("O1 Night event results: ");
+        QVERIFY(block > 0);
+        const QStringList starts{"Tournament Quarterfinal - ", "Booked ", "", "Tournament Quarterfinal - ",
+                                 "Booked ", "", "Tournament Semifinal - ", "", "", "Championship Match - ", "",
+                                 "", "", "Fighter News: "};
+        for (int i = 0; i < starts.size(); ++i) {
+            const QString paragraph = news.value(block + 1 + i);
+            QVERIFY2(starts.at(i).isEmpty() ? paragraph.isEmpty() : paragraph.startsWith(starts.at(i)),
+                     qPrintable(QString::number(i) + ": " + paragraph));
+        }
     }
 
     // Next Day plays the player's event live first; the summary's way on

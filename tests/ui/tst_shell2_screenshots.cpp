@@ -5,8 +5,10 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "core/Career2Fixtures.h"
 #include "core/WorldTestAccess.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/business/Module_NextDay.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/TopMenuBar.h"
 #include "ui/gym/Module_Training.h"
@@ -14,6 +16,7 @@
 #include "ui/shell/Module_Help.h"
 #include "ui/shell/Module_NewGame.h"
 #include "ui/shell/Module_SaveLoad.h"
+#include "world/World.h"
 
 // Pictures of the help, save/load and new-game screens as the player sees
 // them, with the resources the build wrote, saved to the temporary folder
@@ -71,6 +74,18 @@ private slots:
         help->findChild<QComboBox *>("help_screen_chooser")->setCurrentIndex(8);
         help->findChild<QComboBox *>("help_topic_chooser")->setCurrentIndex(5);
         shoot(QStringLiteral("help_combat"));
+    }
+
+    // The news of a day with a tournament card and a title fight.
+    void nextDayNews()
+    {
+        WorldTestAccess::freshWorld();
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1100, "Al", "Ray", 8000));
+        Career2Fixtures::addTournamentAndTitleCard(World::Instance().getDate());
+        ModuleManager::Instance()->changeScreen(new Module_NextDay);
+        QTRY_VERIFY_WITH_TIMEOUT(ModuleManager::Instance()->currentScreen()
+                                     ->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(), 5000);
+        shoot(QStringLiteral("nextday_news"));
     }
 
     void saveLoadScreens()

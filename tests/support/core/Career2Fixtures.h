@@ -31,6 +31,11 @@ Event event(const QString &name, const QString &organization, const QDate &date,
 // `count` open bouts of one type.
 QVector<Match> open(const QString &type, int count);
 
+// Adds "O1" (ten fighters, ids 3000..3009) with one card on `day`: two
+// quarterfinals, the open semifinal they fill, then a championship match
+// for "O1 Belt". The event is named "O1 Night".
+void addTournamentAndTitleCard(const QDate &day);
+
 // Read-outs of the live world.
 Event nextEvent(const QString &organization, const QDate &from);
 Organization::Roster rosterOf(const QString &organization);

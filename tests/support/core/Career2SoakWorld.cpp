@@ -5,6 +5,7 @@
 #include "WorldTestAccess.h"
 #include "core/CoinTossEvents.h"
 #include "career/DayRunner.h"
+#include "career/UnseenBouts.h"
 #include "records/GameRandom.h"
 #include "records/ReputationLadder.h"
 #include "world/World.h"
@@ -269,21 +270,65 @@ void count(Totals &totals, const DayNews &news)
     }
 }
 
+// History lines of every organization's roster fighter.
+int rosterHistoryLines()
+{
+    int lines = 0;
+    for (const Organization &organization : WorldTestAccess::organizations()) {
+        Organization::Roster roster;
+        organization.getRoster(roster);
+        for (const Fighter &fighter : qAsConst(roster)) {
+            QMultiMap<QDate, QString> history;
+            fighter.getHistory(history);
+            lines += history.size();
+        }
+    }
+    return lines;
+}
+
+// Result lines naming a fought bout on today's events of the organizations.
+int boutLinesToday(const World &world)
+{
+    int lines = 0;
+    for (const Event &event : world.getTodaysEvents()) {
+        for (const QString &line : event.getResultLines())
+            lines += line.contains(" defeated ") ? 1 : 0;
+    }
+    return lines;
+}
+
 } // namespace
 
 QString Totals::summary() const
 {
     return QString("%1 days in %2 ms (worst day %3 ms): %4 bookings, %5 bouts, %6 title bouts, "
                    "%7 tournament steps, %8 signings, %9 retirements, %10 new professionals, "
-                   "%11 new students, %13 finals; %12 fighters left")
+                   "%11 new students, %13 finals, %14 bouts not fought; %12 fighters left")
         .arg(days).arg(milliseconds).arg(worstDayMilliseconds).arg(bookings).arg(bouts).arg(titleBouts)
         .arg(tournamentSteps).arg(signings).arg(retirements).arg(newProfessionals).arg(newStudents)
-        .arg(fightersLeft).arg(finals);
+        .arg(fightersLeft).arg(finals).arg(skippedBouts);
 }
 
 QString run(World &world, const QDate &end, Totals &totals)
 {
-    DayRunner runner(world, &CoinTossEvents::decide);
+    // The player's cards have no event screen here: a coin toss decides
+    // them. The others are fought unseen, and every fought bout must leave
+    // one history line per fighter and one result line on its event.
+    QString eventsBreach;
+    const auto todaysEvents = [&](World &w) {
+        QVector<EventResults> all = CoinTossEvents::decidePlayerEvents(w);
+        const int historyBefore = rosterHistoryLines();
+        UnseenBouts::Counts counts;
+        all << UnseenBouts::decideCounting(w, counts);
+        const int historyAdded = rosterHistoryLines() - historyBefore;
+        const int boutLines = boutLinesToday(w);
+        if (historyAdded != 2 * counts.fought || boutLines != counts.fought)
+            eventsBreach = QString("%1 bouts fought, %2 history lines, %3 result lines")
+                               .arg(counts.fought).arg(historyAdded).arg(boutLines);
+        totals.skippedBouts += counts.skipped;
+        return all;
+    };
+    DayRunner runner(world, todaysEvents);
     QElapsedTimer clock;
     clock.start();
     Census before = census();
@@ -298,8 +343,8 @@ QString run(World &world, const QDate &end, Totals &totals)
         const QStringList found = breaches();
         const Census after = census();
         const QString gone = departures(before, after, news);
-        if (!found.isEmpty() || !gone.isEmpty())
-            return news.day.toString() + ": " + (found + QStringList{gone}).join("; ");
+        if (!found.isEmpty() || !gone.isEmpty() || !eventsBreach.isEmpty())
+            return news.day.toString() + ": " + (found + QStringList{gone, eventsBreach}).join("; ");
         before = after;
         count(totals, news);
     }

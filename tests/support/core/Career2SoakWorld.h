@@ -43,6 +43,9 @@ struct Totals
     // Tournament finals fought.
     int finals = 0;
     int tournamentSteps = 0;
+    // Bouts of today's cards left unfought (an open side, or a fighter no
+    // longer on the roster).
+    int skippedBouts = 0;
     int signings = 0;
     int retirements = 0;
     int newProfessionals = 0;
@@ -51,7 +54,8 @@ struct Totals
     QString summary() const;
 };
 
-// Runs the headless day, today's bouts decided by a coin toss, until the
+// Runs the headless day, today's bouts fought unseen (the player's decided
+// by a coin toss), until the
 // date reaches `end`, checking the world after every day: its rules, and
 // that everybody who is gone retired that day. Stops at the first breach
 // and returns it; empty when every day passed.
