@@ -1,6 +1,7 @@
-// Whole three-round bouts between two ordinary fighters: bouts per second
-// with no commentary attached and with commentary into a text view, steps
-// per bout, and the shares of knockouts and decisions.
+// Whole bouts between two ordinary fighters, fought as the unseen bouts
+// are (extension rounds included): bouts per second with no commentary
+// attached and with commentary into a text view, steps per bout, and the
+// shares of knockouts and decisions.
 //
 //   bench_bout [bouts]      (default 20000 headless, a twentieth with a view)
 #include <QApplication>

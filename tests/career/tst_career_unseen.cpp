@@ -18,12 +18,6 @@ namespace {
 const QDate today(2011, 5, 7);
 const char *const belt = "O1 Belt";
 
-Match bout(const QString &type, int idA, int idB)
-{
-    return match(type, "F" + QString::number(idA) + " L" + QString::number(idA), idA,
-                 "F" + QString::number(idB) + " L" + QString::number(idB), idB);
-}
-
 // O1 with twelve fighters (ids 3000..3011, standings 10..120) holding
 // `card` today, unwilling to negotiate. Fighters 3002 and 3009 hold an
 // open line of the belt in their titles, so that a title at stake shows

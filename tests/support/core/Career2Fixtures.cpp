@@ -86,12 +86,14 @@ QStringList linesContaining(const QStringList &lines, const QString &part)
     return found;
 }
 
+Match bout(const QString &type, int idA, int idB)
+{
+    return WorldFixtures::match(type, "F" + QString::number(idA) + " L" + QString::number(idA), idA,
+                                "F" + QString::number(idB) + " L" + QString::number(idB), idB);
+}
+
 void addTournamentAndTitleCard(const QDate &day)
 {
-    const auto bout = [](const QString &type, int idA, int idB) {
-        return WorldFixtures::match(type, "F" + QString::number(idA) + " L" + QString::number(idA), idA,
-                                    "F" + QString::number(idB) + " L" + QString::number(idB), idB);
-    };
     const QVector<Match> card{bout(MatchType::Quarterfinal, 3000, 3001), bout(MatchType::Quarterfinal, 3002, 3003),
                               WorldFixtures::match(MatchType::Semifinal), bout(MatchType::Championship, 3004, 3005)};
     QMap<QString, QString> titles;

@@ -28,6 +28,8 @@ QVector<Fighter> members(int count, int firstId, const QString &organization, co
 
 Event event(const QString &name, const QString &organization, const QDate &date, const QVector<Match> &card,
             const QString &title = "No Title");
+// A bout of two fighters named as members() names them ("F<id> L<id>").
+Match bout(const QString &type, int idA, int idB);
 // `count` open bouts of one type.
 QVector<Match> open(const QString &type, int count);
 
