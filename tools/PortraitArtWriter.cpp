@@ -471,7 +471,7 @@ QImage drawStatus(const QString &region, int code)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QColor fill = statusColour(code);
-    fill.setAlpha(215);
+    fill.setAlpha(245);
     painter.fillPath(statusRegion(region), fill);
     painter.strokePath(statusRegion(region), QPen(statusColour(code).darker(180), 2));
     painter.end();

@@ -83,7 +83,7 @@ struct Marking
     QColor edge;
 };
 
-// Tints the region's land in `out` and draws its edge one pixel wide.
+// Tints the region's land in `out` and draws its edge.
 void markRegion(QImage &out, const QString &region, const QImage &land, const Marking &marking)
 {
     const QImage inside = coverage(outlinesPath(region));
@@ -96,7 +96,10 @@ void markRegion(QImage &out, const QString &region, const QImage &land, const Ma
         for (int x = 0; x < mapWidth; ++x) {
             if (!selected(x, y))
                 continue;
-            const bool edge = !selected(x - 1, y) || !selected(x + 1, y) || !selected(x, y - 1) || !selected(x, y + 1);
+            // Two pixels wide, so the edge still shows on the half-size map.
+            bool edge = false;
+            for (int step = 1; step <= 2 && !edge; ++step)
+                edge = !selected(x - step, y) || !selected(x + step, y) || !selected(x, y - step) || !selected(x, y + step);
             line[x] = (edge ? marking.edge : marking.fill).rgba();
         }
     }
@@ -175,9 +178,9 @@ QImage drawOverlay(const QString &entry, const QImage &earth)
     const QImage land = landOf(earth);
     if (entry == QLatin1String("Ranking")) {
         for (const QString &region : NationTable::regionNames())
-            markRegion(out, region, land, {withAlpha(highlight, 70), withAlpha(highlightEdge, 140)});
+            markRegion(out, region, land, {withAlpha(highlight, 70), withAlpha(highlightEdge, 90)});
     } else {
-        markRegion(out, entry, land, {withAlpha(highlight, 170), highlightEdge});
+        markRegion(out, entry, land, {withAlpha(highlight, 205), highlightEdge});
     }
     return out;
 }

@@ -688,6 +688,16 @@ private slots:
         QVERIFY(after.at(1).getResultLines().isEmpty());
         QCOMPARE(after.at(2).getResultLines(), QStringList({"a", "b"}));
 
+        // Two cards of one name on one day: each keeps its own lines.
+        Organization twice = organization("Regional", "Tentative", {},
+                                          {eventOn(today, 7, "Twin"), eventOn(today, 8, "Twin")});
+        twice.storeEventResults({"first"}, "Twin", today);
+        twice.storeEventResults({"second"}, "Twin", today);
+        QVector<Event> twins;
+        twice.getEvents(twins);
+        QCOMPARE(twins.at(0).getResultLines(), QStringList({"first"}));
+        QCOMPARE(twins.at(1).getResultLines(), QStringList({"second"}));
+
         // Booking goes to the first event of that name from today on.
         QVERIFY(!org.updateNamedEvent(5, "Ray Bell", "Spring", "Single Match", false, today));
         QVERIFY(org.updateNamedEvent(5, "Ray Bell", "Summer", "Single Match", false, today.addDays(4)));

@@ -127,7 +127,7 @@ QHash<QString, QVector<Outline>> buildOutlines()
         // Greece with Crete and the Aegean islands.
         joined({{{19.3, 39.8}}, greekBorder, aegeanLine, {{27, 34.8}, {24, 34.7}, {23, 35.1}}}),
         box(-25, 63, -12.5, 67),    // Iceland
-        box(10, 76, 34, 81),        // Svalbard
+        box(10, 76, 34, 80),        // Svalbard
         box(-18.5, 27.5, -13.3, 29.5), // the Canary Islands
     });
 
@@ -136,7 +136,7 @@ QHash<QString, QVector<Outline>> buildOutlines()
                 reversed(caucasusLine), {{49.5, 44}}, kazakhBorder,
                 siberianBorder,
                 {{149, 44.3}, {157, 50}, {163.5, 55}, {170, 59}, {180, 62}, {180, 71.5}, {160, 71.5},
-                 {150, 76.5}, {136, 76.5}, {130, 72.5}, {113, 75}, {105, 81.2}, {95, 81.2}, {95, 77.5},
+                 {150, 76.5}, {136, 76.5}, {130, 72.5}, {113, 75}, {105, 79.5}, {95, 79.5}, {95, 77.5},
                  {70, 74}, {69, 77.5}, {52, 77.5}, {50, 72}, {36, 71}}}),
         // Chukotka east of 180.
         {{-180, 62}, {-172, 64.5}, {-168.5, 66}, {-175, 70}, {-175, 71.8}, {-180, 71.8}},
