@@ -14,7 +14,7 @@ Entity_MatchFighter::Entity_MatchFighter()
     : mindset(0), fatigueLevel(1), actionValue(0), situation(1),
       headHealthMax(0), bodyHealthMax(0), armsHealthMax(0), legsHealthMax(0),
       headHealth(1000), bodyHealth(1000), armsHealth(1000), legsHealth(1000),
-      staminaMax(0), stamina(0), knockdownsScored(0), knockdownsSuffered(0)
+      staminaMax(0), stamina(0), knockdownsScored(0), knockdownsSuffered(0), heard(true)
 {
     for (auto &pair : statistics)
         pair[0] = pair[1] = 0;
@@ -22,6 +22,21 @@ Entity_MatchFighter::Entity_MatchFighter()
 }
 
 Entity_MatchFighter::~Entity_MatchFighter() = default;
+
+bool Entity_MatchFighter::setData(const QStringList &texts, const QVector<int> &ints,
+                                  const QDate &birthday, const QMultiMap<QDate, QString> &history,
+                                  const QStringList &titles)
+{
+    currentSnapshot.reset();
+    return Fighter::setData(texts, ints, birthday, history, titles);
+}
+
+std::shared_ptr<const FighterSnapshot> Entity_MatchFighter::snapshot() const
+{
+    if (!currentSnapshot)
+        currentSnapshot = FighterSnapshot::of(*this);
+    return currentSnapshot;
+}
 
 // --- State machine ---------------------------------------------------------
 
@@ -302,6 +317,8 @@ void Entity_MatchFighter::recoverBetweenRounds(int heal, int water, int motivate
     const int waterRaw = GameRandom::draw();
     const int motivateRoll = motivate + GameRandom::roll(10) + 1;
     const int strategyRaw = GameRandom::draw();
+    // Durabilities and attributes may change below.
+    currentSnapshot.reset();
 
     if (healRoll > 14) {
         const int gain = GameRandom::roll(50) + 1;

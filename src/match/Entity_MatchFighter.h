@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "FighterSnapshot.h"
 #include "State.h"
 #include "records/Fighter.h"
 
@@ -16,6 +17,11 @@
 //
 // The owner fills the Fighter base with setData and then calls initHealth.
 // Non-copyable: it owns its current state.
+//
+// The fight states read his texts and whole numbers through one shared
+// snapshot, made when first asked for and made again only after setData
+// or the corner's recovery, the two ways his Fighter part changes in a
+// match.
 class Entity_MatchFighter : public Fighter
 {
 public:
@@ -39,6 +45,12 @@ public:
     ~Entity_MatchFighter();
     Entity_MatchFighter(const Entity_MatchFighter &) = delete;
     Entity_MatchFighter &operator=(const Entity_MatchFighter &) = delete;
+
+    // Fighter::setData, and the states made from now on see the new data.
+    bool setData(const QStringList &texts, const QVector<int> &ints, const QDate &birthday,
+                 const QMultiMap<QDate, QString> &history, const QStringList &titles);
+    // His texts and whole numbers as they stand now.
+    std::shared_ptr<const FighterSnapshot> snapshot() const;
 
     // --- State machine ---
     // Runs execute of the current state.
@@ -110,6 +122,11 @@ public:
     void getStatistics(QVector<int> &out) const;
 
     // --- Commentary ---
+    // Whether anybody listens: when nobody does, the states build no text
+    // (they still draw every roll that picks one). The engine sets it for
+    // each match; a fighter made on his own is heard.
+    bool isHeard() const { return heard; }
+    void setHeard(bool value) { heard = value; }
     void appendCommentary(const QString &text) { commentary += text; }
     QString takeCommentary();
     void clearCommentary() { commentary.clear(); }
@@ -140,7 +157,9 @@ private:
 
     std::unique_ptr<FightState> currentState;
     std::vector<std::unique_ptr<FightState>> retiredStates;
+    mutable std::shared_ptr<const FighterSnapshot> currentSnapshot;
     QString commentary;
+    bool heard;
     int mindset;
     int fatigueLevel;
     int actionValue;

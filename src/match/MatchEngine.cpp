@@ -34,6 +34,17 @@ QString stoppageName(int strikeCode)
     }
 }
 
+// What is said when a fighter goes down for the count-th time this round.
+QString knockdownLine(const Fighter &fighter, int count)
+{
+    if (count == 3)
+        return "That's the third time this round that " + fighter.getFullName()
+            + " has gone down! This match is over!";
+    if (count == 2)
+        return "That's knockdown number two! One more and " + fighter.getLastName() + " is done!";
+    return fighter.getLastName() + " has gone down! Will he be able to get up?";
+}
+
 QString twoDigits(int value)
 {
     return value < 10 ? "0" + QString::number(value) : QString::number(value);
@@ -71,6 +82,8 @@ void MatchEngine::setupMatch(const Fighter &a, const Fighter &b,
     attacker = defender = winner = loser = nullptr;
     exchangeCount = 0;
 
+    // Without a sink nobody listens: the fighters build no commentary.
+    const bool heard = sink != nullptr;
     const Fighter *sources[2] = {&a, &b};
     std::unique_ptr<Entity_MatchFighter> *corners[2] = {&fighterA, &fighterB};
     for (int i = 0; i < 2; ++i) {
@@ -83,6 +96,7 @@ void MatchEngine::setupMatch(const Fighter &a, const Fighter &b,
         corners[i]->reset(new Entity_MatchFighter);
         (*corners[i])->setData(texts, ints, birthday, history, titles);
         (*corners[i])->initHealth();
+        (*corners[i])->setHeard(heard);
     }
 
     commentaryView = std::move(sink);
@@ -208,15 +222,8 @@ void MatchEngine::announceKnockdown(Entity_MatchFighter *fighter)
     if (corner >= 0) {
         fighter->setSituation(4);
         const int count = ++knockdowns[corner];
-        if (count == 3)
-            fighter->appendCommentary("That's the third time this round that " + fighter->getFullName()
-                                      + " has gone down! This match is over!");
-        else if (count == 2)
-            fighter->appendCommentary("That's knockdown number two! One more and "
-                                      + fighter->getLastName() + " is done!");
-        else
-            fighter->appendCommentary(fighter->getLastName()
-                                      + " has gone down! Will he be able to get up?");
+        if (fighter->isHeard())
+            fighter->appendCommentary(knockdownLine(*fighter, count));
     }
 
     Entity_MatchFighter *corners[2] = {fighterA.get(), fighterB.get()};
@@ -263,6 +270,8 @@ QVector<int> MatchEngine::getJudgePoints() const
 
 void MatchEngine::getRoundEndCommentary()
 {
+    if (!commentaryView)
+        return;
     writeParagraph("The bell rings to end the round, and the fighters move to their corners...");
     if (!fighterA || !fighterB)
         return;

@@ -1,24 +1,17 @@
 #include "MatchState.h"
 
 #include "Entity_MatchFighter.h"
-#include "FightMath.h"
-#include "records/Fighter.h"
 
 namespace {
 int liveStates = 0;
 }
 
 MatchState::MatchState(Entity_MatchFighter *fighter)
-    : mindset(0), fatigueLevel(0)
+    : snapshot(fighter ? fighter->snapshot() : FighterSnapshot::empty()),
+      mindset(fighter ? fighter->getMindset() : 0),
+      fatigueLevel(fighter ? fighter->getFatigueLevel() : 0)
 {
     ++liveStates;
-    if (!fighter)
-        return;
-    fighter->getStrings(fighterStrings);
-    fighter->getInts(attributes);
-    mindset = fighter->getMindset();
-    fatigueLevel = fighter->getFatigueLevel();
-    style = fighterStrings.value(Fighter::StyleText);
 }
 
 MatchState::~MatchState()
@@ -36,8 +29,3 @@ void MatchState::execute(Entity_MatchFighter *) {}
 void MatchState::exit(Entity_MatchFighter *) {}
 void MatchState::onMessage(Entity_MatchFighter *, int) {}
 void MatchState::onValue(Entity_MatchFighter *, int, int) {}
-
-int MatchState::styleIndex() const
-{
-    return FightMath::styleIndex(style);
-}

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <memory>
 
+#include "FighterSnapshot.h"
 #include "State.h"
 
 class Entity_MatchFighter;
@@ -12,7 +14,9 @@ class Entity_MatchFighter;
 // Common base of every fight state: the snapshot of its fighter taken when
 // the state is made (texts, the 95 whole numbers, mindset, fatigue level,
 // style). Later changes of the fighter do not reach it. Health, stamina,
-// situation and the action value are always read from the fighter.
+// situation and the action value are always read from the fighter. The
+// texts and numbers are the fighter's shared snapshot of that moment, so
+// making a state copies none of them.
 //
 // Every operation does nothing unless a state overrides it, so a code a
 // state does not handle is ignored.
@@ -31,13 +35,14 @@ public:
     // The snapshot's whole number at index `index` of the fighter's vector
     // (0 age .. 4 + k attribute k .. 87 head durability, 88 body
     // durability, 93 id, 94 standing); 0 outside the vector.
-    int attr(int index) const { return attributes.value(index); }
+    int attr(int index) const { return snapshot->ints.value(index); }
     int snapshotMindset() const { return mindset; }
     int snapshotFatigueLevel() const { return fatigueLevel; }
-    const QString &snapshotStyle() const { return style; }
-    const QStringList &snapshotStrings() const { return fighterStrings; }
+    const QString &snapshotStyle() const { return snapshot->style; }
+    const QStringList &snapshotStrings() const { return snapshot->strings; }
+    const QVector<int> &snapshotInts() const { return snapshot->ints; }
     // Position of the snapshot's style in the seven styles, -1 if none.
-    int styleIndex() const;
+    int styleIndex() const { return snapshot->styleIndex; }
 
     MatchState(const MatchState &) = delete;
     MatchState &operator=(const MatchState &) = delete;
@@ -45,12 +50,10 @@ public:
     // How many states exist right now; lets tests find leaked states.
     static int liveCount();
 
-protected:
-    QStringList fighterStrings;
-    QVector<int> attributes;
+private:
+    std::shared_ptr<const FighterSnapshot> snapshot;
     int mindset;
     int fatigueLevel;
-    QString style;
 };
 
 #endif // MATCHSTATE_H

@@ -69,13 +69,17 @@ bool ResultState::handOverFallen(Entity_MatchFighter *fighter, int damageResult)
 void ResultState::commentOneOf(Entity_MatchFighter *fighter, const NamedLine *lines, int count)
 {
     const NamedLine &line = lines[FightMath::pickIndex(count)];
+    if (!fighter->isHeard())
+        return;
     const QString name = line.fullName ? fighter->getFullName() : fighter->getLastName();
     fighter->appendCommentary(QString::fromUtf8(line.lead) + name + QString::fromUtf8(line.text));
 }
 
 void ResultState::commentOneOf(Entity_MatchFighter *fighter, const char *const texts[5])
 {
-    fighter->appendCommentary(fighter->getLastName() + QString::fromUtf8(texts[FightMath::pickIndex(5)]));
+    const char *text = texts[FightMath::pickIndex(5)];
+    if (fighter->isHeard())
+        fighter->appendCommentary(fighter->getLastName() + QString::fromUtf8(text));
 }
 
 bool ResultState::isHeadStrike(int code)

@@ -34,9 +34,10 @@ protected:
     // fighter is still standing.
     static bool handOverFallen(Entity_MatchFighter *fighter, int damageResult);
 
-    // Appends one of `count` lines (index (roll(100) + 1) % count).
+    // Appends one of `count` lines (index (roll(100) + 1) % count). The
+    // pick is drawn even when nobody hears the fighter; the text is not built.
     static void commentOneOf(Entity_MatchFighter *fighter, const NamedLine *lines, int count);
-    // Appends the last name and one of five texts.
+    // Appends the last name and one of five texts, as above.
     static void commentOneOf(Entity_MatchFighter *fighter, const char *const texts[5]);
     // Head strikes (jab, hook, cross, uppercut, high kick, elbow).
     static bool isHeadStrike(int code);

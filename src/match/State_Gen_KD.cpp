@@ -55,7 +55,8 @@ void State_Gen_KD::execute(Entity_MatchFighter *fighter)
     const int spread = GameRandom::draw() % 50;
 
     ++count;
-    fighter->appendCommentary(QString::number(count) + "..... ");
+    if (fighter->isHeard())
+        fighter->appendCommentary(QString::number(count) + "..... ");
     const bool down = fighter->checkKnockdown(check - 1 - attr(86) - spread);
 
     MatchEngine &engine = MatchEngine::Instance();

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "EngineTestKit.h"
+#include "TestSupport.h"
 #include "match/attack/State_Atk_Out.h"
 #include "match/defence/State_Def_Out.h"
 
@@ -151,7 +152,9 @@ private slots:
 
     void knockdownAnnouncementsAndTheThird()
     {
-        MatchEngine &engine = freshMatch(idle("Kim", 1, "Tactician", "Bo"), idle("Lee", 2, "Tactician"));
+        QStringList paragraphs;
+        MatchEngine &engine = freshMatch(idle("Kim", 1, "Tactician", "Bo"), idle("Lee", 2, "Tactician"),
+                                         &paragraphs);
         Entity_MatchFighter *bo = engine.getFighterA();
         engine.announceKnockdown(bo);
         QCOMPARE(bo->getSituation(), 4);
@@ -219,6 +222,56 @@ private slots:
         QCOMPARE(engine.getResultText(&winnerId, &winnerLine, &loserId, &loserLine), QString());
         QCOMPARE(winnerId, -7);
         QCOMPARE(winnerLine, QString());
+    }
+
+    void fightersSpeakOnlyWhenHeard_data()
+    {
+        QTest::addColumn<bool>("heard");
+        QTest::addColumn<int>("levelA");
+        QTest::addColumn<int>("levelB");
+        QTest::addRow("heard, even") << true << 50 << 50;
+        QTest::addRow("unheard, even") << false << 50 << 50;
+        QTest::addRow("heard, lopsided") << true << 70 << 30;
+        QTest::addRow("unheard, lopsided") << false << 70 << 30;
+    }
+
+    // Each step run by hand, read before the engine takes the fighters'
+    // texts: with no sink nobody says anything, down to the count.
+    void fightersSpeakOnlyWhenHeard()
+    {
+        QFETCH(bool, heard);
+        QFETCH(int, levelA);
+        QFETCH(int, levelB);
+        DeterministicRandom seam(40, 9);
+        QStringList paragraphs;
+        MatchEngine &engine = freshMatch(makeFighter("Ann", "Lee", 11, "Brawler", levelA),
+                                         makeFighter("Bo", "Kim", 22, "Kicker", levelB),
+                                         heard ? &paragraphs : nullptr);
+        Entity_MatchFighter *a = engine.getFighterA();
+        Entity_MatchFighter *b = engine.getFighterB();
+        int spoken = 0, steps = 0;
+        for (int round = 1; round <= 3 && !engine.isMatchOver(); ++round) {
+            if (round > 1) {
+                engine.startNextRound();
+                engine.startRound();
+            }
+            do {
+                ++steps;
+                engine.getAttacker()->update();
+                spoken += !a->takeCommentary().isEmpty();
+                spoken += !b->takeCommentary().isEmpty();
+                a->releaseRetiredStates();
+                b->releaseRetiredStates();
+            } while (!engine.isMatchOver() && engine.tickClock() >= 1);
+            engine.getRoundEndCommentary();
+        }
+        // Counts were fought through.
+        QVERIFY(steps > 20);
+        QVERIFY(a->getKnockdownsSuffered() + b->getKnockdownsSuffered() > 0);
+        if (heard)
+            QVERIFY(spoken > steps / 2);
+        else
+            QCOMPARE(spoken, 0);
     }
 
     void noCommentaryTargetDropsTheText()

@@ -45,7 +45,8 @@ void AttackChoiceState::execute(Entity_MatchFighter *fighter)
     const RankedChoice choice = rankedDraw(scores, plan.appendOrder);
     const AttackOption &chosen = plan.options[choice.option];
     const int line = FightMath::pickIndex(5);
-    fighter->appendCommentary(chosen.lines[line].render(*fighter));
+    if (fighter->isHeard())
+        fighter->appendCommentary(chosen.lines[line].render(*fighter));
     fighter->setSituation(plan.situation);
     // The plans are static tables, so `chosen` outlives this state.
     fighter->changeState(StrikeTable::create(chosen.strikeCode, fighter));

@@ -110,7 +110,7 @@ void AttackerRangeState::execute(Entity_MatchFighter *fighter)
     const RangeStyle &style = description.styleFor(styleIndex());
     const int mindset = fighter->getMindset();
     const Rolls rolls = drawRolls(description, style, mindset);
-    const QVector<int> scores = scoreMoves(style, attributes, mindset,
+    const QVector<int> scores = scoreMoves(style, snapshotInts(), mindset,
                                            fighter->getFatigueLevel(), rolls);
     const RankedChoice choice = rankedDraw(scores, description.appendOrder);
     fighter->setSituation(description.rangeCode);
@@ -147,7 +147,8 @@ void AttackerRangeState::onValue(Entity_MatchFighter *fighter, int code, int val
 void AttackerRangeState::handOver(Entity_MatchFighter *fighter, const CommentaryLine &line,
                                   StateFactory next)
 {
-    fighter->appendCommentary(line.render(*fighter));
+    if (fighter->isHeard())
+        fighter->appendCommentary(line.render(*fighter));
     MatchEngine::Instance().addCommentary(fighter, fighter->takeCommentary());
     fighter->clearCommentary();
     fighter->changeState(next(fighter));

@@ -12,10 +12,12 @@ struct FiveLines {
     const char *text[5];
 
     // The fighter's last name and text (R(100) + 1) % 5, appended to his
-    // commentary.
+    // commentary when he is heard; the pick is drawn either way.
     void say(Entity_MatchFighter *fighter) const
     {
-        fighter->appendCommentary(fighter->getLastName() + QLatin1String(text[FightMath::pickIndex(5)]));
+        const int line = FightMath::pickIndex(5);
+        if (fighter->isHeard())
+            fighter->appendCommentary(fighter->getLastName() + QLatin1String(text[line]));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "DefenceRing.h"
 
+#include "match/CommentarySink.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/MatchEngine.h"
 #include "records/GameRandom.h"
@@ -22,11 +23,22 @@ void ProbeAttackerState::onValue(Entity_MatchFighter *, int code, int value)
     log->append({code, value, true});
 }
 
+namespace {
+
+// Listens without keeping anything: the tests read the fighters' own text.
+class ListeningSink : public CommentarySink
+{
+public:
+    void addParagraph(const QString &) override {}
+};
+
+} // namespace
+
 DefenceRing::DefenceRing(const Fighter &attacker, const Fighter &defender,
                          int answerCode, int answerValue)
 {
     MatchEngine &engine = MatchEngine::Instance();
-    engine.setupMatch(attacker, defender);
+    engine.setupMatch(attacker, defender, std::unique_ptr<CommentarySink>(new ListeningSink));
     engine.startRound();
     if (engine.getAttacker() != engine.getFighterA())
         engine.swapRoles();

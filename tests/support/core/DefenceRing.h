@@ -47,7 +47,8 @@ private:
 };
 
 // A ring for testing defender states: fighter A attacks with a probe state,
-// fighter B defends with whatever state the test installs.
+// fighter B defends with whatever state the test installs. A sink listens,
+// so the fighters say what they do.
 class DefenceRing
 {
 public:
