@@ -24,6 +24,8 @@ const int ScreensPerDay = 24;
 // Presses of a live event's buttons, tale of the tape to the last verdict
 // of every bout (a bout is fought step by step only when it is his).
 const int PressesPerLiveEvent = 20000;
+// Steps of his bout before the combat page's picture.
+const int CommentarySteps = 12;
 // Wall clock for one bout simulated to its end by the step timer.
 const int SimToEndTimeoutMs = 20000;
 
@@ -187,7 +189,7 @@ bool SeasonDriver::playLiveEvent()
     // A stand-in for the live event lets the day go on by itself.
 
     bool instructionThisRound = false;
-    QString roundShown;
+    int playerSteps = 0;
     for (int press = 0; press < PressesPerLiveEvent; ++press) {
         if (ShellTest::currentScreenClass() != QLatin1String("Module_UserEvents"))
             return true;
@@ -218,10 +220,11 @@ bool SeasonDriver::playLiveEvent()
                 return fail(QStringLiteral("\"Sim to End\" did not end the bout"));
             continue;
         }
-        if (playerBout && !instructionThisRound && activateFirstRow(instructions)) {
+        if (playerBout && !instructionThisRound && activateFirstRow(instructions))
             instructionThisRound = true;
+        // His bout's picture once the commentary has filled the view.
+        if (playerBout && ++playerSteps == CommentarySteps)
             shootOnce(QStringLiteral("live_combat"));
-        }
         nextStep->click();
         settle();
     }
