@@ -64,8 +64,10 @@ bool ScreenGallery::writeContactSheet(const QString &name) const
     QPainter painter(&sheet);
     for (int i = 0; i < m_names.size(); ++i) {
         const QPoint corner(Gap + (i % SheetColumns) * cell.width(), Gap + (i / SheetColumns) * cell.height());
-        const QImage picture = QImage(pathOf(m_names.at(i)))
-                                   .scaled(ThumbSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QImage picture(pathOf(m_names.at(i)));
+        // Windows are scaled down; a dialog smaller than a cell stays as it is.
+        if (picture.width() > ThumbSize.width() || picture.height() > ThumbSize.height())
+            picture = picture.scaled(ThumbSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         painter.drawImage(corner, picture);
         painter.drawText(QRect(corner + QPoint(0, ThumbSize.height()), QSize(ThumbSize.width(), CaptionHeight)),
                          Qt::AlignCenter, m_names.at(i));

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextEdit>
@@ -91,6 +92,18 @@ QPushButton *SeasonDriver::buttonWithText(const QString &text) const
             return button;
     }
     return nullptr;
+}
+
+QStringList SeasonDriver::listsCutSideways() const
+{
+    QStringList cut;
+    QWidget *shown = screen();
+    const auto lists = shown ? shown->findChildren<QListWidget *>() : QList<QListWidget *>();
+    for (const QListWidget *list : lists) {
+        if (isShown(list) && isShown(list->horizontalScrollBar()))
+            cut << list->objectName();
+    }
+    return cut;
 }
 
 void SeasonDriver::settle()

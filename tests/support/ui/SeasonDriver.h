@@ -58,6 +58,9 @@ public:
     // Raises the boxes one point at a time, in turn, until the pool shown
     // by the label ("Skill Points: 7") is spent or no box takes more.
     static void spendPoints(const QVector<QSpinBox *> &boxes, const QLabel *pointsLabel);
+    // The visible lists of the current screen whose lines run past their
+    // width (a horizontal scroll bar shows): text the player cannot read.
+    QStringList listsCutSideways() const;
     // A picture of the live event's pages and of the summary is taken the
     // first time each is shown.
     ScreenGallery &gallery() { return m_gallery; }
