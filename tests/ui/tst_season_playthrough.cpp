@@ -17,6 +17,7 @@
 #include "TestSupport.h"
 #include "records/GameDataStream.h"
 #include "records/Gym.h"
+#include "records/TextDate.h"
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ScreenGallery.h"
@@ -464,12 +465,24 @@ bool TestSeasonPlaythrough::negotiateContract()
         return false;
     auto *fighters = driver->find<QComboBox>(QStringLiteral("fighter_combo"));
     fighters->setCurrentIndex(qMax(0, fighters->findText(fighterName)));
+    // The organization of the lowest tier shown, the likeliest to sign him.
+    auto *organizations = driver->find<QComboBox>(QStringLiteral("org_combo"));
+    for (int tier = 0; tier < int(sizeof TierOrder / sizeof *TierOrder); ++tier) {
+        int row = 0;
+        while (row < organizations->count()
+               && text(QStringLiteral("prestige_label"), *driver) != QStringLiteral("Prestige Level: ") + TierOrder[tier])
+            organizations->setCurrentIndex(++row % organizations->count());
+        if (row < organizations->count())
+            break;
+    }
     driver->find<QLineEdit>(QStringLiteral("purse_edit"))->setText(QStringLiteral("0"));
     driver->find<QSpinBox>(QStringLiteral("contract_length_spin"))->setValue(3);
     AnswerSequence answers({QStringLiteral("Accept"), QStringLiteral("OK")});
     if (!driver->click(QStringLiteral("negotiate_btn")))
         return false;
     // Whatever the answer, one came.
+    qInfo("contract with %s on %s: %s", qPrintable(organizations->currentText()),
+          qPrintable(TextDate::shortText(World::Instance().getDate())), qPrintable(answers.texts().join(" / ")));
     return check(answers.seen() >= 1, QStringLiteral("the negotiation said nothing"));
 }
 
@@ -552,8 +565,14 @@ bool TestSeasonPlaythrough::visitScreens()
         return false;
     look(QStringLiteral("profile_fighter"));
     if (!driver->openMenu(QStringLiteral("training_module_btn"), "Module_Training")
-        || !driver->openMenu(QStringLiteral("management_module_btn"), "Module_Management")
-        || !driver->openMenu(QStringLiteral("events_module_btn"), "Module_Events"))
+        || !driver->openMenu(QStringLiteral("management_module_btn"), "Module_Management"))
+        return false;
+    // A free agent again: a new contract keeps him fighting.
+    if (text(QStringLiteral("current_contract_label"), *driver) == QLatin1String("Current Contract: Free Agent")
+        && !negotiateContract())
+        return false;
+    driver->setStep(step);
+    if (!driver->openMenu(QStringLiteral("events_module_btn"), "Module_Events"))
         return false;
     if (!driver->openMenu(QStringLiteral("fighterdb_module_btn"), "Module_Database"))
         return false;

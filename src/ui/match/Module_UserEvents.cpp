@@ -20,6 +20,7 @@
 #include "ui/gym/Module_Profile.h"
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/SkillPointPool.h"
+#include "ui/shell/WrappedLines.h"
 #include "world/World.h"
 
 namespace {
@@ -862,8 +863,7 @@ void Module_UserEvents::createCornerWidgets()
     strategyList->setObjectName(QStringLiteral("strategy_list"));
     // The longest instructions wrap instead of scrolling sideways.
     strategyList->setMinimumWidth(340);
-    strategyList->setWordWrap(true);
-    strategyList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    WrappedLines::apply(strategyList);
     trainerPointsLabel = new QLabel;
     trainerPointsLabel->setObjectName(QStringLiteral("trainer_points_label"));
     cornerWidgets = {statusTitle, statusPicture, observationsTitle, observationsView, strategyList,
