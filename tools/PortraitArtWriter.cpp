@@ -216,7 +216,8 @@ QPainterPath hairShape(int style)
     }
     case 6: { // long hair down to the shoulders
         QPainterPath hair = scalp(50);
-        hair = hair.united(bothSides(polygon({{81, 42}, {92, 52}, {88, 96}, {90, 126}, {74, 124}, {72, 60}})));
+        // The strands fall beside the cheeks, not over them.
+        hair = hair.united(bothSides(polygon({{80, 40}, {88, 46}, {84, 70}, {83, 98}, {90, 126}, {72, 124}, {70, 62}})));
         return hair;
     }
     case 7: // thinning on top, kept short at the sides

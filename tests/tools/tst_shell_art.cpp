@@ -6,6 +6,7 @@
 
 #include "ShellArtWriter.h"
 #include "TestSupport.h"
+#include "HelpScreenWriter.h"
 
 using TestFiles::digestOfTree;
 
@@ -146,6 +147,12 @@ private slots:
         QVERIFY(ShellArtWriter::write(again.path()));
         QCOMPARE(digestOfTree(again.path()), digestOfTree(m_build.path()));
     }
+
+private slots:
+    // The help pictures are sketches of the screens: every caption line fits
+    // inside its box, so no word is cut off at a box's edge.
+    void captionsFitTheirBoxes() { QCOMPARE(HelpScreenWriter::captionsTooWide(), QStringList()); }
+
 };
 
 QTEST_MAIN(TestShellArt)

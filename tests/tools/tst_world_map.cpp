@@ -153,20 +153,21 @@ private slots:
     {
         const QString shots = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
         QDir().mkpath(shots);
-        const QImage map(mapFolder(m_withPicture) + "world_map.jpg");
         const QStringList entries = WorldMapWriter::overlayEntries();
         QImage sheet(2 * 420, 5 * 225, QImage::Format_RGB32);
         sheet.fill(Qt::black);
         QPainter painter(&sheet);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        for (int i = 0; i < entries.size(); ++i) {
-            QImage composite = map.convertToFormat(QImage::Format_ARGB32);
-            QPainter over(&composite);
-            over.drawImage(0, 0, QImage(mapFolder(m_withPicture) + "world_map_" + entries.at(i) + ".png"));
-            over.end();
-            painter.drawImage(QRect(i % 2 * 420, i / 2 * 225, 420, 225), composite);
-        }
-        painter.drawImage(QRect(420, 4 * 225, 420, 225), QImage(mapFolder(m_withoutPicture) + "world_map_Oceania.png"));
+        auto composite = [](const QString &folder, const QString &entry) {
+            QImage picture = QImage(folder + "world_map.jpg").convertToFormat(QImage::Format_ARGB32);
+            QPainter over(&picture);
+            over.drawImage(0, 0, QImage(folder + "world_map_" + entry + ".png"));
+            return picture;
+        };
+        for (int i = 0; i < entries.size(); ++i)
+            painter.drawImage(QRect(i % 2 * 420, i / 2 * 225, 420, 225), composite(mapFolder(m_withPicture), entries.at(i)));
+        // Last, the map drawn without the picture.
+        painter.drawImage(QRect(420, 4 * 225, 420, 225), composite(mapFolder(m_withoutPicture), "Ranking"));
         painter.end();
         sheet.save(shots + QStringLiteral("world_map_composites.png"));
     }

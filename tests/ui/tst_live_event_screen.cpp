@@ -12,6 +12,8 @@
 #include "core/LiveEventFixtures.h"
 #include "core/RecordsFixtures.h"
 #include "core/WorldTestAccess.h"
+#include "match/Entity_MatchFighter.h"
+#include "match/MatchEngine.h"
 #include "records/FightRecordLine.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/match/Module_UserEvents.h"
@@ -322,25 +324,21 @@ private slots:
         press();
         auto *list = find<QListWidget>("instruction_list");
         QVERIFY(list->isVisible());
-        QVERIFY(list->count() > 0);
+        QCOMPARE(list->count(), Entity_MatchFighter::instructionOptions(0).size());
         press();
-        list = find<QListWidget>("instruction_list");
-        // Forced through the corner's strategy, an instruction sets the
-        // mindset; here the second of a step is not even tried.
-        list->setCurrentRow(list->count() - 1);
-        emit list->activated(list->currentIndex());
-        const QStringList afterFirst = [&] {
-            QStringList texts;
-            for (int i = 0; i < list->count(); ++i)
-                texts << list->item(i)->text();
-            return texts;
-        }();
-        list->setCurrentRow(0);
-        emit list->activated(list->currentIndex());
-        QStringList afterSecond;
-        for (int i = 0; i < list->count(); ++i)
-            afterSecond << list->item(i)->text();
-        QCOMPARE(afterSecond, afterFirst);
+        Entity_MatchFighter *inRing = MatchEngine::Instance().getFighterA();
+        const auto shout = [list](int row) {
+            list->setCurrentRow(row);
+            emit list->activated(list->currentIndex());
+        };
+        // Whether or not the engine takes the first, the second of the same
+        // step never reaches it.
+        shout(list->count() - 1);
+        const int afterFirst = inRing->getMindset();
+        for (int row = 0; row < list->count(); ++row) {
+            shout(row);
+            QCOMPARE(inRing->getMindset(), afterFirst);
+        }
     }
 
     void aRosterBoutEndsRoundThreeAndTalliesInOneStep()
@@ -563,6 +561,88 @@ private slots:
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_PostEvent"));
         const QStringList lines = WorldTestAccess::organization(League).getNextEvent(event.getDate()).getResultLines();
         QCOMPARE(lines.size(), 2);
+    }
+
+    void statusLayersByRegion()
+    {
+        // Fatigue 3, head 4, body 2, arms 1, legs 0.
+        const QStringList layers = Module_UserEvents::statusLayers({3, 4, 2, 1, 0});
+        QCOMPARE(layers.at(1), QString("./Resources/Body/body_status_2.png"));
+        QCOMPARE(layers.at(2), QString("./Resources/Body/head_status_4.png"));
+        QCOMPARE(layers.at(3), QString("./Resources/Body/arms_status_1.png"));
+        QCOMPARE(layers.at(4), QString("./Resources/Body/legs_status_0.png"));
+    }
+
+    void aKnockoutEndsTheBoutWithoutARoundEnd()
+    {
+        const auto toAKnockout = [this] {
+            introduce(install(threeBoutCard()));
+            press();
+            press();
+            for (int i = 0; i < PressLimit && !screen()->isMatchOver(); ++i)
+                press();
+            // A decision is only given at round 4.
+            return screen()->getRoundNumber() <= 3;
+        };
+        QVERIFY(tryStarts(toAKnockout));
+        // The bout is finished within the knockout's own step.
+        const QString lastRound = commentary().mid(commentary().lastIndexOf("Fight!\n"));
+        QVERIFY(!lastRound.contains("The bell rings to end the round"));
+        QCOMPARE(screen()->getEventResults().size(), 1);
+        const QString line = screen()->getEventResults().first();
+        QVERIFY2(line.contains("KO("), qPrintable(line));
+        QVERIFY(!commentary().contains("judge scores the fight"));
+    }
+
+    void theCornerWorksOnTheFighterInTheRing()
+    {
+        QVERIFY(toTheFirstCorner(10));
+        press();
+        Entity_MatchFighter *inRing = MatchEngine::Instance().getFighterA();
+        auto *strategies = find<QListWidget>("strategy_list");
+        const int mindset = inRing->getMindset();
+        strategies->setCurrentRow(strategies->count() - 1);
+        const QString chosen = strategies->currentItem()->text();
+        emit strategies->activated(strategies->currentIndex());
+        // Forced: the mindset is the one the text names, whatever the roll.
+        QVERIFY(inRing->getMindset() != mindset || chosen.startsWith("Keep"));
+        QStringList offered;
+        for (int i = 0; i < strategies->count(); ++i)
+            offered << strategies->item(i)->text();
+        QCOMPARE(offered, Entity_MatchFighter::instructionOptions(inRing->getMindset()));
+
+        // Water of 10 always passes its roll when the corner is left.
+        find<QSpinBox>("provide_water_box")->setValue(10);
+        const int stamina = inRing->getStamina();
+        press();
+        QVERIFY(inRing->getStamina() > stamina);
+    }
+
+    void afterTheThirdRoundTheCornerComesBeforeTheTally()
+    {
+        const auto toTheLastCorner = [this] {
+            introduce(install({playerBout(MatchType::Single, PlayerId, rosterId(0))}));
+            press();
+            press();
+            for (int i = 0; i < PressLimit && !screen()->isMatchOver(); ++i) {
+                if (find<QPushButton>("next_step_btn")->text() == QLatin1String("Tend to Fighter")
+                    && screen()->getRoundNumber() == 4)
+                    return true;
+                press();
+            }
+            return false;
+        };
+        QVERIFY(tryStarts(toTheLastCorner));
+        QVERIFY(!screen()->isMatchOver());
+        QVERIFY(!commentary().contains("tallying"));
+        press();
+        press();
+        QVERIFY(screen()->isMatchOver());
+        QVERIFY(commentary().endsWith("The judges are tallying their scorecards...\n"));
+        // The next step reads the verdict, from the button or the timer.
+        QVERIFY(!find<QTimer>("step_timer")->isActive());
+        press();
+        QVERIFY(commentary().contains("The first judge scores the fight"));
     }
 };
 

@@ -73,9 +73,13 @@ Outline joined(std::initializer_list<Outline> parts)
     return all;
 }
 
+// Islands: a box with its corners cut, so that the drawn map shows them as
+// rough islands rather than squares.
 Outline box(qreal west, qreal south, qreal east, qreal north)
 {
-    return {{west, south}, {east, south}, {east, north}, {west, north}};
+    const qreal dx = (east - west) * 0.15, dy = (north - south) * 0.15;
+    return {{west + dx, south}, {east - dx, south}, {east, south + dy}, {east, north - dy},
+            {east - dx, north}, {west + dx, north}, {west, north - dy}, {west, south + dy}};
 }
 
 QHash<QString, QVector<Outline>> buildOutlines()
@@ -149,7 +153,7 @@ QHash<QString, QVector<Outline>> buildOutlines()
          {33, -28}, {27, -34.3}, {18.5, -35}, {15, -27}, {11.7, -17}, {13.5, -12}, {12, -6},
          {9.5, -1}, {9, 4}, {-5, 4.5}, {-12, 6}, {-17, 14.7}, {-17.5, 21}, {-13.5, 27.5},
          {-9.8, 29.6}, {-9.6, 32}, {-6.8, 34.1}},
-        box(43, -26, 51, -12), // Madagascar
+        box(43, -26, 51, -11.5), // Madagascar
     });
 
     table.insert("Middle East", {

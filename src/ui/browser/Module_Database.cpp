@@ -18,6 +18,7 @@
 #include "ui/gym/RatingsGrid.h"
 #include "ui/shell/StyleSheetFile.h"
 #include "world/World.h"
+#include "ui/shell/WrappedLines.h"
 
 namespace {
 
@@ -402,6 +403,7 @@ void Module_Database::createFighterScreenWidgets()
     }
     auto *history = new QListWidget(recordPanel);
     history->setObjectName(QStringLiteral("history_list"));
+    WrappedLines::apply(history);
     auto *titles = new QListWidget(recordPanel);
     titles->setObjectName(QStringLiteral("titles_list"));
     recordGrid->addWidget(history, 3, 0, 4, 2);

@@ -10,6 +10,7 @@
 #include "records/Event.h"
 #include "records/TextDate.h"
 #include "world/World.h"
+#include "ui/shell/WrappedLines.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ void Module_Orgs::createWidgets()
     rankingsList = namedList("rankings_list");
     championsList = namedList("champions_list");
     resultsList = namedList("results_list");
+    WrappedLines::apply(resultsList);
     rankingsHeading = new QLabel;
     championsHeading = new QLabel;
 }

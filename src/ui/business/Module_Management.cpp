@@ -26,6 +26,7 @@
 #include "ui/gym/RatingsGrid.h"
 #include "ui/shell/GameDialog.h"
 #include "world/World.h"
+#include "ui/shell/WrappedLines.h"
 
 namespace {
 
@@ -172,6 +173,7 @@ void Module_Management::createMainScreenWidgets()
     bookingsList = makeFor<QListWidget>(mainPageWidgets, mainPage);
     bookingsList->setObjectName(QStringLiteral("bookings_list"));
     bookingsList->setMinimumWidth(BookingsWidth);
+    WrappedLines::apply(bookingsList);
     fillBookingsList();
 
     createContractWidgets();
@@ -529,9 +531,8 @@ void Module_Management::createStudentsScreenWidgets()
     projectedGrowthLabel = makeFor<QLabel>(studentsPageWidgets, QStringLiteral("Projected Growth"), studentsPage);
     scoutingList = makeFor<QListWidget>(studentsPageWidgets, studentsPage);
     scoutingList->setObjectName(QStringLiteral("scouting_list"));
-    // The middle column is narrow; long lines wrap instead of scrolling.
-    scoutingList->setWordWrap(true);
-    scoutingList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The middle column is narrow.
+    WrappedLines::apply(scoutingList);
     growthGroups.reset(
         new RatingsGrid(growthPanel, growthLayout, RatingsGrid::numbered(QStringLiteral("growth_value_")),
                         growthCaptions()));

@@ -22,6 +22,7 @@
 #include "records/TextDate.h"
 #include "ui/shell/GameDialog.h"
 #include "world/World.h"
+#include "ui/shell/WrappedLines.h"
 
 namespace {
 
@@ -307,6 +308,7 @@ void Module_Profile::createFighterScreenWidgets()
         recordValues << addValue(widgets, fighterRecordBox, fighterRecordLayout, QLatin1String(caption), QString(),
                                  row++);
     historyList = kept(widgets, new QListWidget(fighterRecordBox), "history_list");
+    WrappedLines::apply(historyList);
     fighterRecordLayout->addWidget(historyList, 3, 0, 4, 2);
     fighterTitlesList = kept(widgets, new QListWidget(fighterRecordBox), "fighter_titles_list");
     fighterRecordLayout->addWidget(fighterTitlesList, 7, 0, 4, 2);

@@ -20,6 +20,7 @@
 #include "ui/gym/Module_Profile.h"
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/SkillPointPool.h"
+#include "ui/shell/WrappedLines.h"
 #include "world/World.h"
 
 namespace {
@@ -220,6 +221,13 @@ QString Module_UserEvents::introductionLine(const QString &matchType, const QStr
         }
     }
     return mainEvent ? QString::fromLatin1(mainEventLine) : QString();
+}
+
+QStringList Module_UserEvents::statusLayers(const QVector<int> &codes)
+{
+    // The codes come as fatigue, head, body, arms, legs; the layers go
+    // body, head, arms, legs.
+    return FighterPortrait::statusLayerPaths(codes.value(2), codes.value(1), codes.value(3), codes.value(4));
 }
 
 QStringList Module_UserEvents::judgeLines(const JudgeCards &cards, const QString &nameA, const QString &nameB)
@@ -855,8 +863,7 @@ void Module_UserEvents::createCornerWidgets()
     strategyList->setObjectName(QStringLiteral("strategy_list"));
     // The longest instructions wrap instead of scrolling sideways.
     strategyList->setMinimumWidth(340);
-    strategyList->setWordWrap(true);
-    strategyList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    WrappedLines::apply(strategyList);
     trainerPointsLabel = new QLabel;
     trainerPointsLabel->setObjectName(QStringLiteral("trainer_points_label"));
     cornerWidgets = {statusTitle, statusPicture, observationsTitle, observationsView, strategyList,
@@ -914,9 +921,7 @@ void Module_UserEvents::drawStatusPortraits()
     MatchEngine::Instance().observeCondition(texts, codes, playerFighterId);
     for (const QString &text : qAsConst(texts))
         observationsView->append(text);
-    // Codes: fatigue, head, body, arms, legs.
-    statusPicture->setPixmap(FighterPortrait::compose(
-        FighterPortrait::statusLayerPaths(codes.value(2), codes.value(1), codes.value(3), codes.value(4))));
+    statusPicture->setPixmap(FighterPortrait::compose(statusLayers(codes)));
     statusLayout->addWidget(statusPicture);
 }
 

@@ -53,6 +53,9 @@ public:
     static QStringList openingLines(const Event &event);
     // The announcer's line on a bout's type, empty when there is none.
     static QString introductionLine(const QString &matchType, const QString &organization, bool mainEvent);
+    // The corner's status picture from the five observation codes
+    // (fatigue, head, body, arms, legs), bottom layer first.
+    static QStringList statusLayers(const QVector<int> &codes);
     // One line per judge, first to final, the winning total first.
     static QStringList judgeLines(const JudgeCards &cards, const QString &nameA, const QString &nameB);
 

@@ -56,6 +56,8 @@ void ModalAnswer::poll()
 void ModalAnswer::answer(QWidget *dialog)
 {
     m_seen = true;
+    if (m_look)
+        m_look(dialog);
     m_text = sentenceOf(dialog);
     m_styleSheet = dialog->styleSheet();
     m_geometry = dialog->geometry();

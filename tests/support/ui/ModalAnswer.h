@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 class QWidget;
 
 // Answers the next modal dialog (a game dialog or a QMessageBox) that opens
@@ -33,6 +35,9 @@ public:
     // The texts of the dialog's visible buttons, top to bottom.
     QStringList buttons() const { return m_buttons; }
     QString styleSheet() const { return m_styleSheet; }
+    // Called with the dialog while it is shown, before it is answered (to
+    // take its picture, say).
+    void lookFirst(std::function<void(QWidget *)> look) { m_look = std::move(look); }
     // Where the dialog stood on the screen, and its window title.
     QRect geometry() const { return m_geometry; }
     QString windowTitle() const { return m_windowTitle; }
@@ -50,6 +55,7 @@ private:
     QString m_text;
     QStringList m_buttons;
     QString m_styleSheet;
+    std::function<void(QWidget *)> m_look;
     QRect m_geometry;
     QString m_windowTitle;
 };

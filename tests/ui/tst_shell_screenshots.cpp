@@ -22,7 +22,7 @@
 // them, with the resources the build wrote, saved to the temporary folder
 // for a look. The build folder is the game's working folder; the test only
 // reads from it.
-class TestShell2Screenshots : public QObject
+class TestShellScreenshots : public QObject
 {
     Q_OBJECT
 
@@ -172,5 +172,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShell2Screenshots)
-#include "tst_shell2_screenshots.moc"
+QTEST_MAIN(TestShellScreenshots)
+#include "tst_shell_screenshots.moc"

@@ -94,7 +94,7 @@ QPushButton *visibleButton(QWidget *screen, const QString &text)
 
 // The help screen: its two choosers, the topics in key order, the text and
 // the picture of each topic, and the way back.
-class TestShell2Help : public QObject
+class TestHelpScreen : public QObject
 {
     Q_OBJECT
 
@@ -270,5 +270,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShell2Help)
-#include "tst_shell2_help.moc"
+QTEST_MAIN(TestHelpScreen)
+#include "tst_help_screen.moc"

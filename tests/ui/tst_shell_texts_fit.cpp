@@ -14,7 +14,7 @@
 // The shell's screens under the game's own "StyleSheet.css": every button
 // and label shown is at least as wide as its text needs, so nothing is cut
 // off by the style sheet's fonts and paddings in a fixed-size widget.
-class TestReviewShellFit : public QObject
+class TestShellTextsFit : public QObject
 {
     Q_OBJECT
 
@@ -88,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReviewShellFit)
-#include "tst_review_shell_fit.moc"
+QTEST_MAIN(TestShellTextsFit)
+#include "tst_shell_texts_fit.moc"

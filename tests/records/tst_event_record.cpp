@@ -5,7 +5,7 @@
 
 // The fight card: its queries, the placing and withdrawal of fighters, its
 // name after the main event, the turn of the year and its stream form.
-class TestEvent : public QObject
+class TestEventRecord : public QObject
 {
     Q_OBJECT
 
@@ -348,5 +348,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestEvent)
-#include "tst_recordsb_event.moc"
+QTEST_GUILESS_MAIN(TestEventRecord)
+#include "tst_event_record.moc"

@@ -6,7 +6,7 @@
 
 // The organization: roster order, titles, the walks over its events,
 // renewals, the negotiation verdict and the stream form.
-class TestOrganization : public QObject
+class TestOrganizationRecord : public QObject
 {
     Q_OBJECT
 
@@ -724,5 +724,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestOrganization)
-#include "tst_recordsb_organization.moc"
+QTEST_GUILESS_MAIN(TestOrganizationRecord)
+#include "tst_organization_record.moc"

@@ -10,7 +10,7 @@ using namespace WorldFixtures;
 
 // The organizations sign free agents and offer single matches to the
 // player's unsigned fighters.
-class TestCareer2Signing : public QObject
+class TestSigningAndOffers : public QObject
 {
     Q_OBJECT
 
@@ -274,5 +274,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCareer2Signing)
-#include "tst_career2_signing.moc"
+QTEST_GUILESS_MAIN(TestSigningAndOffers)
+#include "tst_signing_and_offers.moc"

@@ -57,7 +57,7 @@ Event todaysEvent(const QString &organization)
 
 } // namespace
 
-class TestCareerUnseen : public QObject
+class TestUnseenBouts : public QObject
 {
     Q_OBJECT
 
@@ -73,7 +73,7 @@ private slots:
     void twoEventsOfOneName();
 };
 
-void TestCareerUnseen::boutByType_data()
+void TestUnseenBouts::boutByType_data()
 {
     QTest::addColumn<QString>("type");
     QTest::addColumn<bool>("winnerTitled");
@@ -88,7 +88,7 @@ void TestCareerUnseen::boutByType_data()
 }
 
 // The line, both records, the exchange, titles and the tournament winner.
-void TestCareerUnseen::boutByType()
+void TestUnseenBouts::boutByType()
 {
     QFETCH(QString, type);
     QFETCH(bool, winnerTitled);
@@ -135,7 +135,7 @@ void TestCareerUnseen::boutByType()
 
 // Whichever seed gives a decision: its name stands in the line and in
 // both record lines.
-void TestCareerUnseen::decisionNamedInAllThreeTexts()
+void TestUnseenBouts::decisionNamedInAllThreeTexts()
 {
     for (int start = 0; start < 200; ++start) {
         DeterministicRandom random(start, 3);
@@ -156,7 +156,7 @@ void TestCareerUnseen::decisionNamedInAllThreeTexts()
     QFAIL("no decision in 200 bouts");
 }
 
-void TestCareerUnseen::sidesNotFought_data()
+void TestUnseenBouts::sidesNotFought_data()
 {
     QTest::addColumn<int>("idA");
     QTest::addColumn<int>("idB");
@@ -166,7 +166,7 @@ void TestCareerUnseen::sidesNotFought_data()
     QTest::addRow("the player's fighter, card unmarked") << 3000 << 1100;
 }
 
-void TestCareerUnseen::sidesNotFought()
+void TestUnseenBouts::sidesNotFought()
 {
     QFETCH(int, idA);
     QFETCH(int, idB);
@@ -190,7 +190,7 @@ void TestCareerUnseen::sidesNotFought()
 
 // One paragraph per bout, each line with its break; the same lines stored
 // on the event; the organization willing again.
-void TestCareerUnseen::eventBlockAndStorage()
+void TestUnseenBouts::eventBlockAndStorage()
 {
     DeterministicRandom random(4, 9);
     World &world = leagueWorld({bout(MatchType::Single, 3000, 3001), bout(MatchType::Championship, 3002, 3011)});
@@ -206,7 +206,7 @@ void TestCareerUnseen::eventBlockAndStorage()
 }
 
 // Two quarterfinal wins fill today's semifinal, fought later in the pass.
-void TestCareerUnseen::semifinalFilledInTheSamePass()
+void TestUnseenBouts::semifinalFilledInTheSamePass()
 {
     DeterministicRandom random(8, 2);
     World &world = leagueWorld({bout(MatchType::Quarterfinal, 3000, 3001), bout(MatchType::Quarterfinal, 3002, 3003),
@@ -226,7 +226,7 @@ void TestCareerUnseen::semifinalFilledInTheSamePass()
     QCOMPARE(todaysEvent("O1").getResultLines(), lines);
 }
 
-void TestCareerUnseen::playersEventUntouched()
+void TestUnseenBouts::playersEventUntouched()
 {
     World &world = leagueWorld({bout(MatchType::Single, 3000, 3001)});
     Organization second = organization("O2", "National", {eventOn("Player Night", "O2", today,
@@ -241,7 +241,7 @@ void TestCareerUnseen::playersEventUntouched()
 // Another organization's event of the same name today, before the one
 // with a tournament: each bout is fought once, each event keeps its own
 // lines, and the pass ends.
-void TestCareerUnseen::twoEventsOfOneName()
+void TestUnseenBouts::twoEventsOfOneName()
 {
     DeterministicRandom random(21, 4);
     World &world = leagueWorld({bout(MatchType::Single, 3000, 3001)});
@@ -260,5 +260,5 @@ void TestCareerUnseen::twoEventsOfOneName()
         QCOMPARE(historyOf(rosterFighter(id < 3100 ? "O1" : "O2", id)).size(), 1);
 }
 
-QTEST_GUILESS_MAIN(TestCareerUnseen)
-#include "tst_career_unseen.moc"
+QTEST_GUILESS_MAIN(TestUnseenBouts)
+#include "tst_unseen_bouts.moc"

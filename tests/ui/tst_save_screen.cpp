@@ -80,7 +80,7 @@ QStringList listed(QListWidget *list)
 
 // The save and load screen: its two layouts, the list, every question and
 // message, and what reaches the disk and the world.
-class TestShell2SaveLoad : public QObject
+class TestSaveScreen : public QObject
 {
     Q_OBJECT
 
@@ -421,5 +421,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShell2SaveLoad)
-#include "tst_shell2_saveload.moc"
+QTEST_MAIN(TestSaveScreen)
+#include "tst_save_screen.moc"

@@ -9,7 +9,7 @@ using namespace Career2Fixtures;
 using namespace WorldFixtures;
 
 // One of the player's fighters against an exported fighter.
-class TestCareer2Fantasy : public QObject
+class TestFantasyMatch : public QObject
 {
     Q_OBJECT
 
@@ -106,5 +106,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCareer2Fantasy)
-#include "tst_career2_fantasy.moc"
+QTEST_GUILESS_MAIN(TestFantasyMatch)
+#include "tst_fantasy_match.moc"

@@ -10,7 +10,7 @@ using namespace Career2Fixtures;
 using namespace WorldFixtures;
 
 // Fought bouts reach the records, and tournament winners the next round.
-class TestCareer2Results : public QObject
+class TestOrgResults : public QObject
 {
     Q_OBJECT
 
@@ -299,5 +299,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCareer2Results)
-#include "tst_career2_results.moc"
+QTEST_GUILESS_MAIN(TestOrgResults)
+#include "tst_org_results.moc"

@@ -10,7 +10,7 @@
 // The default world of a new game, written by the resource generator into
 // the test's folder, run headless and checked after every day. One year by
 // default; RINGWRIGHT_SOAK_YEARS asks for a longer run.
-class TestCareer2DefaultWorld : public QObject
+class TestDefaultWorldYear : public QObject
 {
     Q_OBJECT
 
@@ -59,5 +59,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCareer2DefaultWorld)
-#include "tst_career2_defaultworld.moc"
+QTEST_GUILESS_MAIN(TestDefaultWorldYear)
+#include "tst_default_world_year.moc"

@@ -11,7 +11,7 @@ using namespace Career2Fixtures;
 using namespace WorldFixtures;
 
 // The order of one headless day and its monthly and yearly steps.
-class TestCareer2DayRunner : public QObject
+class TestDayRunner : public QObject
 {
     Q_OBJECT
 
@@ -96,5 +96,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCareer2DayRunner)
-#include "tst_career2_dayrunner.moc"
+QTEST_GUILESS_MAIN(TestDayRunner)
+#include "tst_day_runner.moc"

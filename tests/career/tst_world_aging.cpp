@@ -10,7 +10,7 @@ using namespace Career2Fixtures;
 using namespace WorldFixtures;
 
 // The world's fighters grow older, retire and come of age.
-class TestCareer2Aging : public QObject
+class TestWorldAging : public QObject
 {
     Q_OBJECT
 
@@ -274,5 +274,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCareer2Aging)
-#include "tst_career2_aging.moc"
+QTEST_GUILESS_MAIN(TestWorldAging)
+#include "tst_world_aging.moc"

@@ -59,7 +59,7 @@ QWidget *current() { return ModuleManager::Instance()->currentScreen(); }
 // A whole run from the window: a new game is started from the main menu,
 // days pass, the game is saved, the player leaves for the main menu (which
 // resets the world) and loads the game back.
-class TestShell2Journey : public QObject
+class TestShellJourney : public QObject
 {
     Q_OBJECT
 
@@ -146,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShell2Journey)
-#include "tst_shell2_journey.moc"
+QTEST_MAIN(TestShellJourney)
+#include "tst_shell_journey.moc"

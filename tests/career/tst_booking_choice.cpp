@@ -10,7 +10,7 @@ using namespace WorldFixtures;
 
 // The candidate of one card-filling attempt: who, in what bout, and whether
 // the attempt is made.
-class TestCareer2BookingChoice : public QObject
+class TestBookingChoice : public QObject
 {
     Q_OBJECT
 
@@ -224,5 +224,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCareer2BookingChoice)
-#include "tst_career2_bookingchoice.moc"
+QTEST_GUILESS_MAIN(TestBookingChoice)
+#include "tst_booking_choice.moc"

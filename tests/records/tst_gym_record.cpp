@@ -5,7 +5,7 @@
 
 // The player's gym: prices, places, the month's books, prestige and the
 // stream form.
-class TestGym : public QObject
+class TestGymRecord : public QObject
 {
     Q_OBJECT
 
@@ -213,5 +213,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGym)
-#include "tst_recordsb_gym.moc"
+QTEST_GUILESS_MAIN(TestGymRecord)
+#include "tst_gym_record.moc"

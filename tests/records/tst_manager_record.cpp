@@ -5,7 +5,7 @@
 
 // The player's manager: reputation, judgement labels, title lines and the
 // stream form.
-class TestManager : public QObject
+class TestManagerRecord : public QObject
 {
     Q_OBJECT
 
@@ -117,7 +117,7 @@ private slots:
         Manager manager = managerWith(points, charisma);
         QCOMPARE(manager.updateReputation(big), changed);
         QCOMPARE(numbers(manager).first(), pointsAfter);
-        QCOMPARE(TestManager::label(manager), label);
+        QCOMPARE(TestManagerRecord::label(manager), label);
     }
 
     void loseReputation_data()
@@ -144,7 +144,7 @@ private slots:
         Manager manager = managerWith(points);
         manager.loseReputation(big);
         QCOMPARE(numbers(manager).first(), pointsAfter);
-        QCOMPARE(TestManager::label(manager), label);
+        QCOMPARE(TestManagerRecord::label(manager), label);
     }
 
     void judgementLabels_data()
@@ -202,5 +202,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestManager)
-#include "tst_recordsb_manager.moc"
+QTEST_GUILESS_MAIN(TestManagerRecord)
+#include "tst_manager_record.moc"

@@ -13,7 +13,7 @@ using namespace WorldFixtures;
 // A Grand Prix from its qualifier card to its final: the daily booking pass
 // fills the qualifiers in time, the winners move up the bracket, and no
 // news line claims a booking that was not made.
-class TestTourneyGrandPrix : public QObject
+class TestGrandPrix : public QObject
 {
     Q_OBJECT
 
@@ -206,5 +206,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTourneyGrandPrix)
-#include "tst_tourney_grandprix.moc"
+QTEST_GUILESS_MAIN(TestGrandPrix)
+#include "tst_grand_prix.moc"

@@ -5,7 +5,7 @@
 #include "core/RecordChecks.h"
 
 // The two small records of a card and a booking.
-class TestMatchOffer : public QObject
+class TestMatchAndOfferRecords : public QObject
 {
     Q_OBJECT
 
@@ -203,5 +203,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMatchOffer)
-#include "tst_recordsb_matchoffer.moc"
+QTEST_GUILESS_MAIN(TestMatchAndOfferRecords)
+#include "tst_match_and_offer_records.moc"

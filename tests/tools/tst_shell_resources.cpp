@@ -15,7 +15,7 @@
 
 // What the resource generator writes for the shell's screens: the help data
 // file, the help pictures and icons, the flags and the gym colours.
-class TestShell2Resources : public QObject
+class TestShellResources : public QObject
 {
     Q_OBJECT
 
@@ -127,5 +127,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShell2Resources)
-#include "tst_shell2_resources.moc"
+QTEST_MAIN(TestShellResources)
+#include "tst_shell_resources.moc"

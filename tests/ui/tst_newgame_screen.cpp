@@ -97,7 +97,7 @@ bool near(const QColor &a, const QColor &b)
 
 // The new-game wizard: the manager page with its nations, flags and point
 // pool, the gym page with its colour picture, and the start of the game.
-class TestShell2NewGame : public QObject
+class TestNewgameScreen : public QObject
 {
     Q_OBJECT
 
@@ -392,5 +392,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShell2NewGame)
-#include "tst_shell2_newgame.moc"
+QTEST_MAIN(TestNewgameScreen)
+#include "tst_newgame_screen.moc"

@@ -9,7 +9,7 @@
 // Runs a small world day after day with today's bouts decided by a coin
 // toss and checks, after every day, that it stays consistent. Two years by
 // default; RINGWRIGHT_SOAK_YEARS asks for a longer run.
-class TestCareer2Soak : public QObject
+class TestCareerSoak : public QObject
 {
     Q_OBJECT
 
@@ -54,5 +54,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCareer2Soak)
-#include "tst_career2_soak.moc"
+QTEST_GUILESS_MAIN(TestCareerSoak)
+#include "tst_career_soak.moc"
