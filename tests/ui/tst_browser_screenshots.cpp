@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "core/WorldTestAccess.h"
+#include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/browser/Module_Database.h"
 #include "ui/browser/Module_Orgs.h"
@@ -20,26 +21,13 @@ class TestBrowserScreenshots : public QObject
     Q_OBJECT
 
 private:
-    QString shotFolder;
-
-    void shoot(const QString &name)
-    {
-        QWidget *window = ModuleManager::Instance()->window();
-        QCoreApplication::processEvents();
-        const QPixmap shot = window->grab();
-        QCOMPARE(shot.size(), QSize(1100, 700));
-        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
-    }
+    void shoot(const QString &name) { SHOOT_WINDOW(name); }
 
 private slots:
     void initTestCase()
     {
-        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-        if (!QFileInfo::exists(buildFolder + QStringLiteral("/Resources/Defaults/default_orgs_G1.dat")))
+        if (!ScreenShots::enterBuildFolder(QStringLiteral("Resources/Defaults/default_orgs_G1.dat")))
             QSKIP("The resources have not been written into the build folder.");
-        QVERIFY(QDir::setCurrent(buildFolder));
-        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
-        QDir().mkpath(shotFolder);
         ShellTest::startGame();
         WorldTestAccess::freshWorld();
         World::Instance().loadDefaultData();

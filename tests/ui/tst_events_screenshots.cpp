@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include "core/WorldTestAccess.h"
+#include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/business/Module_Events.h"
 #include "ui/shell/ModuleManager.h"
@@ -19,10 +20,8 @@ class TestEventsScreenshots : public QObject
 private slots:
     void initTestCase()
     {
-        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-        if (!QFileInfo::exists(buildFolder + QStringLiteral("/StyleSheet.css")))
+        if (!ScreenShots::enterBuildFolder(QStringLiteral("StyleSheet.css")))
             QSKIP("The style sheets have not been written into the build folder.");
-        QVERIFY(QDir::setCurrent(buildFolder));
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }
@@ -44,13 +43,7 @@ private slots:
         ModuleManager::Instance()->changeScreen(new Module_Events);
         ModuleManager::Instance()->currentScreen()->findChild<QListWidget *>("day_events_list")->setCurrentRow(0);
 
-        QWidget *window = ModuleManager::Instance()->window();
-        QCoreApplication::processEvents();
-        const QPixmap shot = window->grab();
-        QCOMPARE(shot.size(), QSize(1100, 700));
-        const QString folder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
-        QDir().mkpath(folder);
-        QVERIFY(shot.save(folder + QStringLiteral("events_chosen.png")));
+        SHOOT_WINDOW(QStringLiteral("events_chosen"));
     }
 };
 

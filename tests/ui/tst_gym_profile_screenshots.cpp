@@ -6,6 +6,7 @@
 
 #include "core/WorldTestAccess.h"
 #include "records/Manager.h"
+#include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/gym/Module_Profile.h"
 #include "ui/shell/ModuleManager.h"
@@ -19,16 +20,7 @@ class TestGymProfileScreenshots : public QObject
     Q_OBJECT
 
 private:
-    QString shotFolder;
-
-    void shoot(const QString &name)
-    {
-        QWidget *window = ModuleManager::Instance()->window();
-        QCoreApplication::processEvents();
-        const QPixmap shot = window->grab();
-        QCOMPARE(shot.size(), QSize(1100, 700));
-        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
-    }
+    void shoot(const QString &name) { SHOOT_WINDOW(name); }
 
     static QImage portraitOf(QWidget *screen)
     {
@@ -38,12 +30,8 @@ private:
 private slots:
     void initTestCase()
     {
-        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-        if (!QFileInfo::exists(buildFolder + QStringLiteral("/StyleSheet.css")))
+        if (!ScreenShots::enterBuildFolder(QStringLiteral("StyleSheet.css")))
             QSKIP("The style sheets have not been written into the build folder.");
-        QVERIFY(QDir::setCurrent(buildFolder));
-        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
-        QDir().mkpath(shotFolder);
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }

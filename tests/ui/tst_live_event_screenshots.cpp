@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "core/LiveEventFixtures.h"
 #include "core/WorldTestAccess.h"
+#include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/match/Module_UserEvents.h"
 #include "ui/shell/ModuleManager.h"
@@ -19,15 +20,7 @@ class TestLiveEventScreenshots : public QObject
     Q_OBJECT
 
 private:
-    QString shotFolder;
-
-    void shoot(const QString &name)
-    {
-        QCoreApplication::processEvents();
-        const QPixmap shot = ModuleManager::Instance()->window()->grab();
-        QCOMPARE(shot.size(), QSize(1100, 700));
-        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
-    }
+    void shoot(const QString &name) { SHOOT_WINDOW(name); }
 
     Module_UserEvents *screen() const { return ShellTest::currentScreenAs<Module_UserEvents>(); }
     QPushButton *nextStep() const { return screen()->findChild<QPushButton *>("next_step_btn"); }
@@ -56,12 +49,8 @@ private:
 private slots:
     void initTestCase()
     {
-        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-        if (!QFileInfo::exists(buildFolder + QStringLiteral("/Resources/Body/portraitbg.jpg")))
+        if (!ScreenShots::enterBuildFolder(QStringLiteral("Resources/Body/portraitbg.jpg")))
             QSKIP("The resources have not been written into the build folder.");
-        QVERIFY(QDir::setCurrent(buildFolder));
-        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
-        QDir().mkpath(shotFolder);
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }

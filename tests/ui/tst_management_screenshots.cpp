@@ -5,6 +5,7 @@
 
 #include "records/Gym.h"
 #include "records/Manager.h"
+#include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/business/Module_Management.h"
 #include "ui/shell/ModuleManager.h"
@@ -17,15 +18,7 @@ class TestManagementScreenshots : public QObject
     Q_OBJECT
 
 private:
-    QString shotFolder;
-
-    void shoot(const QString &name)
-    {
-        QCoreApplication::processEvents();
-        const QPixmap shot = ModuleManager::Instance()->window()->grab();
-        QCOMPARE(shot.size(), QSize(1100, 700));
-        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
-    }
+    void shoot(const QString &name) { SHOOT_WINDOW(name); }
 
     static void setUpGame()
     {
@@ -49,12 +42,8 @@ private:
 private slots:
     void initTestCase()
     {
-        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-        if (!QFileInfo::exists(buildFolder + QStringLiteral("/Resources/Defaults")))
+        if (!ScreenShots::enterBuildFolder(QStringLiteral("Resources/Defaults")))
             QSKIP("The resources have not been written into the build folder.");
-        QVERIFY(QDir::setCurrent(buildFolder));
-        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
-        QDir().mkpath(shotFolder);
         ShellTest::startGame();
         setUpGame();
         ModuleManager::Instance()->showTopMenu();

@@ -5,7 +5,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "TestSupport.h"
+#include "core/LiveEventFixtures.h"
 #include "core/WorldTestAccess.h"
+#include "records/FightRecordLine.h"
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
@@ -13,6 +16,7 @@
 #include "ui/match/Module_PostEvent.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/ModuleManager.h"
+#include "ui/shell/TopMenuBar.h"
 #include "world/World.h"
 
 namespace {
@@ -348,6 +352,49 @@ private slots:
         roster.first().getTrainingState(stateBefore);
         WorldTestAccess::rosterFighters().first().getTrainingState(stateAfter);
         QCOMPARE(stateAfter, stateBefore);
+    }
+
+    void aWholeEventPlayedLiveLeadsHereAndBackIntoTheDay()
+    {
+        DeterministicRandom dice;
+        LiveEventFixtures::install(LiveEventFixtures::threeBoutCard());
+        World &world = World::Instance();
+        world.signContract(LiveEventFixtures::PlayerId, LiveEventFixtures::League, 4, purse);
+        const QDate today = world.getDate();
+        const int moneyBefore = WorldState::now().money();
+
+        manager()->showTopMenu();
+        manager()->topMenu()->button(NextDayButton)->click();
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_UserEvents"));
+        QCoreApplication::processEvents();
+        for (int press = 0; press < 20000 && ShellTest::currentScreenClass() == "Module_UserEvents"; ++press)
+            find<QPushButton>("next_step_btn")->click();
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_PostEvent"));
+        QVERIFY(!manager()->isTopMenuVisible());
+
+        // The bout's own statistics: something was thrown.
+        int thrown = 0;
+        for (const QLineEdit *field : screen()->findChildren<QLineEdit *>())
+            thrown += field->text().section('/', 1).toInt();
+        QVERIFY(thrown > 0);
+        // Paid once, by the record line the live screen wrote.
+        QMultiMap<QDate, QString> history;
+        WorldTestAccess::rosterFighters().first().getHistory(history);
+        QCOMPARE(history.size(), 1);
+        const bool won = FightRecordLine::parse(history.first()).isWin();
+        const WorldState summary = WorldState::now();
+        QCOMPARE(summary.money(), moneyBefore + (won ? 2 * purse : purse));
+
+        // A manager of no reputation takes no step with one bout.
+        find<QPushButton>("proceed_btn")->click();
+        QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NextDay"));
+        QCOMPARE(WorldState::now().money(), summary.money());
+        QTRY_VERIFY_WITH_TIMEOUT(screen()->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(), 5000);
+        QCOMPARE(world.getDate(), today.addDays(1));
+        screen()->findChild<QPushButton *>("proceed_next_day_btn")->click();
+        QVERIFY(manager()->isTopMenuVisible());
+        ShellTest::flushDeletions();
+        QCOMPARE(ShellTest::liveScreens().size(), 1);
     }
 };
 

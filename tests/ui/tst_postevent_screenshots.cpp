@@ -5,6 +5,7 @@
 #include <QSpinBox>
 
 #include "core/WorldTestAccess.h"
+#include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/match/Module_PostEvent.h"
 #include "ui/shell/ModuleManager.h"
@@ -18,26 +19,13 @@ class TestPostEventScreenshots : public QObject
     Q_OBJECT
 
 private:
-    QString shotFolder;
-
-    void shoot(const QString &name)
-    {
-        QWidget *window = ModuleManager::Instance()->window();
-        QCoreApplication::processEvents();
-        const QPixmap shot = window->grab();
-        QCOMPARE(shot.size(), QSize(1100, 700));
-        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
-    }
+    void shoot(const QString &name) { SHOOT_WINDOW(name); }
 
 private slots:
     void initTestCase()
     {
-        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-        if (!QFileInfo::exists(buildFolder + QStringLiteral("/StyleSheet.css")))
+        if (!ScreenShots::enterBuildFolder(QStringLiteral("StyleSheet.css")))
             QSKIP("The style sheets have not been written into the build folder.");
-        QVERIFY(QDir::setCurrent(buildFolder));
-        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
-        QDir().mkpath(shotFolder);
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }

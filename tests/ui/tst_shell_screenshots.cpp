@@ -7,6 +7,7 @@
 
 #include "core/Career2Fixtures.h"
 #include "core/WorldTestAccess.h"
+#include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/business/Module_NextDay.h"
 #include "ui/shell/GameDialog.h"
@@ -27,8 +28,6 @@ class TestShellScreenshots : public QObject
     Q_OBJECT
 
 private:
-    QString shotFolder;
-
     static void setPictureNumbers(Fighter &fighter, int body, int head, int face)
     {
         QStringList texts, titles;
@@ -42,25 +41,14 @@ private:
         fighter.setData(texts, ints, birthday, history, titles);
     }
 
-    void shoot(const QString &name)
-    {
-        QWidget *window = ModuleManager::Instance()->window();
-        QCoreApplication::processEvents();
-        const QPixmap shot = window->grab();
-        QCOMPARE(shot.size(), QSize(1100, 700));
-        QVERIFY(shot.save(shotFolder + name + QStringLiteral(".png")));
-    }
+    void shoot(const QString &name) { SHOOT_WINDOW(name); }
 
 private slots:
     void initTestCase()
     {
         // Tests run in build/tests/work/<name>; the game's folder is build.
-        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-        if (!QFileInfo::exists(buildFolder + QStringLiteral("/Resources/Defaults/help_screen_data.dat")))
+        if (!ScreenShots::enterBuildFolder(QStringLiteral("Resources/Defaults/help_screen_data.dat")))
             QSKIP("The resources have not been written into the build folder.");
-        QVERIFY(QDir::setCurrent(buildFolder));
-        shotFolder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
-        QDir().mkpath(shotFolder);
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }
@@ -154,7 +142,7 @@ private slots:
             dialog.reject();
         });
         dialog.ask(QStringLiteral("Are you sure you want to upgrade this equipment? It will cost $500,000. "));
-        QVERIFY(shot.save(shotFolder + QStringLiteral("dialog_over_game.png")));
+        QVERIFY(shot.save(ScreenShots::folder() + QStringLiteral("dialog_over_game.png")));
         ModuleManager::Instance()->hideTopMenu();
     }
 
