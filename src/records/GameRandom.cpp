@@ -3,30 +3,43 @@
 #include <QDateTime>
 #include <QtGlobal>
 #include <ctime>
+#include <random>
 
 namespace {
 bool deterministic = false;
 int millisecondCounter = 0;
 int clockCounter = 0;
-}
 
-// qsrand and qrand are deprecated in Qt 5.15; the game keeps them on
-// purpose (its rolls are defined on them), and this is the only file that
-// calls them.
-QT_WARNING_PUSH
-QT_WARNING_DISABLE_DEPRECATED
+// The generator behind qrand in the toolkit the game runs on (the minimal
+// standard linear congruence), one per thread as qrand keeps it; a thread
+// that never seeded starts as a default one, as qrand does. Stepped here,
+// a draw skips qrand's per-thread lookup; a test holds it to qrand's
+// sequence.
+thread_local std::minstd_rand generator;
+
+// Microseconds since the first reading: the unit and range of std::clock()
+// from a clock that is read without a system call.
+int monotonicMicroseconds()
+{
+    const auto now = [] {
+        timespec reading;
+        clock_gettime(CLOCK_MONOTONIC, &reading);
+        return qint64(reading.tv_sec) * 1000000 + reading.tv_nsec / 1000;
+    };
+    static const qint64 start = now();
+    return int(now() - start);
+}
+}
 
 void GameRandom::seed(unsigned int value)
 {
-    qsrand(value);
+    generator.seed(value);
 }
 
 int GameRandom::draw()
 {
-    return qrand();
+    return int(generator());
 }
-
-QT_WARNING_POP
 
 int GameRandom::roll(int n)
 {
@@ -47,7 +60,7 @@ int GameRandom::processorClock()
 {
     if (deterministic)
         return clockCounter += 10;
-    return int(std::clock());
+    return monotonicMicroseconds();
 }
 
 void GameRandom::reseed(int offset)

@@ -1,8 +1,9 @@
 #ifndef GAMERANDOM_H
 #define GAMERANDOM_H
 
-// Every random number of the game goes through here. It wraps qsrand/qrand
-// and the two clock readings the game seeds from (the current time's
+// Every random number of the game goes through here. It gives qsrand/qrand's
+// sequence (stepping the same generator itself, without qrand's per-thread
+// lookup) and the two clock readings the game seeds from (the current time's
 // milliseconds and the processor clock), so that tests can make those
 // readings deterministic.
 //
@@ -12,7 +13,7 @@
 class GameRandom
 {
 public:
-    // qsrand / qrand.
+    // qsrand / qrand, one generator per thread.
     static void seed(unsigned int value);
     static int draw();
     // qrand() % n; a range of 0 or less gives 0 (the draw is still taken,
