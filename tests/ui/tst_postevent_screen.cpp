@@ -132,6 +132,8 @@ private slots:
         QVERIFY(!manager()->isTopMenuVisible());
         QVERIFY(find<QWidget>("summary_page")->isVisibleTo(screen()));
         QVERIFY(!find<QWidget>("level_up_page")->isVisibleTo(screen()));
+        // The hidden page's layout goes with the screen even when unused.
+        QVERIFY(find<QWidget>("level_up_page")->layout());
         QCOMPARE(find<QLabel>("summary_title")->text(), QString("Match Summary"));
         QCOMPARE(find<QLabel>("stat_title")->text(), QString("Fighter Statistics (Landed/Thrown)"));
         QCOMPARE(find<QLineEdit>("stat_jabs")->text(), QString("12/30"));

@@ -16,6 +16,7 @@
 
 #include "TestSupport.h"
 #include "records/GameDataStream.h"
+#include "records/Fighter.h"
 #include "records/Gym.h"
 #include "records/TextDate.h"
 #include "ui/AnswerSequence.h"
@@ -60,6 +61,12 @@ QStringList rosterNames()
     QStringList names;
     World::Instance().getRosterNames(names);
     return names;
+}
+
+QByteArray fileBytes(const QString &saveName)
+{
+    QFile file(QStringLiteral("Resources/Saves/") + saveName + QStringLiteral(".dat"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // His booked event and its date, empty when he has none (a cleared
@@ -192,7 +199,15 @@ void TestSeasonPlaythrough::season()
     QCOMPARE(ShellTest::liveScreens().size(), 1);
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(gallery.writeContactSheet());
-    qInfo("season: %d live events, %d level-ups, %lld ms", driver->liveEventsPlayed(), driver->levelUps(),
+    QStringList texts;
+    QVector<int> numbers;
+    QDate birthday;
+    QMultiMap<QDate, QString> history;
+    QStringList titles;
+    World::Instance().getFighterProfile(texts, numbers, birthday, history, titles,
+                                        qMax(0, rosterNames().indexOf(fighterName)));
+    qInfo("season: %d live events (his record %d-%d), %d level-ups, %lld ms", driver->liveEventsPlayed(),
+          numbers.value(Fighter::WinsIndex), numbers.value(Fighter::LossesIndex), driver->levelUps(),
           clock.elapsed());
 }
 
@@ -212,9 +227,10 @@ bool TestSeasonPlaythrough::newGame()
         combo->setCurrentIndex(1);
         emit combo->activated(1);
     }
-    // The corner's skills first, then the rest spread over every skill.
+    // The corner's skills and Charisma (a win adds half of it to his
+    // reputation) first, then the rest spread over every skill.
     QVector<QSpinBox *> skills;
-    for (const char *name : {"skill_Cornering", "skill_Motivating", "skill_Negotiating", "skill_Scouting"})
+    for (const char *name : {"skill_Cornering", "skill_Motivating", "skill_Negotiating", "skill_Charisma"})
         skills << driver->find<QSpinBox>(QLatin1String(name));
     for (QSpinBox *spin : skills)
         spin->setValue(10);
@@ -650,6 +666,19 @@ bool TestSeasonPlaythrough::saveAndLoad()
         return false;
     if (!check(worldBytes() == saved && World::Instance().getDate() == savedDate,
                QStringLiteral("the world loaded is not the one saved")))
+        return false;
+    // Saved again straight away, the file is the same byte for byte.
+    if (!driver->openMenu(QStringLiteral("save_module_btn"), "Module_SaveLoad"))
+        return false;
+    driver->find<QLineEdit>(QStringLiteral("save_name_edit"))->setText(QStringLiteral("season again"));
+    {
+        AnswerSequence answers({QStringLiteral("Accept"), QStringLiteral("Accept")});
+        if (!driver->clickText(QStringLiteral("Save")))
+            return false;
+    }
+    const QByteArray loaded = fileBytes(QStringLiteral("season"));
+    if (!check(!loaded.isEmpty() && loaded == fileBytes(QStringLiteral("season again")),
+               QStringLiteral("a save made after loading differs from the one loaded")))
         return false;
     return driver->passDay();
 }

@@ -44,6 +44,9 @@ Module_PostEvent::Module_PostEvent(QVector<int> statistics, int fighterId, const
     levelUpPage->setObjectName(QStringLiteral("level_up_page"));
     proceedButton->setObjectName(QStringLiteral("proceed_btn"));
     portraitBox->setLayout(portraitLayout);
+    // The page owns its layout from the start: a screen that never levels
+    // up would leave it behind.
+    levelUpPage->setLayout(levelUpLayout);
     levelUpPage->hide();
 
     buildMatchSummary();
@@ -195,7 +198,6 @@ void Module_PostEvent::buildLevelUp()
     levelUpLayout->setRowStretch(7, 1);
     summaryLayout->removeWidget(proceedButton);
     levelUpLayout->addWidget(proceedButton, 6, 2);
-    levelUpPage->setLayout(levelUpLayout);
     proceedButton->show();
 }
 
