@@ -54,6 +54,8 @@ public:
     int getId() const { return id; }
     void setId(int value) { id = value; }
     int getStanding() const { return standing; }
+    int getContractMatches() const { return contractMatches; }
+    const QString &getOrganization() const { return organization; }
     void addStanding(int delta) { standing += delta; }
     void getHistory(QMultiMap<QDate, QString> &out) const { out = history; }
     void getTitles(QStringList &out) const { out = titles; }

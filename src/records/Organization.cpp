@@ -213,10 +213,10 @@ void Organization::renewContracts(QStringList &outLines)
 {
     for (auto it = roster.begin(); it != roster.end(); ++it) {
         Fighter &fighter = it.value();
+        if (fighter.getContractMatches() >= 3)
+            continue;
         QVector<int> ints;
         fighter.getInts(ints);
-        if (ints.at(Fighter::ContractMatchesIndex) >= 3)
-            continue;
         GameRandom::reseedWithClock();
         const int r = GameRandom::draw();
         QMultiMap<QDate, QString> history;
@@ -232,9 +232,7 @@ QVector<Fighter> Organization::releaseExpiredFighters(const QDate &today)
 {
     QVector<Fighter> leaving;
     for (auto it = roster.begin(); it != roster.end();) {
-        QStringList texts;
-        it.value().getStrings(texts);
-        if (texts.at(Fighter::OrganizationText) != "Free Agent") {
+        if (it.value().getOrganization() != QLatin1String("Free Agent")) {
             ++it;
             continue;
         }

@@ -18,7 +18,7 @@ QVector<Event> collectEvents(const QVector<Organization> &organizations, Keep ke
     for (const Organization &organization : organizations) {
         QVector<Event> events;
         organization.getEvents(events);
-        for (const Event &event : events) {
+        for (const Event &event : qAsConst(events)) {
             if (!keep(event))
                 continue;
             found << event;
