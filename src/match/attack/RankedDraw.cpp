@@ -2,6 +2,10 @@
 
 #include "records/GameRandom.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+
 namespace {
 
 // Insertion sort that only moves a value past a strictly greater one, so
@@ -36,16 +40,43 @@ QVector<int> rankedDrawVector(const QVector<int> &scores, const QVector<int> &ap
     return entries;
 }
 
+namespace {
+
+// The entry of the draw vector at `position`, as a rank; -1 past its end.
+// Ranks outside the scores hold no entry, as in the vector itself.
+int rankAt(const QVector<int> &appendOrder, int scoreCount, int position)
+{
+    int entry = 0;
+    for (int rank : appendOrder) {
+        if (rank < 0 || rank >= scoreCount)
+            continue;
+        if (entry == position)
+            return rank;
+        ++entry;
+    }
+    return -1;
+}
+
+// The score of a rank (0: the lowest), sorted on the stack: a choice is
+// made at nearly every step.
+int scoreOfRank(const QVector<int> &scores, int rank)
+{
+    QVarLengthArray<int, 16> sorted(scores.constBegin(), scores.constEnd());
+    std::nth_element(sorted.begin(), sorted.begin() + rank, sorted.end());
+    return sorted[rank];
+}
+
+} // namespace
+
 RankedChoice rankedChoiceAt(const QVector<int> &scores, const QVector<int> &appendOrder,
                             int position)
 {
     RankedChoice choice;
     choice.position = position;
-    const QVector<int> entries = rankedDrawVector(scores, appendOrder);
-    if (position < 0 || position >= entries.size())
+    const int rank = position < 0 ? -1 : rankAt(appendOrder, scores.size(), position);
+    if (rank < 0)
         return choice;
-    const int drawn = entries[position];
-    choice.option = int(scores.indexOf(drawn));
+    choice.option = int(scores.indexOf(scoreOfRank(scores, rank)));
     return choice;
 }
 
