@@ -467,7 +467,7 @@ QString screenStyleSheet()
         "QWidget#equipment_panel QLabel { font-size: 12px; }\n"
         "QWidget#equipment_panel QPushButton { font-size: 11px; padding: 1px 4px; border-width: 2px; }\n"
         // The browser screens list full names in narrow fixed boxes.
-        "Module_Orgs QListWidget, Module_Orgs QTextEdit, Module_Database QListWidget { font-size: 13px; }\n"
+        "Module_Orgs QListWidget, Module_Orgs QTextEdit, Module_Orgs QLineEdit, Module_Database QListWidget { font-size: 13px; }\n"
         "QWidget#summary_box QLabel, QWidget#summary_box QLineEdit { font-size: 13px; }\n"
         "QWidget#fighter_details_panel QLabel, QWidget#fighter_details_panel QLineEdit { font-size: 13px; }\n"
         // The management screen's fixed panels hold many rows, and the middle

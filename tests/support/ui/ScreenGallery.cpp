@@ -35,7 +35,8 @@ QString ScreenGallery::pathOf(const QString &name) const
 
 bool ScreenGallery::shootWindow(const QString &name)
 {
-    return shoot(ModuleManager::Instance()->window(), name);
+    QWidget *window = ModuleManager::Instance()->window();
+    return (!enabled() || (window && window->size() == QSize(1100, 700))) && shoot(window, name);
 }
 
 bool ScreenGallery::shoot(QWidget *widget, const QString &name)

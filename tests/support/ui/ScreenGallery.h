@@ -19,8 +19,9 @@ public:
     bool enabled() const { return !m_folder.isEmpty(); }
     QStringList names() const { return m_names; }
 
-    // The game window as it is now; false when a picture could not be
-    // written (a gallery that is off writes nothing and succeeds).
+    // The game window as it is now; false when it is not 1100 by 700 or
+    // the picture could not be written (a gallery that is off writes
+    // nothing and succeeds).
     bool shootWindow(const QString &name);
     // Any widget, a dialog while it is shown say.
     bool shoot(QWidget *widget, const QString &name);

@@ -244,8 +244,6 @@ bool SeasonDriver::playLiveEvent()
     return fail(QStringLiteral("the live event did not end within its presses"));
 }
 
-// Raises the boxes one point at a time, in turn, until the pool shown by
-// the label is spent or no box takes more.
 void SeasonDriver::spendPoints(const QVector<QSpinBox *> &boxes, const QLabel *label)
 {
     bool raised = true;
