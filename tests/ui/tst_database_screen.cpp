@@ -41,14 +41,6 @@ void setScouting(int scouting)
     World::Instance().setupManager({"Sam", "Cole", "Europe", "England", "Unknown"}, numbers, QStringList());
 }
 
-QStringList listTexts(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
 } // namespace
 
 // The fighter database: filters, ranking, summary and the scouted sheet.
@@ -131,7 +123,7 @@ private slots:
         QCOMPARE(orgs->count(), 19);
         QCOMPARE(orgs->itemText(18), QString("Free Agent"));
         // The player's fighter stands before the organization's fighter of equal standing.
-        QCOMPARE(listTexts(list()), QStringList({"1. Zed Abe", "2. Pat Lee", "3. Al Moon", "4. Ken Sato",
+        QCOMPARE(ShellTest::listTexts(list()), QStringList({"1. Zed Abe", "2. Pat Lee", "3. Al Moon", "4. Ken Sato",
                                                  "5. Al Moon"}));
         QCOMPARE(widget<QLabel>("world_map_label")->size(), QSize(420, 225));
     }
@@ -139,7 +131,7 @@ private slots:
     void lastNameFirstChangesOnlyTheNames()
     {
         widget<QComboBox>("name_display_combo")->setCurrentIndex(1);
-        QCOMPARE(listTexts(list()).first(), QString("1. Abe, Zed"));
+        QCOMPARE(ShellTest::listTexts(list()).first(), QString("1. Abe, Zed"));
         QCOMPARE(list()->count(), 5);
     }
 
@@ -156,7 +148,7 @@ private slots:
         QFETCH(QString, region);
         QFETCH(QStringList, entries);
         widget<QComboBox>("region_combo")->setCurrentText(region);
-        QCOMPARE(listTexts(list()), entries);
+        QCOMPARE(ShellTest::listTexts(list()), entries);
     }
 
     void summaryOfAPickedFighter()
@@ -188,7 +180,7 @@ private slots:
     void freeAgentsShowTheirContract()
     {
         widget<QComboBox>("org_combo")->setCurrentText("Free Agent");
-        QCOMPARE(listTexts(list()), QStringList{"1. Free Man"});
+        QCOMPARE(ShellTest::listTexts(list()), QStringList{"1. Free Man"});
         pick("1. Free Man");
         QCOMPARE(summary(3), QString("Free Agent"));
     }
@@ -223,10 +215,10 @@ private slots:
         openSheet("4. Ken Sato");
         QCOMPARE(widget<QLineEdit>("personal_value_0")->text(), QString("Ken Sato"));
         QCOMPARE(widget<QLineEdit>("personal_value_5")->text(), QString("05-03-1990"));
-        QCOMPARE(listTexts(widget<QListWidget>("history_list")),
+        QCOMPARE(ShellTest::listTexts(widget<QListWidget>("history_list")),
                  QStringList({"Loss: debut - Fri Jun 4 2010", "Win: quarterfinal - Sat Jan 1 2011",
                               "Win: semifinal - Sat Jan 1 2011", "Win: final - Sat Jan 1 2011"}));
-        QCOMPARE(listTexts(widget<QListWidget>("titles_list")), QStringList{"G-1 World Championship"});
+        QCOMPARE(ShellTest::listTexts(widget<QListWidget>("titles_list")), QStringList{"G-1 World Championship"});
     }
 
     void closeComesBackToTheSameChoices()
@@ -243,7 +235,7 @@ private slots:
         }
         QCOMPARE(widget<QComboBox>("region_combo")->currentText(), QString("Oceania"));
         QCOMPARE(widget<QComboBox>("name_display_combo")->currentText(), QString("Last Name, First Name"));
-        QCOMPARE(listTexts(list()), QStringList({"Abe, Zed", "Moon, Al"}));
+        QCOMPARE(ShellTest::listTexts(list()), QStringList({"Abe, Zed", "Moon, Al"}));
         QCOMPARE(summary(0), QString());
         QCOMPARE(screen->pickedFighterId(), 1);
         QVERIFY(!screen->findChild<QPushButton *>("close_btn"));

@@ -8,18 +8,6 @@
 #include "ui/browser/Module_Orgs.h"
 #include "world/World.h"
 
-namespace {
-
-QStringList listTexts(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-} // namespace
-
 // The organizations screen: facts, recent events, ranking, champions and an
 // event's results, all read from the world at each pick.
 class TestOrgsScreen : public QObject
@@ -74,17 +62,17 @@ private slots:
 
     void opensOnTheFirstOrganization()
     {
-        QCOMPARE(listTexts(list("org_list")), QStringList({"G-1", "Genesis"}));
+        QCOMPARE(ShellTest::listTexts(list("org_list")), QStringList({"G-1", "Genesis"}));
         QCOMPARE(list("org_list")->currentRow(), 0);
         QCOMPARE(screen->findChild<QLineEdit *>("org_prestige_field")->text(), QString("Elite"));
         QCOMPARE(list("results_list")->count(), 0);
-                QCOMPARE(listTexts(list("recent_events_list")),
+                QCOMPARE(ShellTest::listTexts(list("recent_events_list")),
                  QStringList({"Mon Dec 20 2010|G-1 Finale", "Tue Jun 1 2010|G-1 Summer",
                               "Sat Jan 8 2011|G-1 Opener"}));
         // Numbered without gaps; equal standings on consecutive numbers, the player's among them.
-        QCOMPARE(listTexts(list("rankings_list")),
+        QCOMPARE(ShellTest::listTexts(list("rankings_list")),
                  QStringList({"1. Zed Abe", "2. Pat Lee", "3. Al Moon", "4. Ken Sato"}));
-        QCOMPARE(listTexts(list("champions_list")),
+        QCOMPARE(ShellTest::listTexts(list("champions_list")),
                  QStringList({"G-1 Grand Prix\nVacant\n\n", "G-1 World Championship\nZed Abe\n\n"}));
     }
 
@@ -102,7 +90,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QStringList, lines);
         list("recent_events_list")->setCurrentRow(row);
-        QCOMPARE(listTexts(list("results_list")), lines);
+        QCOMPARE(ShellTest::listTexts(list("results_list")), lines);
     }
 
     void anEntryNamingNoEventListsNothing()

@@ -1,3 +1,4 @@
+#include <QListWidget>
 #include "ShellTestSupport.h"
 
 #include <QApplication>
@@ -57,3 +58,11 @@ QString currentScreenClass()
 }
 
 } // namespace ShellTest
+
+QStringList ShellTest::listTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}

@@ -3,7 +3,9 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
+class QListWidget;
 class QWidget;
 
 // Helpers for tests of the game window: start and stop it as main() does,
@@ -20,6 +22,9 @@ void flushDeletions();
 QList<QWidget *> liveScreens();
 // Writes (or with a null content removes) a file in the working directory.
 void writeFile(const QString &name, const QByteArray &content);
+
+// The texts of a list widget's entries, top to bottom.
+QStringList listTexts(const QListWidget *list);
 
 // The class name of the current screen.
 QString currentScreenClass();
