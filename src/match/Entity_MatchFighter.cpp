@@ -11,10 +11,10 @@
 using FightMath::divide;
 
 Entity_MatchFighter::Entity_MatchFighter()
-    : mindset(0), fatigueLevel(1), actionValue(0), situation(1),
+    : heard(true), mindset(0), fatigueLevel(1), actionValue(0), situation(1),
       headHealthMax(0), bodyHealthMax(0), armsHealthMax(0), legsHealthMax(0),
       headHealth(1000), bodyHealth(1000), armsHealth(1000), legsHealth(1000),
-      staminaMax(0), stamina(0), knockdownsScored(0), knockdownsSuffered(0), heard(true)
+      staminaMax(0), stamina(0), knockdownsScored(0), knockdownsSuffered(0)
 {
     for (auto &pair : statistics)
         pair[0] = pair[1] = 0;
@@ -27,14 +27,16 @@ bool Entity_MatchFighter::setData(const QStringList &texts, const QVector<int> &
                                   const QDate &birthday, const QMultiMap<QDate, QString> &history,
                                   const QStringList &titles)
 {
-    currentSnapshot.reset();
+    currentSnapshot = nullptr;
     return Fighter::setData(texts, ints, birthday, history, titles);
 }
 
-std::shared_ptr<const FighterSnapshot> Entity_MatchFighter::snapshot() const
+const FighterSnapshot *Entity_MatchFighter::snapshot() const
 {
-    if (!currentSnapshot)
-        currentSnapshot = FighterSnapshot::of(*this);
+    if (!currentSnapshot) {
+        snapshots.push_back(FighterSnapshot::of(*this));
+        currentSnapshot = snapshots.back().get();
+    }
     return currentSnapshot;
 }
 
@@ -318,7 +320,7 @@ void Entity_MatchFighter::recoverBetweenRounds(int heal, int water, int motivate
     const int motivateRoll = motivate + GameRandom::roll(10) + 1;
     const int strategyRaw = GameRandom::draw();
     // Durabilities and attributes may change below.
-    currentSnapshot.reset();
+    currentSnapshot = nullptr;
 
     if (healRoll > 14) {
         const int gain = GameRandom::roll(50) + 1;

@@ -21,7 +21,8 @@
 // The fight states read his texts and whole numbers through one shared
 // snapshot, made when first asked for and made again only after setData
 // or the corner's recovery, the two ways his Fighter part changes in a
-// match.
+// match. He keeps every snapshot of the match, so a state made before a
+// change still reads the values of its own moment.
 class Entity_MatchFighter : public Fighter
 {
 public:
@@ -49,8 +50,9 @@ public:
     // Fighter::setData, and the states made from now on see the new data.
     bool setData(const QStringList &texts, const QVector<int> &ints, const QDate &birthday,
                  const QMultiMap<QDate, QString> &history, const QStringList &titles);
-    // His texts and whole numbers as they stand now.
-    std::shared_ptr<const FighterSnapshot> snapshot() const;
+    // His texts and whole numbers as they stand now; valid for as long as
+    // he lives.
+    const FighterSnapshot *snapshot() const;
 
     // --- State machine ---
     // Runs execute of the current state.
@@ -155,9 +157,12 @@ public:
 private:
     int damageLimb(int &health, int damage);
 
+    // Declared before the states, so that they outlive every state.
+    mutable std::vector<std::unique_ptr<const FighterSnapshot>> snapshots;
+    // The snapshot of his data as they stand; null once they changed.
+    mutable const FighterSnapshot *currentSnapshot = &FighterSnapshot::ofBlankFighter();
     std::unique_ptr<FightState> currentState;
     std::vector<std::unique_ptr<FightState>> retiredStates;
-    mutable std::shared_ptr<const FighterSnapshot> currentSnapshot;
     QString commentary;
     bool heard;
     int mindset;

@@ -3,9 +3,9 @@
 #include "FightMath.h"
 #include "records/Fighter.h"
 
-std::shared_ptr<const FighterSnapshot> FighterSnapshot::of(const Fighter &fighter)
+std::unique_ptr<const FighterSnapshot> FighterSnapshot::of(const Fighter &fighter)
 {
-    auto snapshot = std::make_shared<FighterSnapshot>();
+    std::unique_ptr<FighterSnapshot> snapshot(new FighterSnapshot);
     fighter.getStrings(snapshot->strings);
     fighter.getInts(snapshot->ints);
     snapshot->style = snapshot->strings.value(Fighter::StyleText);
@@ -13,8 +13,14 @@ std::shared_ptr<const FighterSnapshot> FighterSnapshot::of(const Fighter &fighte
     return snapshot;
 }
 
-const std::shared_ptr<const FighterSnapshot> &FighterSnapshot::empty()
+const FighterSnapshot &FighterSnapshot::ofBlankFighter()
 {
-    static const std::shared_ptr<const FighterSnapshot> nobody = std::make_shared<FighterSnapshot>();
+    static const std::unique_ptr<const FighterSnapshot> blank = of(Fighter());
+    return *blank;
+}
+
+const FighterSnapshot &FighterSnapshot::empty()
+{
+    static const FighterSnapshot nobody;
     return nobody;
 }

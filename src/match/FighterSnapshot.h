@@ -18,9 +18,12 @@ struct FighterSnapshot
     QString style;
     int styleIndex = -1;
 
-    static std::shared_ptr<const FighterSnapshot> of(const Fighter &fighter);
+    static std::unique_ptr<const FighterSnapshot> of(const Fighter &fighter);
     // The snapshot of nobody: no texts, no numbers, no style.
-    static const std::shared_ptr<const FighterSnapshot> &empty();
+    static const FighterSnapshot &empty();
+    // The snapshot of a fighter whose data were never set: every match
+    // fighter starts as one, so it is made once.
+    static const FighterSnapshot &ofBlankFighter();
 };
 
 #endif // FIGHTERSNAPSHOT_H

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <memory>
+#include <cstddef>
 
 #include "FighterSnapshot.h"
 #include "State.h"
@@ -50,8 +50,13 @@ public:
     // How many states exist right now; lets tests find leaked states.
     static int liveCount();
 
+    // A bout makes and drops a state at nearly every step, so their memory
+    // is kept on free lists by size instead of going back to the heap.
+    static void *operator new(std::size_t size);
+    static void operator delete(void *memory, std::size_t size);
+
 private:
-    std::shared_ptr<const FighterSnapshot> snapshot;
+    const FighterSnapshot *snapshot; // owned by the fighter, who outlives his states
     int mindset;
     int fatigueLevel;
 };

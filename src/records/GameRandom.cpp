@@ -3,19 +3,11 @@
 #include <QDateTime>
 #include <QtGlobal>
 #include <ctime>
-#include <random>
 
 namespace {
 bool deterministic = false;
 int millisecondCounter = 0;
 int clockCounter = 0;
-
-// The generator behind qrand in the toolkit the game runs on (the minimal
-// standard linear congruence), one per thread as qrand keeps it; a thread
-// that never seeded starts as a default one, as qrand does. Stepped here,
-// a draw skips qrand's per-thread lookup; a test holds it to qrand's
-// sequence.
-thread_local std::minstd_rand generator;
 
 // Microseconds since the first reading: the unit and range of std::clock()
 // from a clock that is read without a system call.
@@ -31,20 +23,14 @@ int monotonicMicroseconds()
 }
 }
 
+thread_local quint32 GameRandom::state = 1;
+
 void GameRandom::seed(unsigned int value)
 {
-    generator.seed(value);
-}
-
-int GameRandom::draw()
-{
-    return int(generator());
-}
-
-int GameRandom::roll(int n)
-{
-    const int value = draw();
-    return n > 0 ? value % n : 0;
+    // As the standard engine seeds: a seed that is a multiple of the
+    // modulus would stick the sequence at 0, so it starts at 1 instead.
+    const quint32 start = quint32(value % Modulus);
+    state = start == 0 ? 1 : start;
 }
 
 int GameRandom::milliseconds()

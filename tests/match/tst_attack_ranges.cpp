@@ -38,7 +38,7 @@ Step replayStep(unsigned seed, int range, const QString &style, int mindset, int
     const RangeStyle &s = d.styleFor(FightMath::styleIndex(style));
     GameRandom::seed(seed);
     const AttackerRangeState::Rolls rolls = AttackerRangeState::drawRolls(d, s, mindset);
-    const QVector<int> scores = AttackerRangeState::scoreMoves(s, attributes, mindset, fatigue, rolls);
+    const Scores scores = AttackerRangeState::scoreMoves(s, attributes, mindset, fatigue, rolls);
     const RankedChoice choice = rankedDraw(scores, d.appendOrder);
     return {choice.option, scores[choice.option]};
 }
@@ -106,9 +106,10 @@ private slots:
         rolls.mindset = 7;
         rolls.extra = 3;
         rolls.fatigue = 20;
-        rolls.splits = splits;
+        rolls.splits = Scores(splits.cbegin(), splits.cend());
         const RangeStyle &s = description(range).styleFor(FightMath::styleIndex(style));
-        QCOMPARE(AttackerRangeState::scoreMoves(s, vectorOf(identity), mindset, fatigue, rolls), scores);
+        const Scores scored = AttackerRangeState::scoreMoves(s, vectorOf(identity), mindset, fatigue, rolls);
+        QCOMPARE(QVector<int>(scored.cbegin(), scored.cend()), scores);
     }
 
     // How many numbers one step draws: the move rolls, the mindset roll and

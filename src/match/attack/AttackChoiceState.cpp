@@ -20,9 +20,9 @@ void AttackChoiceState::enter(Entity_MatchFighter *)
 
 // Each strike: its three attributes and a roll, divided by 1 (for a
 // divisor attribute of 91 or more) up to 11 (for 0).
-QVector<int> AttackChoiceState::scoreOptions() const
+Scores AttackChoiceState::scoreOptions() const
 {
-    QVector<int> scores;
+    Scores scores;
     for (const AttackOption &option : plan.options) {
         const int roll = GameRandom::roll(50) + 1;
         const int sum = attr(option.terms[0]) + attr(option.terms[1]) + attr(option.terms[2]) + 3 * roll;
@@ -41,7 +41,7 @@ void AttackChoiceState::execute(Entity_MatchFighter *fighter)
     // The opening draw stands where the clock reseeds began; it keeps the
     // sequence of draws as it always was.
     GameRandom::roll(50);
-    const QVector<int> scores = scoreOptions();
+    const Scores scores = scoreOptions();
     const RankedChoice choice = rankedDraw(scores, plan.appendOrder);
     const AttackOption &chosen = plan.options[choice.option];
     const int line = FightMath::pickIndex(5);

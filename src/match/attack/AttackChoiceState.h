@@ -1,6 +1,7 @@
 #ifndef ATTACKCHOICESTATE_H
 #define ATTACKCHOICESTATE_H
 
+#include "RankedDraw.h"
 #include "match/MatchState.h"
 
 struct AttackChoicePlan;
@@ -20,7 +21,7 @@ public:
     void execute(Entity_MatchFighter *fighter) override;
 
 private:
-    QVector<int> scoreOptions() const;
+    Scores scoreOptions() const;
 
     const AttackChoicePlan &plan;
 };

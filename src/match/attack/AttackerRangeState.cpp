@@ -52,11 +52,11 @@ AttackerRangeState::Rolls AttackerRangeState::drawRolls(const RangeDescription &
     return rolls;
 }
 
-QVector<int> AttackerRangeState::scoreMoves(const RangeStyle &style,
+Scores AttackerRangeState::scoreMoves(const RangeStyle &style,
                                             const QVector<int> &attributes, int mindset,
                                             int fatigueLevel, const Rolls &rolls)
 {
-    QVector<int> scores;
+    Scores scores;
     for (const RangeScore &score : style.scores) {
         int sum = score.constant;
         for (int index : score.plus)
@@ -110,7 +110,7 @@ void AttackerRangeState::execute(Entity_MatchFighter *fighter)
     const RangeStyle &style = description.styleFor(styleIndex());
     const int mindset = fighter->getMindset();
     const Rolls rolls = drawRolls(description, style, mindset);
-    const QVector<int> scores = scoreMoves(style, snapshotInts(), mindset,
+    const Scores scores = scoreMoves(style, snapshotInts(), mindset,
                                            fighter->getFatigueLevel(), rolls);
     const RankedChoice choice = rankedDraw(scores, description.appendOrder);
     fighter->setSituation(description.rangeCode);

@@ -1,6 +1,7 @@
 #ifndef ATTACKERRANGESTATE_H
 #define ATTACKERRANGESTATE_H
 
+#include "RankedDraw.h"
 #include "StateFactory.h"
 #include "match/MatchState.h"
 
@@ -35,16 +36,16 @@ public:
     // that asks for it, the fatigue roll, and each score's own divisor.
     struct Rolls
     {
-        QVector<int> moves;
+        Scores moves;
         int mindset = 0;
         int extra = 0;
         int fatigue = 0;
-        QVector<int> splits;
+        Scores splits;
     };
     static Rolls drawRolls(const RangeDescription &range, const RangeStyle &style, int mindset);
     // The move scores, in option order, from the fighter's attribute
     // vector, his live mindset and fatigue level, and the rolls.
-    static QVector<int> scoreMoves(const RangeStyle &style,
+    static Scores scoreMoves(const RangeStyle &style,
                                    const QVector<int> &attributes, int mindset,
                                    int fatigueLevel, const Rolls &rolls);
 

@@ -2,9 +2,6 @@
 
 #include "records/GameRandom.h"
 
-#include <QVarLengthArray>
-
-#include <algorithm>
 
 namespace {
 
@@ -47,8 +44,9 @@ namespace {
 int rankAt(const QVector<int> &appendOrder, int scoreCount, int position)
 {
     int entry = 0;
-    for (int rank : appendOrder) {
-        if (rank < 0 || rank >= scoreCount)
+    for (const int rank : appendOrder) {
+        // One unsigned compare: a negative rank is out of range too.
+        if (unsigned(rank) >= unsigned(scoreCount))
             continue;
         if (entry == position)
             return rank;
@@ -57,31 +55,42 @@ int rankAt(const QVector<int> &appendOrder, int scoreCount, int position)
     return -1;
 }
 
-// The score of a rank (0: the lowest), sorted on the stack: a choice is
-// made at nearly every step.
-int scoreOfRank(const QVector<int> &scores, int rank)
+// Whether scores[i] is the score of `rank` (0: the lowest) among all of
+// them: fewer than rank + 1 scores lie below it and more than rank lie at
+// or below it. Counting beats sorting for a handful of options.
+bool holdsRank(const int *scores, int count, int i, int rank)
 {
-    QVarLengthArray<int, 16> sorted(scores.constBegin(), scores.constEnd());
-    std::nth_element(sorted.begin(), sorted.begin() + rank, sorted.end());
-    return sorted[rank];
+    int below = 0;
+    int atOrBelow = 0;
+    for (int j = 0; j < count; ++j) {
+        below += scores[j] < scores[i];
+        atOrBelow += scores[j] <= scores[i];
+    }
+    return below <= rank && rank < atOrBelow;
 }
 
 } // namespace
 
-RankedChoice rankedChoiceAt(const QVector<int> &scores, const QVector<int> &appendOrder,
+RankedChoice rankedChoiceAt(const int *scores, int count, const QVector<int> &appendOrder,
                             int position)
 {
     RankedChoice choice;
     choice.position = position;
-    const int rank = position < 0 ? -1 : rankAt(appendOrder, scores.size(), position);
+    const int rank = position < 0 ? -1 : rankAt(appendOrder, count, position);
     if (rank < 0)
         return choice;
-    choice.option = int(scores.indexOf(scoreOfRank(scores, rank)));
+    // The first option in option order that holds the rank's score.
+    for (int i = 0; i < count; ++i) {
+        if (holdsRank(scores, count, i, rank)) {
+            choice.option = i;
+            break;
+        }
+    }
     return choice;
 }
 
-RankedChoice rankedDraw(const QVector<int> &scores, const QVector<int> &appendOrder)
+RankedChoice rankedDraw(const int *scores, int count, const QVector<int> &appendOrder)
 {
     const int position = GameRandom::roll(appendOrder.size());
-    return rankedChoiceAt(scores, appendOrder, position);
+    return rankedChoiceAt(scores, count, appendOrder, position);
 }

@@ -83,7 +83,7 @@ void State_Def_DefendDecide::execute(Entity_MatchFighter *fighter)
     GameRandom::roll(50); // the opening draw only ever fed the reseeds
     const int style = styleIndex();
 
-    QVector<int> scores(DefenceCount);
+    Scores scores(DefenceCount);
     for (int option = 0; option < DefenceCount; ++option) {
         const int *terms = scoreTerms[option];
         const int firstHalf = attr(terms[0]) + attr(terms[1]) + 2 * (GameRandom::roll(50) + 1);
