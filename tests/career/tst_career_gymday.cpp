@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "core/CareerFixtures.h"
 #include "core/WorldTestAccess.h"
+#include "records/TextDate.h"
 
 using WorldFixtures::gymFighter;
 
@@ -66,7 +67,7 @@ private slots:
         QStringList log;
         QVector<int> state, progress;
         world.getTrainingData(state, progress, log, 0);
-        QCOMPARE(log, QStringList{"\n" + QDate(2011, 3, 4).toString(Qt::TextDate) + " - Trained on the heavy bag."});
+        QCOMPARE(log, QStringList{"\n" + TextDate::shortText(QDate(2011, 3, 4)) + " - Trained on the heavy bag."});
     }
 
     void theNextDayTheMoneyIsShort()

@@ -8,6 +8,7 @@
 #include "core/CareerFixtures.h"
 #include "core/RecordsFixtures.h"
 #include "core/WorldTestAccess.h"
+#include "records/TextDate.h"
 
 using namespace WorldFixtures;
 using CareerFixtures::setAge;
@@ -285,7 +286,7 @@ private slots:
         QCOMPARE(managerNumbers.at(Manager::ActiveWinsIndex), 4);
         QCOMPARE(managerNumbers.at(Manager::ActiveLossesIndex), 2);
         QCOMPARE(managerTitles,
-                 QStringList{"Big League World Championship until " + today().toString(Qt::TextDate)});
+                 QStringList{"Big League World Championship until " + TextDate::shortText(today())});
         QCOMPARE(WorldTestAccess::titleHolder("Big League", "Big League World Championship"), QString("Vacant"));
         QVector<Event> events;
         WorldTestAccess::organization("Big League").getEvents(events);

@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "core/CareerFixtures.h"
 #include "core/RecordsFixtures.h"
+#include "records/TextDate.h"
 
 using namespace CareerFixtures;
 using RecordsFixtures::attribute;
@@ -94,7 +95,7 @@ private slots:
         QCOMPARE(lines.first(), "Ann Lee" + newsText);
         // A manager of skill 5 reports the main gains and the losses.
         QCOMPARE(lines.size() > 1, trained);
-        QCOMPARE(logOf(fighter), QStringList{"\n" + day().toString(Qt::TextDate) + " - " + dayText});
+        QCOMPARE(logOf(fighter), QStringList{"\n" + TextDate::shortText(day()) + " - " + dayText});
         QCOMPARE(progressOf(fighter).last(), type);
         const QVector<int> counters = progressOf(fighter).mid(0, SkillTable::SkillCount);
         QCOMPARE(counters != QVector<int>(SkillTable::SkillCount, 0), trained);

@@ -2,6 +2,7 @@
 
 #include "records/Manager.h"
 #include "core/RecordChecks.h"
+#include "records/TextDate.h"
 
 // The player's manager: reputation, judgement labels, title lines and the
 // stream form.
@@ -179,7 +180,7 @@ private slots:
     {
         const QDate won(2011, 3, 5);
         const QDate lost(2012, 7, 1);
-        const QString wonText = won.toString(Qt::TextDate);
+        const QString wonText = TextDate::shortText(won);
         Manager manager = managerWith(0);
         manager.addTitleFrom(won, "Apex World Championship");
         manager.addTitleFrom(won, "Apex 2011 Grand Prix");
@@ -190,7 +191,7 @@ private slots:
                                                "Open Cup - from " + wonText}));
         manager.addTitleUntil(lost, "Open Cup");
         manager.addTitleUntil(lost, "Apex World Championship");
-        const QString closed = "Apex World Championship - from " + wonText + " until " + lost.toString(Qt::TextDate);
+        const QString closed = "Apex World Championship - from " + wonText + " until " + TextDate::shortText(lost);
         QCOMPARE(titles(manager).at(0), closed);
         QCOMPARE(titles(manager).at(2), "Open Cup - from " + wonText);
         // A closed line is never reopened: winning again opens a new one.
@@ -198,7 +199,7 @@ private slots:
         manager.addTitleFrom(lost, "Apex World Championship");
         QCOMPARE(titles(manager).size(), 4);
         QCOMPARE(titles(manager).at(0), closed);
-        QCOMPARE(titles(manager).at(3), "Apex World Championship - from " + lost.toString(Qt::TextDate));
+        QCOMPARE(titles(manager).at(3), "Apex World Championship - from " + TextDate::shortText(lost));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "records/Match.h"
 #include "records/Offer.h"
 #include "core/RecordChecks.h"
+#include "records/TextDate.h"
 
 // The two small records of a card and a booking.
 class TestMatchAndOfferRecords : public QObject
@@ -193,7 +194,7 @@ private slots:
     {
         QCOMPARE(Offer().getDateText(), QString("N/A"));
         Offer offer = bookedOffer();
-        QCOMPARE(offer.getDateText(), QDate(2011, 3, 8).toString(Qt::TextDate));
+        QCOMPARE(offer.getDateText(), TextDate::shortText(QDate(2011, 3, 8)));
         offer.reset();
         QCOMPARE(offer.getId(), 1101);
         QCOMPARE(offer.getFighterName(), QString("Ray Cole"));

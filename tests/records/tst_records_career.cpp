@@ -3,6 +3,7 @@
 #include "records/Fighter.h"
 #include "TestSupport.h"
 #include "core/RecordsFixtures.h"
+#include "records/TextDate.h"
 
 using namespace RecordsFixtures;
 
@@ -14,7 +15,7 @@ class TestRecordsCareer : public QObject
 
 private:
     const QDate day{2011, 6, 4};
-    QString dayText() const { return day.toString(Qt::TextDate); }
+    QString dayText() const { return TextDate::shortText(day); }
 
     static Fighter fighterWithContract(int matches, const QStringList &titles = QStringList())
     {
@@ -127,7 +128,7 @@ private slots:
         QCOMPARE(titlesOf(fighter), QStringList{"WFC 2011 Grand Prix"});
         fighter.recordFightResult(day.addDays(1), "Loss: Cy Park - KO(Jab) - Rd. 1(0:20)|WFC 2011 Grand Prix",
                                   "Tournament Final");
-        QCOMPARE(titlesOf(fighter), QStringList{"WFC 2011 Grand Prix until " + day.addDays(1).toString(Qt::TextDate)});
+        QCOMPARE(titlesOf(fighter), QStringList{"WFC 2011 Grand Prix until " + TextDate::shortText(day.addDays(1))});
     }
 
     void titleLost()

@@ -15,6 +15,7 @@
 #include "ui/match/Module_UserEvents.h"
 #include "ui/shell/TopMenuBar.h"
 #include "world/World.h"
+#include "records/TextDate.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ private slots:
         QVERIFY(!screen->findChild<QProgressBar *>("next_day_progress")->isVisible());
 
         const QStringList news = newsParagraphs(screen);
-        QCOMPARE(news.first(), "News for " + today.toString(Qt::TextDate));
+        QCOMPARE(news.first(), "News for " + TextDate::shortText(today));
         QCOMPARE(news.at(1), QString("Gym Info: "));
         QVERIFY(news.at(2).startsWith("Al Ray "));
         // Every section is printed, in order, even when it has no news.

@@ -2,6 +2,7 @@
 
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
+#include "records/TextDate.h"
 
 using namespace WorldFixtures;
 
@@ -111,7 +112,7 @@ private slots:
         const Offer booking = offer(1101, "Jo Park", "G1 Event", "G1", QDate(2011, 3, 8));
         world.updateBooking(booking);
         QMap<QString, QString> descriptions = world.getBookingDescriptions();
-        QCOMPARE(descriptions.value("Jo Park"), "G1 Event - " + QDate(2011, 3, 8).toString(Qt::TextDate));
+        QCOMPARE(descriptions.value("Jo Park"), "G1 Event - " + TextDate::shortText(QDate(2011, 3, 8)));
         QCOMPARE(descriptions.value("Al Ross"), QString("N/A - N/A"));
 
         world.clearBooking(1101);
