@@ -105,21 +105,25 @@ QVector<EventResults> UnseenBouts::decideCounting(World &world, Counts &counts)
 QString UnseenBouts::simulateMatch(World &world, const Event &event, const Match &match, int &tournamentWinner)
 {
     const QString organization = event.getOrganization();
-    Fighter a;
-    Fighter b;
-    if (!rosterFighter(world, organization, match.getIdA(), a)
-        || !rosterFighter(world, organization, match.getIdB(), b))
-        return QString();
-
-    BoutResult bout = UnseenBout::fight(a, b);
+    BoutResult bout;
+    int standingGap = 0; // the winner's standing less the loser's
+    {
+        // Copies of the roster fighters, which share their histories: gone
+        // before the results are written, so that writing copies none.
+        Fighter a;
+        Fighter b;
+        if (!rosterFighter(world, organization, match.getIdA(), a)
+            || !rosterFighter(world, organization, match.getIdB(), b))
+            return QString();
+        bout = UnseenBout::fight(a, b);
+        const bool aWon = a.getId() == bout.winnerId;
+        standingGap = aWon ? a.getStanding() - b.getStanding() : b.getStanding() - a.getStanding();
+    }
     const QString type = match.getType();
     bout.winnerLine += BoutScoring::recordLineEnding(event, type, true);
     bout.loserLine += BoutScoring::recordLineEnding(event, type, false);
 
-    const bool aWon = a.getId() == bout.winnerId;
-    const Fighter &winner = aWon ? a : b;
-    const Fighter &loser = aWon ? b : a;
-    const int amount = BoutScoring::exchange(winner.getStanding() - loser.getStanding(),
+    const int amount = BoutScoring::exchange(standingGap,
                                              bout.stoppage ? BoutScoring::Stoppage : BoutScoring::Decision);
     world.recordOrgFightResult(organization, bout.winnerId, bout.winnerLine, type);
     world.recordOrgFightResult(organization, bout.loserId, bout.loserLine, type);

@@ -35,7 +35,7 @@ const TierWants tierWants[] = {
 const TierWants *wantsOf(const QString &tier)
 {
     for (const TierWants &wants : tierWants) {
-        if (tier == wants.tier)
+        if (tier == QLatin1String(wants.tier))
             return &wants;
     }
     return nullptr;

@@ -83,11 +83,6 @@ void Entity_MatchFighter::releaseRetiredStates()
     retiredStates.clear();
 }
 
-int Entity_MatchFighter::getAttribute(int k) const
-{
-    return k >= 0 && k < AttributeCount ? attributes[k] : 0;
-}
-
 // --- Statistics ------------------------------------------------------------
 
 void Entity_MatchFighter::addStrikeStats(int strikeCode, int a, int b)

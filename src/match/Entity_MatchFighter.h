@@ -89,8 +89,8 @@ public:
     int getStaminaMax() const { return staminaMax; }
     int getKnockdownsScored() const { return knockdownsScored; }
     int getKnockdownsSuffered() const { return knockdownsSuffered; }
-    // Live attribute k (0..82) and durabilities, as the corner may raise them.
-    int getAttribute(int k) const;
+    // Live durabilities, as the corner may raise them (the attributes too,
+    // through Fighter::getAttribute).
     int getHeadDurability() const { return headDurability; }
     int getBodyDurability() const { return bodyDurability; }
     QString getStyle() const { return style; }

@@ -94,7 +94,10 @@ void MatchEngine::setupMatch(const Fighter &a, const Fighter &b,
         QStringList titles;
         sources[i]->getData(texts, ints, birthday, history, titles);
         corners[i]->reset(new Entity_MatchFighter);
-        (*corners[i])->setData(texts, ints, birthday, history, titles);
+        // The fight never reads his history. Left out, the engine's
+        // fighters share none with the roster, so the roster fighter's
+        // result line is written without copying his whole history.
+        (*corners[i])->setData(texts, ints, birthday, {}, titles);
         (*corners[i])->initHealth();
         (*corners[i])->setHeard(heard);
     }

@@ -38,11 +38,25 @@ bool FightRecordLine::isKnockout() const
     return methodText.startsWith(QLatin1String("KO")) || methodText.startsWith(QLatin1String("TKO"));
 }
 
-// The first word of the line, up to a colon or a blank.
+namespace {
+// The blanks that end a word here: ASCII white space.
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+}
+}
+
+// The first word of the line, up to a colon or a blank. Read by hand: every
+// bout of the world writes two record lines.
 FightRecordLine::Outcome FightRecordLine::leadingOutcome(const QString &result)
 {
-    static const QRegularExpression leadingWord(QStringLiteral("^\\s*([^\\s:]+)"));
-    const QString word = leadingWord.match(result).captured(1);
+    int start = 0;
+    while (start < result.size() && isBlank(result.at(start)))
+        ++start;
+    int end = start;
+    while (end < result.size() && !isBlank(result.at(end)) && result.at(end) != QLatin1Char(':'))
+        ++end;
+    const QStringRef word = result.midRef(start, end - start);
     if (word == QLatin1String("Win"))
         return Win;
     if (word == QLatin1String("Loss"))
@@ -53,8 +67,12 @@ FightRecordLine::Outcome FightRecordLine::leadingOutcome(const QString &result)
 // "Win: opponent - method - Rd. ..." : the second " - " field.
 QString FightRecordLine::recordLineMethod(const QString &result)
 {
-    const QStringList fields = result.split(fieldSeparator);
-    return fields.size() > 1 ? fields.at(1).trimmed() : QString();
+    const int first = result.indexOf(fieldSeparator);
+    if (first < 0)
+        return QString();
+    const int start = first + fieldSeparator.size();
+    const int next = result.indexOf(fieldSeparator, start);
+    return result.mid(start, next < 0 ? -1 : next - start).trimmed();
 }
 
 // "... by method in 1:05 of Round 2." : the method sits between the last

@@ -56,6 +56,8 @@ public:
     int getStanding() const { return standing; }
     int getContractMatches() const { return contractMatches; }
     const QString &getOrganization() const { return organization; }
+    // Attribute k (0..82); 0 outside them.
+    int getAttribute(int k) const { return k >= 0 && k < AttributeCount ? attributes[k] : 0; }
     void addStanding(int delta) { standing += delta; }
     void getHistory(QMultiMap<QDate, QString> &out) const { out = history; }
     void getTitles(QStringList &out) const { out = titles; }

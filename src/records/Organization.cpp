@@ -38,7 +38,7 @@ const TierRules UnknownTier = {"", NoLimit, NoLimit, NoMinimum, NoMinimum, 0, 1,
 const TierRules &rulesFor(const QString &tier)
 {
     for (const TierRules &rules : Tiers) {
-        if (tier == rules.tier)
+        if (tier == QLatin1String(rules.tier))
             return rules;
     }
     return UnknownTier;
@@ -82,6 +82,14 @@ int attributeAverage(const QVector<int> &ints)
     int sum = 0;
     for (int k = 0; k < Fighter::AttributeCount; ++k)
         sum += ints.value(Fighter::attributeIndex(k));
+    return sum / Fighter::AttributeCount;
+}
+
+int attributeAverage(const Fighter &fighter)
+{
+    int sum = 0;
+    for (int k = 0; k < Fighter::AttributeCount; ++k)
+        sum += fighter.getAttribute(k);
     return sum / Fighter::AttributeCount;
 }
 
@@ -196,9 +204,14 @@ bool Organization::fitsFighter(const QVector<int> &ints, const QMultiMap<QDate, 
 {
     // Recent form does not weigh in: only the attributes and a little luck.
     Q_UNUSED(history);
+    return fitsAverage(attributeAverage(ints));
+}
+
+bool Organization::fitsAverage(int average) const
+{
     GameRandom::seed(unsigned(GameRandom::milliseconds() / 10));
     const int luck = GameRandom::draw() % 10 + 1;
-    const int score = attributeAverage(ints) + luck;
+    const int score = average + luck;
     const TierRules &rules = rulesFor(tier);
     const bool suits = score >= rules.fitLow && score <= rules.fitHigh;
 
@@ -215,13 +228,9 @@ void Organization::renewContracts(QStringList &outLines)
         Fighter &fighter = it.value();
         if (fighter.getContractMatches() >= 3)
             continue;
-        QVector<int> ints;
-        fighter.getInts(ints);
         GameRandom::reseedWithClock();
         const int r = GameRandom::draw();
-        QMultiMap<QDate, QString> history;
-        fighter.getHistory(history);
-        if (!fitsFighter(ints, history))
+        if (!fitsAverage(attributeAverage(fighter)))
             continue;
         outLines << fighter.getFullName() + " has renewed his contract with " + name;
         fighter.setContract(name, r % 5 + 3);

@@ -85,6 +85,9 @@ public:
     bool operator!=(const Organization &other) const { return !(*this == other); }
 
 private:
+    // Whether a fighter of this attribute average suits the organization,
+    // with the seed and luck draws of a renewal or signing.
+    bool fitsAverage(int average) const;
     Roster::iterator findFighter(int id);
     Roster::const_iterator findFighter(int id) const;
     bool negotiationVerdict(const QStringList &texts, const QVector<int> &ints,

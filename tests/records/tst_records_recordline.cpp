@@ -65,6 +65,15 @@ private slots:
         QTest::addRow("Winless is no outcome") << "Winless streak" << none << "" << false << false
                                                << "Winless streak" << "";
         QTest::addRow("empty") << "" << none << "" << false << false << "" << "";
+        QTest::addRow("blanks before the word") << " \t\nLoss: Bo Kim - KO(Jab) - Rd. 1(0:10)" << loss
+            << "KO(Jab)" << false << true << " \t\nLoss: Bo Kim - KO(Jab) - Rd. 1(0:10)" << "";
+        QTest::addRow("tab ends the word") << "Win\t- Bo Kim -  TKO(Knee)  " << win << "TKO(Knee)"
+            << false << true << "Win\t- Bo Kim -  TKO(Knee)  " << "";
+        QTest::addRow("one field after the word") << "Loss: Bo Kim -  Decision " << loss << "Decision"
+            << true << false << "Loss: Bo Kim -  Decision " << "";
+        QTest::addRow("blank field") << "Win:  -  - KO(Jab)" << win << "" << false << false
+            << "Win:  -  - KO(Jab)" << "";
+        QTest::addRow("only blanks") << " \t " << none << "" << false << false << " \t " << "";
 
         QTest::addRow("bout sentence, KO")
             << "Winston Smith defeated Ann Lee by KO(Jab) in 1:05 of Round 2." << none << "KO(Jab)"
