@@ -20,11 +20,11 @@ public:
 
     Event();
 
-    QString getName() const { return name; }
-    QString getOrganization() const { return organization; }
+    const QString &getName() const { return name; }
+    const QString &getOrganization() const { return organization; }
     QDate getDate() const { return date; }
     bool hasPlayerFighter() const { return playerFighterOnCard; }
-    QString getTitle() const { return title; }
+    const QString &getTitle() const { return title; }
     void setTitle(const QString &value) { title = value; }
     QStringList getResultLines() const { return resultLines; }
     void addResultLines(const QStringList &lines) { resultLines << lines; }

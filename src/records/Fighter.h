@@ -49,7 +49,7 @@ public:
     void getStrings(QStringList &out) const;
     void getInts(QVector<int> &out) const;
 
-    QString getLastName() const { return lastName; }
+    const QString &getLastName() const { return lastName; }
     QString getFullName() const { return firstName + " " + lastName; }
     int getId() const { return id; }
     void setId(int value) { id = value; }

@@ -29,7 +29,7 @@ public:
     int getIdA() const { return idA; }
     int getIdB() const { return idB; }
     bool isPlayerMatch() const { return playerMatch; }
-    QString getType() const { return type; }
+    const QString &getType() const { return type; }
     void setType(const QString &value) { type = value; }
 
     void getTexts(QStringList &out) const;

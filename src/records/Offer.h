@@ -19,10 +19,10 @@ public:
     Offer();
 
     int getId() const { return fighterId; }
-    QString getFighterName() const { return fighterName; }
-    QString getEventName() const { return eventName; }
+    const QString &getFighterName() const { return fighterName; }
+    const QString &getEventName() const { return eventName; }
     void setEventName(const QString &value) { eventName = value; }
-    QString getOrganization() const { return organization; }
+    const QString &getOrganization() const { return organization; }
     void getTexts(QString &fighterNameOut, QString &eventNameOut, QString &organizationOut) const;
 
     // Returns false, and changes nothing, when texts holds fewer than three.

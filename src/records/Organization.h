@@ -30,8 +30,8 @@ public:
 
     Organization();
 
-    QString getName() const { return name; }
-    QString getWillingness() const { return willingness; }
+    const QString &getName() const { return name; }
+    const QString &getWillingness() const { return willingness; }
     void getInfo(QStringList &out) const;
     void getTitles(Titles &out) const { out = titleHolders; }
     void getRoster(Roster &out) const { out = roster; }
