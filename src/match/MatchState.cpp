@@ -8,8 +8,9 @@ namespace {
 int liveStates = 0;
 
 // Free lists of state memory by size, in steps of 16 bytes; a state
-// larger than the last step goes to the heap as usual. One set a thread,
-// given back to the heap when the thread ends.
+// larger than the last step goes to the heap as usual. The match engine is
+// one per process and so are these lists; they go back to the heap at exit,
+// after the engine and its states.
 class StateMemory
 {
 public:
@@ -59,7 +60,7 @@ private:
     Block *heads[Lists] = {};
 };
 
-thread_local StateMemory stateMemory;
+StateMemory stateMemory;
 }
 
 void *MatchState::operator new(std::size_t size)
