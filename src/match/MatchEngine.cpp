@@ -1,5 +1,7 @@
 #include "MatchEngine.h"
 
+#include <QStringBuilder>
+
 #include "Entity_MatchFighter.h"
 #include "attack/State_Atk_Out.h"
 #include "defence/State_Def_Out.h"
@@ -51,12 +53,6 @@ QString twoDigits(int value)
 }
 
 } // namespace
-
-MatchEngine &MatchEngine::Instance()
-{
-    static MatchEngine engine;
-    return engine;
-}
 
 MatchEngine::MatchEngine()
     : attacker(nullptr), defender(nullptr), winner(nullptr), loser(nullptr),
@@ -305,26 +301,29 @@ QString MatchEngine::getResultText(int *winnerId, QString *winnerLine,
     if (loserId)
         *loserId = loser->getId();
 
-    QString sentence = winner->getFullName() + " defeated " + loser->getFullName();
+    // Built with QStringBuilder (%): one allocation a text, every bout.
+    const QString winnerName = winner->getFullName();
+    const QString loserName = loser->getFullName();
     QString method;
     QString time;
     if (loser->getSituation() != 5) {
-        method = "Decision";
+        method = QStringLiteral("Decision");
         clock = RoundSeconds;
-        time = "3:00";
+        time = QStringLiteral("3:00");
     } else {
         method = stoppageName(winner->getSituation());
         const int elapsed = RoundSeconds - clock;
-        time = QString::number(elapsed / 60) + ":" + twoDigits(elapsed % 60);
+        time = QString::number(elapsed / 60) % QLatin1Char(':') % twoDigits(elapsed % 60);
     }
     const QString roundText = QString::number(round);
-    sentence += " by " + method + " in " + time + " of Round " + roundText + ".";
-    const QString linePart = " - " + method + " - Rd. " + roundText + "(" + time + ")";
+    const QString linePart = QLatin1String(" - ") % method % QLatin1String(" - Rd. ") % roundText
+        % QLatin1Char('(') % time % QLatin1Char(')');
     if (winnerLine)
-        *winnerLine += "Win: " + loser->getFullName() + linePart;
+        *winnerLine += QLatin1String("Win: ") % loserName % linePart;
     if (loserLine)
-        *loserLine += "Loss: " + winner->getFullName() + linePart;
-    return sentence;
+        *loserLine += QLatin1String("Loss: ") % winnerName % linePart;
+    return winnerName % QLatin1String(" defeated ") % loserName % QLatin1String(" by ") % method
+        % QLatin1String(" in ") % time % QLatin1String(" of Round ") % roundText % QLatin1Char('.');
 }
 
 QVector<int> MatchEngine::getFighterStatistics(int id) const

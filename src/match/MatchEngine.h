@@ -97,4 +97,11 @@ private:
     int exchangeCount;
 };
 
+// Inline: the fight states reach the engine at nearly every step.
+inline MatchEngine &MatchEngine::Instance()
+{
+    static MatchEngine engine;
+    return engine;
+}
+
 #endif // MATCHENGINE_H

@@ -35,7 +35,7 @@ public:
     // The snapshot's whole number at index `index` of the fighter's vector
     // (0 age .. 4 + k attribute k .. 87 head durability, 88 body
     // durability, 93 id, 94 standing); 0 outside the vector.
-    int attr(int index) const { return snapshot->ints.value(index); }
+    int attr(int index) const { return unsigned(index) < unsigned(intCount) ? ints[index] : 0; }
     int snapshotMindset() const { return mindset; }
     int snapshotFatigueLevel() const { return fatigueLevel; }
     const QString &snapshotStyle() const { return snapshot->style; }
@@ -57,6 +57,10 @@ public:
 
 private:
     const FighterSnapshot *snapshot; // owned by the fighter, who outlives his states
+    // The snapshot's numbers, read directly: attr is the states' most
+    // frequent call.
+    const int *ints;
+    int intCount;
     int mindset;
     int fatigueLevel;
 };

@@ -93,18 +93,25 @@ Fighter::Fighter()
 
 void Fighter::getStrings(QStringList &out) const
 {
+    out.reserve(out.size() + TextCount);
     out << firstName << lastName << nationality << region << background << style
         << organization << reputation << shortsColour << trimColour << hairColour << bio;
 }
 
 void Fighter::getInts(QVector<int> &out) const
 {
-    out.reserve(out.size() + IntCount);
-    out << age << wins << losses << knockouts;
-    for (int k = 0; k < AttributeCount; ++k)
-        out << attributes[k];
-    out << headDurability << bodyDurability << contractMatches
-        << bodyImage << headImage << faceImage << id << standing;
+    // Written in place: a fight and every day of the world read these.
+    const int start = out.size();
+    out.resize(start + IntCount);
+    int *values = out.data() + start;
+    *values++ = age;
+    *values++ = wins;
+    *values++ = losses;
+    *values++ = knockouts;
+    values = std::copy(attributes, attributes + AttributeCount, values);
+    for (const int value : {headDurability, bodyDurability, contractMatches,
+                            bodyImage, headImage, faceImage, id, standing})
+        *values++ = value;
 }
 
 void Fighter::getData(QStringList &texts, QVector<int> &ints, QDate &birthdayOut,

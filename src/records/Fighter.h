@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QMap>
 #include <QString>
+#include <QStringBuilder>
 #include <QStringList>
 #include <QVector>
 
@@ -50,7 +51,7 @@ public:
     void getInts(QVector<int> &out) const;
 
     const QString &getLastName() const { return lastName; }
-    QString getFullName() const { return firstName + " " + lastName; }
+    QString getFullName() const { return firstName % QLatin1Char(' ') % lastName; }
     int getId() const { return id; }
     void setId(int value) { id = value; }
     int getStanding() const { return standing; }
