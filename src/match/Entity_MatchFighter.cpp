@@ -31,12 +31,10 @@ bool Entity_MatchFighter::setData(const QStringList &texts, const QVector<int> &
     return Fighter::setData(texts, ints, birthday, history, titles);
 }
 
-const FighterSnapshot *Entity_MatchFighter::snapshot() const
+const FighterSnapshot *Entity_MatchFighter::takeSnapshot() const
 {
-    if (!currentSnapshot) {
-        snapshots.push_back(FighterSnapshot::of(*this));
-        currentSnapshot = snapshots.back().get();
-    }
+    snapshots.push_back(FighterSnapshot::of(*this));
+    currentSnapshot = snapshots.back().get();
     return currentSnapshot;
 }
 

@@ -52,7 +52,10 @@ public:
                  const QMultiMap<QDate, QString> &history, const QStringList &titles);
     // His texts and whole numbers as they stand now; valid for as long as
     // he lives.
-    const FighterSnapshot *snapshot() const;
+    const FighterSnapshot *snapshot() const
+    {
+        return currentSnapshot ? currentSnapshot : takeSnapshot();
+    }
 
     // --- State machine ---
     // Runs execute of the current state.
@@ -156,6 +159,7 @@ public:
 
 private:
     int damageLimb(int &health, int damage);
+    const FighterSnapshot *takeSnapshot() const;
 
     // Declared before the states, so that they outlive every state.
     mutable std::vector<std::unique_ptr<const FighterSnapshot>> snapshots;
