@@ -6,17 +6,6 @@
 
 namespace FightMath {
 
-int pickIndex(int count)
-{
-    return (GameRandom::roll(100) + 1) % divisor(count);
-}
-
-int rollSignedByCoin(int range)
-{
-    const int value = GameRandom::roll(range) + 1;
-    return GameRandom::draw() % 2 == 1 ? -value : value;
-}
-
 int rollSignedWhenOdd(int range)
 {
     const int value = GameRandom::roll(range) + 1;

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "records/GameRandom.h"
+
 // Small arithmetic and dice helpers shared by all fight code.
 namespace FightMath {
 
@@ -12,10 +14,18 @@ namespace FightMath {
 inline int divisor(int value) { return value == 0 ? 1 : value; }
 inline int divide(int numerator, int denominator) { return numerator / divisor(denominator); }
 
-// Index of one of `count` texts: (roll(100) + 1) % count.
-int pickIndex(int count);
+// Index of one of `count` texts: (roll(100) + 1) % count. Inline, like
+// the next, so that a constant count divides without a division.
+inline int pickIndex(int count)
+{
+    return (GameRandom::roll(100) + 1) % divisor(count);
+}
 // roll(range) + 1, negated when a second draw is odd.
-int rollSignedByCoin(int range);
+inline int rollSignedByCoin(int range)
+{
+    const int value = GameRandom::roll(range) + 1;
+    return GameRandom::draw() % 2 == 1 ? -value : value;
+}
 // roll(range) + 1, negated when the result itself is odd.
 int rollSignedWhenOdd(int range);
 
