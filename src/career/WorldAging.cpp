@@ -58,13 +58,15 @@ void World::ageWorldFighters(QStringList &news)
     // with no draw between them come to one, the last: so the reseed is made
     // only before a draw, or once after the walk.
     bool reseedPending = false;
+    const int month = date.isValid() ? date.month() : 0;
+    const int day = date.isValid() ? date.day() : 0;
     for (Organization &organization : organizations) {
         Organization::Roster members;
         organization.getRoster(members);
         int retired = 0;
         for (const Fighter &fighter : qAsConst(members)) {
             int oldAge = 0;
-            const int age = fighter.getAgeOn(date, oldAge);
+            const int age = fighter.getAgeOn(month, day, oldAge);
             if (age != oldAge)
                 news << birthdayLine(fighter, age);
             reseedPending = true;
@@ -94,7 +96,7 @@ void World::ageWorldFighters(QStringList &news)
     for (auto it = freeAgents.begin(); it != freeAgents.end();) {
         lastKey = it.key();
         int oldAge = 0;
-        const int age = it->getAgeOn(date, oldAge);
+        const int age = it->getAgeOn(month, day, oldAge);
         if (age != oldAge)
             news << birthdayLine(*it, age);
         if (drawsRetirement(bandFor(freeAgentBands, age))) {
@@ -115,7 +117,7 @@ void World::ageWorldFighters(QStringList &news)
 
     for (auto it = amateurs.begin(); it != amateurs.end();) {
         int oldAge = 0;
-        const int age = it->getAgeOn(date, oldAge);
+        const int age = it->getAgeOn(month, day, oldAge);
         if (age == ComingOfAge) {
             Fighter fighter = it.value();
             fighter.ageOneYear();

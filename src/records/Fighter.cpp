@@ -168,10 +168,18 @@ QStringList Fighter::getAppearance(int &body, int &head, int &face) const
 
 int Fighter::getAgeOn(const QDate &date, int &currentAge) const
 {
+    return date.isValid() ? getAgeOn(date.month(), date.day(), currentAge) : getAgeOn(0, 0, currentAge);
+}
+
+int Fighter::getAgeOn(int month, int day, int &currentAge) const
+{
     currentAge = age;
-    if (date.isValid() && birthday.isValid() && date.month() == birthday.month() && date.day() == birthday.day())
-        return age + 1;
-    return age;
+    if (month == 0 || !birthday.isValid())
+        return age;
+    int birthMonth = 0;
+    int birthDay = 0;
+    birthday.getDate(nullptr, &birthMonth, &birthDay);
+    return birthMonth == month && birthDay == day ? age + 1 : age;
 }
 
 void Fighter::capAttributes()

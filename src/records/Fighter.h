@@ -64,6 +64,9 @@ public:
     void getTitles(QStringList &out) const { out = titles; }
     QStringList getAppearance(int &body, int &head, int &face) const;
     int getAgeOn(const QDate &date, int &currentAge) const;
+    // The same for a day given as its month and day (0, 0 for no date):
+    // walks over the whole world read the day once.
+    int getAgeOn(int month, int day, int &currentAge) const;
     void capAttributes();
 
     // Skill ratings, computed from the attributes each time (never stored).

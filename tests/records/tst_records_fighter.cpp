@@ -194,6 +194,11 @@ private slots:
         int current = -1;
         QCOMPARE(fighter.getAgeOn(date, current), expected);
         QCOMPARE(current, 25);
+        // The walks over the world give the day as its month and day.
+        current = -1;
+        const bool valid = date.isValid();
+        QCOMPARE(fighter.getAgeOn(valid ? date.month() : 0, valid ? date.day() : 0, current), expected);
+        QCOMPARE(current, 25);
         QCOMPARE(wholeNumber(fighter, Fighter::AgeIndex), 25);
     }
 
