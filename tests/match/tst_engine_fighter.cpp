@@ -2,7 +2,10 @@
 
 #include "EngineTestKit.h"
 #include "match/attack/State_Atk_Out.h"
+#include "match/defence/State_Def_DefendDecide.h"
 #include "match/defence/State_Def_Out.h"
+
+#include <algorithm>
 
 using namespace EngineKit;
 
@@ -16,14 +19,19 @@ private:
     static std::unique_ptr<Entity_MatchFighter> inRing(const Fighter &source)
     {
         std::unique_ptr<Entity_MatchFighter> fighter(new Entity_MatchFighter);
+        refill(*fighter, source);
+        fighter->initHealth();
+        return fighter;
+    }
+
+    static void refill(Entity_MatchFighter &fighter, const Fighter &source)
+    {
         QStringList texts, titles;
         QVector<int> ints;
         QDate birthday;
         QMultiMap<QDate, QString> history;
         source.getData(texts, ints, birthday, history, titles);
-        fighter->setData(texts, ints, birthday, history, titles);
-        fighter->initHealth();
-        return fighter;
+        fighter.setData(texts, ints, birthday, history, titles);
     }
 
 private slots:
@@ -258,6 +266,58 @@ private slots:
         QVERIFY(f->getAttribute(71) > 50);
         QCOMPARE(snapshot.styleIndex(), 4);
         QCOMPARE(snapshot.attr(95), 0);
+        QCOMPARE(snapshot.attr(-1), 0);
+    }
+
+    // However often his data change, each state reads him as he was when
+    // it was made: no earlier snapshot goes while a state may read it.
+    void everyStateKeepsItsOwnMoment()
+    {
+        const QStringList styles{"Kicker", "Brawler", "Outfighter", "Clincher"};
+        auto f = inRing(makeFighter("Ann", "Lee", 1, styles.first(), 50, {{at(10), 40}}));
+        std::vector<std::unique_ptr<MatchState>> states;
+        for (int change = 0; change < styles.size(); ++change) {
+            if (change > 0)
+                refill(*f, makeFighter("Ann", "Lee", 1, styles.at(change), 50, {{at(10), 40 + change}}));
+            states.emplace_back(new State_Atk_Out(f.get()));
+            states.emplace_back(new State_Def_DefendDecide(f.get()));
+        }
+        f->recoverBetweenRounds(0, 0, 0, 20); // one more change, by the corner
+        for (int i = 0; i < int(states.size()); ++i) {
+            QCOMPARE(states[i]->attr(at(10)), 40 + i / 2);
+            QCOMPARE(states[i]->snapshotStyle(), styles.at(i / 2));
+        }
+    }
+
+    // State memory is handed round again: states of both corners and of
+    // three classes, dropped and made in a mixed order, never share it.
+    void recycledStatesStayApart()
+    {
+        auto a = inRing(makeFighter("Ann", "Lee", 1, "Kicker", 20, {}));
+        auto b = inRing(makeFighter("Bo", "Kim", 2, "Brawler", 70, {}));
+        const int before = MatchState::liveCount();
+        std::vector<std::pair<std::unique_ptr<MatchState>, Entity_MatchFighter *>> states;
+        for (int round = 0; round < 4; ++round) {
+            for (int i = 0; i < 12; ++i) {
+                Entity_MatchFighter *owner = i % 2 ? b.get() : a.get();
+                MatchState *state = i % 3 == 0 ? static_cast<MatchState *>(new State_Atk_Out(owner))
+                    : i % 3 == 1 ? static_cast<MatchState *>(new State_Def_Out(owner))
+                                 : new State_Def_DefendDecide(owner);
+                states.emplace_back(std::unique_ptr<MatchState>(state), owner);
+            }
+            for (std::size_t i = round % 2; i < states.size(); i += 2)
+                states[i].first.reset();
+            states.erase(std::remove_if(states.begin(), states.end(),
+                                        [](const auto &entry) { return !entry.first; }),
+                         states.end());
+        }
+        QCOMPARE(MatchState::liveCount(), before + int(states.size()));
+        for (const auto &entry : states) {
+            QCOMPARE(entry.first->snapshotStyle(), entry.second->getStyle());
+            QCOMPARE(entry.first->attr(at(5)), entry.second->getAttribute(5));
+        }
+        states.clear();
+        QCOMPARE(MatchState::liveCount(), before);
     }
 };
 
