@@ -69,6 +69,27 @@ bool holdsRank(const int *scores, int count, int i, int rank)
     return below <= rank && rank < atOrBelow;
 }
 
+// The first option in option order that holds the rank's score. The top
+// rank, the one the append orders favour, is the first highest score, and
+// the bottom one the first lowest: one pass each.
+int firstHolding(const int *scores, int count, int rank)
+{
+    if (rank == count - 1 || rank == 0) {
+        const bool highest = rank == count - 1;
+        int best = 0;
+        for (int i = 1; i < count; ++i) {
+            if (highest ? scores[i] > scores[best] : scores[i] < scores[best])
+                best = i;
+        }
+        return best;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (holdsRank(scores, count, i, rank))
+            return i;
+    }
+    return 0;
+}
+
 } // namespace
 
 RankedChoice rankedChoiceAt(const int *scores, int count, const QVector<int> &appendOrder,
@@ -79,13 +100,7 @@ RankedChoice rankedChoiceAt(const int *scores, int count, const QVector<int> &ap
     const int rank = position < 0 ? -1 : rankAt(appendOrder, count, position);
     if (rank < 0)
         return choice;
-    // The first option in option order that holds the rank's score.
-    for (int i = 0; i < count; ++i) {
-        if (holdsRank(scores, count, i, rank)) {
-            choice.option = i;
-            break;
-        }
-    }
+    choice.option = firstHolding(scores, count, rank);
     return choice;
 }
 
