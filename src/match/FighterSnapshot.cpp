@@ -18,9 +18,3 @@ const FighterSnapshot &FighterSnapshot::ofBlankFighter()
     static const std::unique_ptr<const FighterSnapshot> blank = of(Fighter());
     return *blank;
 }
-
-const FighterSnapshot &FighterSnapshot::empty()
-{
-    static const FighterSnapshot nobody;
-    return nobody;
-}

@@ -19,10 +19,8 @@ struct FighterSnapshot
     int styleIndex = -1;
 
     static std::unique_ptr<const FighterSnapshot> of(const Fighter &fighter);
-    // The snapshot of nobody: no texts, no numbers, no style.
-    static const FighterSnapshot &empty();
-    // The snapshot of a fighter whose data were never set: every match
-    // fighter starts as one, so it is made once.
+    // The snapshot of a fighter whose data were never set (every match
+    // fighter starts as one) and of nobody: made once.
     static const FighterSnapshot &ofBlankFighter();
 };
 

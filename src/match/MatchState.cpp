@@ -75,7 +75,7 @@ void MatchState::operator delete(void *memory, std::size_t size)
 }
 
 MatchState::MatchState(Entity_MatchFighter *fighter)
-    : snapshot(fighter ? fighter->snapshot() : &FighterSnapshot::empty()),
+    : snapshot(fighter ? fighter->snapshot() : &FighterSnapshot::ofBlankFighter()),
       ints(snapshot->ints.constData()), intCount(snapshot->ints.size()),
       mindset(fighter ? fighter->getMindset() : 0),
       fatigueLevel(fighter ? fighter->getFatigueLevel() : 0)

@@ -39,7 +39,6 @@ public:
     int snapshotMindset() const { return mindset; }
     int snapshotFatigueLevel() const { return fatigueLevel; }
     const QString &snapshotStyle() const { return snapshot->style; }
-    const QStringList &snapshotStrings() const { return snapshot->strings; }
     const QVector<int> &snapshotInts() const { return snapshot->ints; }
     // Position of the snapshot's style in the seven styles, -1 if none.
     int styleIndex() const { return snapshot->styleIndex; }

@@ -77,20 +77,24 @@ const int SigningMatches = 4;
 const char VacantHolder[] = "Vacant";
 
 // The mean of the 83 attributes, truncated; missing entries count as 0.
-int attributeAverage(const QVector<int> &ints)
+// The average of the 83 attributes, each read by `attribute(k)`.
+template <class Attribute>
+int averageOf(Attribute attribute)
 {
     int sum = 0;
     for (int k = 0; k < Fighter::AttributeCount; ++k)
-        sum += ints.value(Fighter::attributeIndex(k));
+        sum += attribute(k);
     return sum / Fighter::AttributeCount;
+}
+
+int attributeAverage(const QVector<int> &ints)
+{
+    return averageOf([&ints](int k) { return ints.value(Fighter::attributeIndex(k)); });
 }
 
 int attributeAverage(const Fighter &fighter)
 {
-    int sum = 0;
-    for (int k = 0; k < Fighter::AttributeCount; ++k)
-        sum += fighter.getAttribute(k);
-    return sum / Fighter::AttributeCount;
+    return averageOf([&fighter](int k) { return fighter.getAttribute(k); });
 }
 
 } // namespace
