@@ -119,6 +119,27 @@ private:
         });
     }
 
+    // The buttons are those of the timer's state: stopped ("Next Step",
+    // "Start Timer" where offered), running at a stage's pace ("Stop Timer"
+    // alone) or running at the "Sim to End" pace (neither).
+    void checkButtonsFollowTheTimer() const
+    {
+        auto *timer = find<QTimer>("step_timer");
+        auto *start = find<QPushButton>("start_timer_btn");
+        if (!timer->isActive()) {
+            QVERIFY(shown("next_step_btn"));
+            QVERIFY(!start->isVisible() || start->text() == QLatin1String("Start Timer"));
+        } else if (timer->interval() == Module_UserEvents::SimToEndMs) {
+            QVERIFY(!start->isVisible());
+            QVERIFY(!shown("next_step_btn"));
+        } else {
+            QVERIFY(start->isVisible());
+            QCOMPARE(start->text(), QString("Stop Timer"));
+            QVERIFY(!shown("next_step_btn"));
+            QVERIFY(!shown("sim_to_end_btn"));
+        }
+    }
+
     std::unique_ptr<DeterministicRandom> dice;
 
 private slots:
@@ -536,6 +557,60 @@ private slots:
         QVERIFY(!shown("sim_to_end_btn"));
         press();
         QCOMPARE(screen()->getMatchCount(), 2);
+    }
+
+    // "Sim to End" pressed once a bout is over: the next bout's stages slow
+    // the run down to their own pace, with "Stop Timer", and the run still
+    // ends with that bout.
+    void simToEndAfterABoutKeepsItsButtons_data()
+    {
+        QTest::addColumn<int>("stopAfter");
+        // Timeouts from the press: the introduction, the tale of the tape,
+        // the first round's start, then the round's steps.
+        QTest::addRow("left running") << 0;
+        QTest::addRow("stopped at the tale of the tape") << 2;
+        QTest::addRow("stopped in the first round") << 9;
+    }
+    void simToEndAfterABoutKeepsItsButtons()
+    {
+        QFETCH(int, stopAfter);
+        dice.reset(new DeterministicRandom);
+        open(install({bout(MatchType::Single, rosterId(1), rosterId(2)),
+                      bout(MatchType::Single, rosterId(3), rosterId(4)),
+                      bout(MatchType::Single, rosterId(5), rosterId(0))}));
+        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 1; ++i)
+            press();
+        QVERIFY(shown("sim_to_end_btn"));
+        find<QPushButton>("sim_to_end_btn")->click();
+
+        auto *timer = find<QTimer>("step_timer");
+        for (int timeouts = 1; timeouts < PressLimit && timer->isActive(); ++timeouts) {
+            QMetaObject::invokeMethod(timer, "timeout");
+            checkButtonsFollowTheTimer();
+            if (QTest::currentTestFailed())
+                return;
+            if (timer->isActive() && shown("tale_of_tape_box"))
+                QCOMPARE(timer->interval(), Module_UserEvents::TaleOfTapeMs);
+            else if (timer->isActive() && screen()->getMatchCount() == 2 && !screen()->isMatchOver())
+                QCOMPARE(timer->interval(), Module_UserEvents::RoundStepMs);
+            if (timeouts == stopAfter) {
+                find<QPushButton>("start_timer_btn")->click();
+                QVERIFY(!timer->isActive());
+                checkButtonsFollowTheTimer();
+                QCOMPARE(shown("sim_to_end_btn"), !shown("tale_of_tape_box"));
+                const QString before = commentary();
+                press();
+                QVERIFY(commentary() != before);
+                return;
+            }
+        }
+        // The run ended with the second bout, before the third came up.
+        QVERIFY(!timer->isActive());
+        QCOMPARE(screen()->getNextMatch(), 2);
+        QCOMPARE(screen()->getMatchCount(), 2);
+        QVERIFY(shown("start_timer_btn"));
+        QVERIFY(shown("next_step_btn"));
+        QVERIFY(!shown("sim_to_end_btn"));
     }
 
     void aFantasyEventLeadsBackToTheProfile()

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QTimer>
 
 #include "TestSupport.h"
 #include "core/LiveEventFixtures.h"
@@ -13,8 +14,9 @@
 #include "world/World.h"
 
 // Pictures of the live event screen as the player sees it (tale of the
-// tape, a round, the corner, the closing commentary), with the resources
-// the build wrote, saved to the temporary folder for a look.
+// tape with the timer running and stopped, a round, the corner, the
+// closing commentary), with the resources the build wrote, saved to the
+// temporary folder for a look.
 class TestLiveEventScreenshots : public QObject
 {
     Q_OBJECT
@@ -60,9 +62,16 @@ private slots:
         DeterministicRandom dice(9000);
         ModuleManager::Instance()->changeScreen(new Module_UserEvents(install()));
         ModuleManager::Instance()->window()->show();
-        for (int i = 0; i < 20000 && screen()->getMatchCount() < 2; ++i)
+        for (int i = 0; i < 20000 && screen()->getNextMatch() < 1; ++i)
             nextStep()->click();
-        nextStep()->click();
+        // "Sim to End" after the first bout: the timer brings up the tale of
+        // the tape and runs on at its pace, with "Stop Timer".
+        screen()->findChild<QPushButton *>("sim_to_end_btn")->click();
+        auto *timer = screen()->findChild<QTimer *>("step_timer");
+        QMetaObject::invokeMethod(timer, "timeout");
+        QMetaObject::invokeMethod(timer, "timeout");
+        shoot(QStringLiteral("live_tale_of_tape_running"));
+        screen()->findChild<QPushButton *>("start_timer_btn")->click();
         shoot(QStringLiteral("live_tale_of_tape"));
         nextStep()->click();
         for (int i = 0; i < 40; ++i)

@@ -28,8 +28,6 @@ namespace {
 const QString fantasyOrganization = QStringLiteral("Fantasy Match");
 const QString portraitBackground = QStringLiteral("./Resources/Body/portraitbg.jpg");
 const int roundSeconds = 180;
-// A timer this fast is "Sim to End": it stops after each bout.
-const int simSpeedLimitMs = 9;
 
 // The announcer's line on a bout, by its type.
 struct TypeLine
@@ -390,33 +388,56 @@ void Module_UserEvents::say(const QString &line)
 
 // --- The step timer ----------------------------------------------------------
 
+void Module_UserEvents::setTimerState(TimerState state, int intervalMs)
+{
+    disconnect(startTimerButton, &QPushButton::clicked, nullptr, nullptr);
+    switch (state) {
+    case TimerState::Stopped:
+        stepTimer->stop();
+        runEndsWithBout = false;
+        startTimerButton->setText(QStringLiteral("Start Timer"));
+        connect(startTimerButton, &QPushButton::clicked, this, &Module_UserEvents::simMatch);
+        nextStepButton->show();
+        simToEndButton->setVisible(!taleOfTapeBox->isVisible() && !matchOver);
+        return;
+    case TimerState::Running:
+        stepTimer->start(intervalMs);
+        startTimerButton->setText(QStringLiteral("Stop Timer"));
+        startTimerButton->show();
+        nextStepButton->hide();
+        simToEndButton->hide();
+        break;
+    case TimerState::SimToEnd:
+        stepTimer->start(SimToEndMs);
+        runEndsWithBout = true;
+        startTimerButton->hide();
+        nextStepButton->hide();
+        break;
+    }
+    connect(startTimerButton, &QPushButton::clicked, this, &Module_UserEvents::stopTimer);
+}
+
+void Module_UserEvents::setStepInterval(int intervalMs)
+{
+    if (stepTimer->isActive())
+        setTimerState(TimerState::Running, intervalMs);
+    else
+        stepTimer->setInterval(intervalMs);
+}
+
 void Module_UserEvents::simMatch()
 {
-    stepTimer->setInterval(RoundStepMs);
-    startTimerButton->setText(QStringLiteral("Stop Timer"));
-    nextStepButton->hide();
-    simToEndButton->hide();
-    stepTimer->start();
-    disconnect(startTimerButton, &QPushButton::clicked, nullptr, nullptr);
-    connect(startTimerButton, &QPushButton::clicked, this, &Module_UserEvents::stopTimer);
+    setTimerState(TimerState::Running, RoundStepMs);
 }
 
 void Module_UserEvents::stopTimer()
 {
-    startTimerButton->setText(QStringLiteral("Start Timer"));
-    nextStepButton->show();
-    simToEndButton->setVisible(!taleOfTapeBox->isVisible() && !matchOver);
-    stepTimer->stop();
-    disconnect(startTimerButton, &QPushButton::clicked, nullptr, nullptr);
-    connect(startTimerButton, &QPushButton::clicked, this, &Module_UserEvents::simMatch);
+    setTimerState(TimerState::Stopped);
 }
 
 void Module_UserEvents::simToEnd()
 {
-    stepTimer->setInterval(SimToEndMs);
-    startTimerButton->hide();
-    nextStepButton->hide();
-    stepTimer->start();
+    setTimerState(TimerState::SimToEnd);
 }
 
 // --- Opening and introduction --------------------------------------------------
@@ -501,7 +522,7 @@ void Module_UserEvents::resolveFighters(const QString &organization)
 
 void Module_UserEvents::showTaleOfTape()
 {
-    stepTimer->setInterval(TaleOfTapeMs);
+    setStepInterval(TaleOfTapeMs);
     const QStringList linesA = taleLines(*fighterA);
     const QStringList linesB = taleLines(*fighterB);
     for (int line = 0; line < taleLabelsA.size(); ++line) {
@@ -526,7 +547,7 @@ void Module_UserEvents::showTaleOfTape()
 
 void Module_UserEvents::hideTaleOfTape()
 {
-    stepTimer->setInterval(RoundStepMs);
+    setStepInterval(RoundStepMs);
     matchOver = false;
     instructionGiven = false;
     taleOfTapeBox->hide();
@@ -778,11 +799,9 @@ void Module_UserEvents::moveOn()
         return;
     }
     leadButtonTo(&Module_UserEvents::initializeNextMatch);
-    if (stepTimer->isActive() && stepTimer->interval() <= simSpeedLimitMs) {
-        stepTimer->stop();
+    if (stepTimer->isActive() && runEndsWithBout) {
+        stopTimer();
         startTimerButton->show();
-        nextStepButton->show();
-        simToEndButton->hide();
     }
     disconnect(stepTimer, &QTimer::timeout, nullptr, nullptr);
     connect(stepTimer, &QTimer::timeout, this, &Module_UserEvents::initializeNextMatch);

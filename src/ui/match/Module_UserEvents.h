@@ -97,6 +97,10 @@ public slots:
 
 private:
     using Stage = void (Module_UserEvents::*)();
+    // The step timer's three states, each with its own buttons: stopped
+    // ("Start Timer", "Next Step"), running at a stage's pace ("Stop
+    // Timer") and running at the "Sim to End" pace (neither).
+    enum class TimerState { Stopped, Running, SimToEnd };
 
     // Combat page.
     void createMainCombatWidgets();
@@ -108,6 +112,11 @@ private:
     // Both the button and the step timer lead to `next`.
     void leadTo(Stage next);
     void leadButtonTo(Stage next);
+    // Puts the step timer into `state` (Running at `intervalMs`) together
+    // with the buttons of that state, so the two never disagree.
+    void setTimerState(TimerState state, int intervalMs = 0);
+    // A stage's pace: a running timer goes on at it, stoppable.
+    void setStepInterval(int intervalMs);
     void say(const QString &line);
 
     // Stages.
@@ -154,6 +163,9 @@ private:
     int playerCorner = 2;
     JudgeCards judgeTotals;
     int trainerPoints = 0;
+    // The run was started by "Sim to End": it stops when its bout ends,
+    // also after a stage has slowed it down to its own pace.
+    bool runEndsWithBout = false;
 
     // Kept for the screen's life.
     QVBoxLayout *mainLayout;
