@@ -346,6 +346,8 @@ private slots:
         auto *list = find<QListWidget>("instruction_list");
         QVERIFY(list->isVisible());
         QCOMPARE(list->count(), Entity_MatchFighter::instructionOptions(0).size());
+        QCoreApplication::processEvents();
+        QVERIFY2(ShellTest::cutRows(list).isEmpty(), qPrintable(ShellTest::cutRows(list)));
         press();
         Entity_MatchFighter *inRing = MatchEngine::Instance().getFighterA();
         const auto shout = [list](int row) {

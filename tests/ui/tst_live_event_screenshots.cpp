@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
@@ -77,6 +78,10 @@ private slots:
         for (int i = 0; i < 40; ++i)
             nextStep()->click();
         shoot(QStringLiteral("live_combat"));
+        // With the game's style sheet the live instructions show whole rows.
+        const auto *instructions = screen()->findChild<QListWidget *>("instruction_list");
+        QVERIFY(instructions->isVisible());
+        QVERIFY2(ShellTest::cutRows(instructions).isEmpty(), qPrintable(ShellTest::cutRows(instructions)));
         for (int i = 0; i < 20000 && nextStep()->text() == QLatin1String("Next Step") && !screen()->isMatchOver();
              ++i)
             nextStep()->click();

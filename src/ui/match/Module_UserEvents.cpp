@@ -82,6 +82,16 @@ void copyFighter(const Fighter &source, Fighter &target)
     target.setData(texts, ints, birthday, history, titles);
 }
 
+// Makes a list exactly `rows` of its rows high, so that none shows cut.
+void fitWholeRows(QListWidget *list, int rows)
+{
+    if (list->count() == 0)
+        return;
+    // The row height comes with the style sheet's font.
+    list->ensurePolished();
+    list->setFixedHeight(rows * list->sizeHintForRow(0) + 2 * list->frameWidth());
+}
+
 // Moves a widget to a cell of a grid, also when it sits there already.
 void put(QGridLayout *grid, QWidget *widget, int row, int column, int rowSpan = 1, int columnSpan = 1)
 {
@@ -277,6 +287,7 @@ void Module_UserEvents::createMainCombatWidgets()
         centred->setAlignment(Qt::AlignCenter);
     instructionList = new QListWidget;
     instructionList->setObjectName(QStringLiteral("instruction_list"));
+    instructionList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     taleTitle = new QLabel(QStringLiteral("Tale of the Tape"));
     taleTitle->setAlignment(Qt::AlignCenter);
     taleLabelsA.clear();
@@ -989,6 +1000,7 @@ void Module_UserEvents::refreshInstructionList()
     instructionList->clear();
     if (playerCorner != 2)
         instructionList->addItems(MatchEngine::Instance().getInstructionOptions(cornerFighterId()));
+    fitWholeRows(instructionList, InstructionRows);
 }
 
 void Module_UserEvents::cornerStrategy()

@@ -41,6 +41,8 @@ public:
     static const int SimToEndMs = 1;
     static const int PortraitWidth = 150;
     static const int PortraitHeight = 240;
+    // The live instructions show this many whole rows; more scroll.
+    static const int InstructionRows = 4;
 
     // "3:00" for 180 seconds, "0:07" for seven.
     static QString clockText(int seconds);

@@ -66,3 +66,14 @@ QStringList ShellTest::listTexts(const QListWidget *list)
         texts << list->item(row)->text();
     return texts;
 }
+
+QString ShellTest::cutRows(const QListWidget *list)
+{
+    if (list->count() == 0)
+        return QStringLiteral("no rows");
+    const int rowHeight = list->sizeHintForRow(0);
+    const int visible = list->viewport()->height();
+    if (visible >= rowHeight && visible % rowHeight == 0)
+        return QString();
+    return QStringLiteral("%1 px for rows of %2 px").arg(visible).arg(rowHeight);
+}

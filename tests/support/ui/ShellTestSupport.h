@@ -25,6 +25,9 @@ void writeFile(const QString &name, const QByteArray &content);
 
 // The texts of a list widget's entries, top to bottom.
 QStringList listTexts(const QListWidget *list);
+// Empty when the list's visible height holds whole rows only, else what
+// shows: a list with a row cut in half reads "71 px for rows of 21 px".
+QString cutRows(const QListWidget *list);
 
 // The class name of the current screen.
 QString currentScreenClass();
