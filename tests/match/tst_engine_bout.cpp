@@ -6,6 +6,7 @@
 #include "match/defence/State_Def_Out.h"
 #include <functional>
 #include "match/State_Gen_KD.h"
+#include "match/UnseenBout.h"
 
 using namespace EngineKit;
 
@@ -295,6 +296,29 @@ private slots:
             QVERIFY(spoken > steps / 2);
         else
             QCOMPARE(spoken, 0);
+    }
+
+    // The records ride along in every state's snapshot, but no roll reads
+    // them: a seeded bout comes out the same, commentary and all.
+    void recordsDoNotMoveTheBout()
+    {
+        const QMap<int, int> veteran = {{Fighter::WinsIndex, 41}, {Fighter::LossesIndex, 6},
+                                        {Fighter::KnockoutsIndex, 29}};
+        for (const QString &style : QStringList{"Brawler", "Puncher", "Outfighter"}) {
+            QStringList commentary[2];
+            BoutResult results[2];
+            for (int withRecords = 0; withRecords < 2; ++withRecords) {
+                DeterministicRandom seam(70, 13);
+                const QMap<int, int> record = withRecords ? veteran : QMap<int, int>();
+                results[withRecords] = UnseenBout::fight(makeFighter("Ann", "Lee", 11, style, 60, record),
+                                                         makeFighter("Bo", "Kim", 22, "Kicker", 50),
+                                                         std::make_unique<RecordingSink>(&commentary[withRecords]));
+            }
+            QVERIFY(results[0].steps > 20);
+            QCOMPARE(results[1].resultText, results[0].resultText);
+            QVERIFY(results[1].steps == results[0].steps && results[1].cards == results[0].cards);
+            QCOMPARE(commentary[1], commentary[0]);
+        }
     }
 
     void noCommentaryTargetDropsTheText()
