@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "CareerRecordDraw.h"
 #include "EventSchedule.h"
 #include "ResourceFile.h"
 #include "data/OrganizationTable.h"
@@ -88,6 +89,7 @@ struct Placement
     QString organization;
     int contractMatches = 0;
     QStringList titles;
+    CareerRecordDraw::Career career;
 };
 
 // The drawn day and month; the year that makes him `age` on the game's
@@ -113,12 +115,26 @@ Fighter placed(const Fighter &generated, const Placement &placement)
     texts[Fighter::ReputationText] =
         ReputationLadder::label(ReputationLadder::Rank(placement.reputation));
     ints[Fighter::AgeIndex] = placement.age;
+    ints[Fighter::WinsIndex] = placement.career.wins;
+    ints[Fighter::LossesIndex] = placement.career.losses;
+    ints[Fighter::KnockoutsIndex] = placement.career.knockouts;
     ints[Fighter::ContractMatchesIndex] = placement.contractMatches;
     ints[Fighter::IdIndex] = placement.id;
     ints[Fighter::StandingIndex] = placement.standing;
     Fighter fighter;
     fighter.setData(texts, ints, birthdayAt(birthday, placement.age), history, placement.titles);
     return fighter;
+}
+
+// The record of a professional at `place` of a ranking of `rankingSize`.
+CareerRecordDraw::Career careerOf(const Placement &placement, int place, int rankingSize)
+{
+    CareerRecordDraw::Standing standing;
+    standing.age = placement.age;
+    standing.place = place;
+    standing.rankingSize = rankingSize;
+    standing.holdsTitle = !placement.titles.isEmpty();
+    return CareerRecordDraw::draw(placement.id, standing);
 }
 
 int ageBetween(int youngest, int oldest)
@@ -249,6 +265,7 @@ Organization buildOrganization(const OrganizationTable::Organization &row, int p
             placement.titles << lastGrandPrix;
             titles.insert(lastGrandPrix, fullName);
         }
+        placement.career = careerOf(placement, place, fighters.size());
         roster.insert(placement.standing, placed(fighters.at(place), placement));
     }
 
@@ -261,9 +278,10 @@ Organization buildOrganization(const OrganizationTable::Organization &row, int p
 }
 
 // The pool's files; the fighters (best first) are dealt out in turn, so
-// that every file holds every level.
+// that every file holds every level. Professionals bring a record along,
+// ranked in the whole pool.
 QVector<FighterMap> buildPool(const WorldPlan::Pool &pool, const QVector<Fighter> &fighters,
-                              int &nextId)
+                              bool professionals, int &nextId)
 {
     const QVector<Rank> ranks = spreadRanks(fighters.size(), pool.bestReputation, pool.worstReputation);
     QVector<FighterMap> files(pool.files);
@@ -274,6 +292,8 @@ QVector<FighterMap> buildPool(const WorldPlan::Pool &pool, const QVector<Fighter
         placement.standing = ranks.at(place).standing;
         placement.reputation = ranks.at(place).reputation;
         placement.organization = QString::fromLatin1(FreeAgentText);
+        if (professionals)
+            placement.career = careerOf(placement, place, fighters.size());
         files[place % pool.files].insert(placement.standing, placed(fighters.at(place), placement));
     }
     return files;
@@ -297,8 +317,8 @@ DefaultWorld buildDefaultWorld()
             buildOrganization(row, position, fighters.mid(taken, row.rosterSize), nextId));
         taken += row.rosterSize;
     }
-    world.freeAgentFiles = buildPool(WorldPlan::freeAgents(), freeAgents, nextId);
-    world.amateurFiles = buildPool(WorldPlan::amateurs(), amateurs, nextId);
+    world.freeAgentFiles = buildPool(WorldPlan::freeAgents(), freeAgents, true, nextId);
+    world.amateurFiles = buildPool(WorldPlan::amateurs(), amateurs, false, nextId);
     return world;
 }
 

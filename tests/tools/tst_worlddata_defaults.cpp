@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include "CareerRecordDraw.h"
 #include "DefaultNamesWriter.h"
 #include "DefaultWorldWriter.h"
 #include "TestSupport.h"
@@ -109,6 +110,15 @@ QMultiMap<int, Fighter> poolFile(const QString &prefix, int number)
     if (!StreamRead::readMultiMap(in, pool) || !in.atEnd())
         pool.clear();
     return pool;
+}
+
+CareerRecordDraw::Career careerOf(const Fighter &fighter)
+{
+    CareerRecordDraw::Career career;
+    career.wins = numberOf(fighter, Fighter::WinsIndex);
+    career.losses = numberOf(fighter, Fighter::LossesIndex);
+    career.knockouts = numberOf(fighter, Fighter::KnockoutsIndex);
+    return career;
 }
 
 bool writeResources(const QString &resourcesFolder)
@@ -431,6 +441,51 @@ private slots:
             texts.clear();
             fighter.getData(texts, ints, birthday, history, titles);
             QCOMPARE(ageOn(birthday, FirstDay), ints.at(Fighter::AgeIndex));
+        }
+    }
+
+    // Nearly every professional has a record that adds up, the youngest
+    // with few bouts; amateurs have none, and no history goes with a record.
+    void recordsFitTheAges()
+    {
+        int professionals = 0, withBouts = 0;
+        for (const Fighter &fighter : everyFighter()) {
+            const CareerRecordDraw::Career career = careerOf(fighter);
+            const int age = numberOf(fighter, Fighter::AgeIndex);
+            QMultiMap<QDate, QString> history;
+            fighter.getHistory(history);
+            QVERIFY2(career.losses >= 0 && career.knockouts >= 0 && career.knockouts <= career.wins
+                         && career.bouts() <= (age < 18 ? 0 : age < 20 ? 6 : 100) && history.isEmpty(),
+                     qPrintable(fighter.getFullName()));
+            professionals += age >= 18;
+            withBouts += career.bouts() > 0;
+        }
+        QVERIFY2(withBouts * 10 >= professionals * 9, qPrintable(QString::number(withBouts)));
+    }
+
+    // Title holders and the top of each ranking (the free agents' too) win
+    // clearly; the better half of a ranking wins a larger share than the rest.
+    void recordsFollowTheRankings()
+    {
+        QVector<QVector<Fighter>> rankings = {freeAgents};
+        QStringList holders;
+        for (const Organization &organization : organizations) {
+            rankings.append(rosterOf(organization));
+            Organization::Titles titles;
+            organization.getTitles(titles);
+            holders += titles.values();
+        }
+        for (const QVector<Fighter> &ranking : rankings) {
+            qint64 won[2] = {0, 0}, fought[2] = {0, 0};
+            for (int place = 0; place < ranking.size(); ++place) {
+                const CareerRecordDraw::Career career = careerOf(ranking.at(place));
+                if (place < CareerRecordDraw::TopPlaces || holders.contains(ranking.at(place).getFullName()))
+                    QVERIFY2(career.wins > 0 && career.wins >= 2 * career.losses,
+                             qPrintable(ranking.at(place).getFullName()));
+                won[2 * place / ranking.size()] += career.wins;
+                fought[2 * place / ranking.size()] += career.bouts();
+            }
+            QVERIFY(won[0] * fought[1] > won[1] * fought[0]);
         }
     }
 

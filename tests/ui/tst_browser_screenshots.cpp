@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -49,6 +50,25 @@ private slots:
         screen->findChild<QPushButton *>("detailed_info_btn")->click();
         QVERIFY(screen->findChild<QPushButton *>("close_btn"));
         shoot(QStringLiteral("database_fighter"));
+    }
+
+    // A reigning champion's page shows the record he starts the game with.
+    void databaseChampion()
+    {
+        ModuleManager::Instance()->changeScreen(new Module_Database);
+        auto *screen = ShellTest::currentScreenAs<Module_Database>();
+        screen->findChild<QComboBox *>("org_combo")->setCurrentText("Genesis");
+        auto *list = screen->findChild<QListWidget *>("fighter_list");
+        list->setCurrentRow(0);
+        screen->findChild<QPushButton *>("detailed_info_btn")->click();
+        QVERIFY(screen->findChild<QListWidget *>("titles_list")->item(0)->text().contains("World Championship"));
+        QVector<int> ints;
+        World::Instance().getFightersOf("Genesis").constFirst().getInts(ints);
+        for (int row = 0; row < 3; ++row)
+            QCOMPARE(screen->findChild<QLineEdit *>("record_value_" + QString::number(row))->text(),
+                     QString::number(ints.at(Fighter::WinsIndex + row)));
+        QVERIFY(ints.at(Fighter::WinsIndex) > ints.at(Fighter::LossesIndex));
+        shoot(QStringLiteral("database_champion"));
     }
 
     void organizationsScreen()
