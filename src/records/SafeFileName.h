@@ -5,7 +5,8 @@
 
 // Names typed by the player or read from a game become file names inside one
 // folder: a "/", "\", a control character or a leading "." would reach out
-// of it or hide the file.
+// of it or hide the file, and half a character (a lone surrogate) would
+// turn into a "?" in the name on the disk.
 namespace SafeFileName {
 
 bool isSafe(const QString &name);

@@ -68,6 +68,15 @@ QPushButton *button(QWidget *screen, const QString &text)
     return nullptr;
 }
 
+// Types one key per character, as a keyboard or an input method sends an
+// emoji: both halves in one key event.
+void typeInto(QLineEdit *field, const QString &typed)
+{
+    const QVector<uint> codePoints = typed.toUcs4();
+    for (const uint codePoint : codePoints)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
+}
+
 QStringList listed(QListWidget *list)
 {
     QStringList names;
@@ -183,6 +192,7 @@ private slots:
         QTest::addRow("tab") << "tab\there";
         QTest::addRow("newline") << "two\nlines";
         QTest::addRow("delete character") << QString("del") + QChar(0x7f);
+        QTest::addRow("half an emoji") << QString("half") + QChar(0xD83D);
     }
 
     void refusesNamesLeavingTheSavesFolder()
@@ -203,6 +213,51 @@ private slots:
     {
         for (const char *name : {"Career 1", "o'Brien.final", "Zürich", "a.b..c"})
             QVERIFY2(Module_SaveLoad::isSafeSaveName(QString::fromUtf8(name)), name);
+    }
+
+    void typedNamesKeepWholeCharactersAndMustShow_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("savedAs");
+        const QString letters63(63, QLatin1Char('a'));
+        const QString emoji = QString::fromUcs4(U"\U0001F600");
+        QTest::addRow("63 letters and an emoji") << letters63 + emoji << false << letters63;
+        QTest::addRow("63 letters and an emoji, pasted") << letters63 + emoji << true << letters63;
+        QTest::addRow("62 letters and a flag") << letters63.left(62) + QString::fromUcs4(U"\U0001F1EB\U0001F1F7")
+                                               << false << letters63.left(62);
+        QTest::addRow("an emoji that fits") << letters63.left(62) + emoji << false << letters63.left(62) + emoji;
+        QTest::addRow("right-to-left mark among letters") << QString::fromUcs4(U"Sara\u200Fh") << false
+                                                          << QString::fromUcs4(U"Sara\u200Fh");
+        const QString blank; // nothing may be saved
+        QTest::addRow("zero-width spaces") << QString::fromUcs4(U"\u200B\u200B\u200B") << false << blank;
+        QTest::addRow("joiners and a byte order mark") << QString::fromUcs4(U"\u200C\u200D\uFEFF") << true << blank;
+        QTest::addRow("blanks, a word joiner and a right-to-left mark") << QString::fromUcs4(U" \u2060 \u200F")
+                                                                        << false << blank;
+    }
+
+    void typedNamesKeepWholeCharactersAndMustShow()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, pasted);
+        QFETCH(QString, savedAs);
+        Module_SaveLoad *screen = openInGame();
+        if (pasted)
+            nameField(screen)->insert(typed);
+        else
+            typeInto(nameField(screen), typed);
+        AnswerSequence answers({"Accept", "Accept"});
+        button(screen, "Save")->click();
+        if (savedAs.isEmpty()) {
+            QCOMPARE(answers.texts(), QStringList({"Please choose a save name that is not blank."}));
+            QVERIFY(folderEntries().isEmpty());
+            QVERIFY(Module_SaveLoad::isBlankSaveName(typed));
+            return;
+        }
+        QCOMPARE(answers.texts(), QStringList({"Save as \"" + savedAs + "\"?", "File saved successfully."}));
+        QCOMPARE(folderEntries(), QStringList({savedAs + ".dat"}));
+        QCOMPARE(listed(list(screen)), QStringList({savedAs}));
+        QVERIFY(!Module_SaveLoad::isBlankSaveName(savedAs));
     }
 
     void newNameAsksSaveAsAndCancelLeavesNothing()

@@ -9,10 +9,12 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <iterator>
 
 #include "GameDialog.h"
 #include "ModuleManager.h"
 #include "Module_MainMenu.h"
+#include "WholeCharacterCap.h"
 #include "records/GameDataStream.h"
 #include "records/SafeFileName.h"
 #include "ui/gym/Module_Profile.h"
@@ -25,6 +27,30 @@ const char *const saveSuffix = ".dat";
 // Long enough for any name a player means, short enough for every dialog
 // that quotes it and for the file system.
 const int saveNameMaxLength = 64;
+
+struct CodePointRange {
+    uint first;
+    uint last;
+};
+
+// Characters that draw nothing: zero-width spaces and joiners, direction
+// marks, the byte order mark, fillers, variation selectors and tags (the
+// default-ignorable code points of Unicode).
+const CodePointRange invisibleCharacters[] = {
+    {0x00AD, 0x00AD},   {0x034F, 0x034F},   {0x061C, 0x061C},   {0x115F, 0x1160},   {0x17B4, 0x17B5},
+    {0x180B, 0x180F},   {0x200B, 0x200F},   {0x202A, 0x202E},   {0x2060, 0x206F},   {0x3164, 0x3164},
+    {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0},   {0xFFF0, 0xFFF8},   {0x1BCA0, 0x1BCA3},
+    {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
+};
+
+bool drawsNothing(uint codePoint)
+{
+    return QChar::isSpace(codePoint)
+        || std::any_of(std::begin(invisibleCharacters), std::end(invisibleCharacters),
+                       [codePoint](const CodePointRange &range) {
+                           return codePoint >= range.first && codePoint <= range.last;
+                       });
+}
 
 QString quoted(const QString &name)
 {
@@ -47,7 +73,7 @@ Module_SaveLoad::Module_SaveLoad(QWidget *parent)
 {
     // Names for the tests; the style sheet does not address them.
     fileNameEdit->setObjectName(QStringLiteral("save_name_edit"));
-    fileNameEdit->setMaxLength(saveNameMaxLength);
+    fileNameEdit->setValidator(new WholeCharacterCap(saveNameMaxLength, fileNameEdit));
     saveList->setObjectName(QStringLiteral("save_list"));
     buildLayout();
     setLayout(mainLayout);
@@ -65,6 +91,12 @@ QString Module_SaveLoad::savePath(const QString &name)
 bool Module_SaveLoad::isSafeSaveName(const QString &name)
 {
     return SafeFileName::isSafe(name);
+}
+
+bool Module_SaveLoad::isBlankSaveName(const QString &name)
+{
+    const QVector<uint> codePoints = name.toUcs4();
+    return std::all_of(codePoints.cbegin(), codePoints.cend(), drawsNothing);
 }
 
 void Module_SaveLoad::buildLayout()
@@ -143,8 +175,8 @@ void Module_SaveLoad::saveData()
         dialog->tell(QStringLiteral("Please specify a file name for your save."), DialogButton::Cancel);
         return;
     }
-    if (name.trimmed().isEmpty()) {
-        // It would list as an invisible row.
+    if (isBlankSaveName(name)) {
+        // It would list as an empty row.
         dialog->tell(QStringLiteral("Please choose a save name that is not blank."), DialogButton::Cancel);
         return;
     }

@@ -29,6 +29,9 @@ public:
     static QString savePath(const QString &name);
     // A typed name must stay a plain file name inside the saves folder.
     static bool isSafeSaveName(const QString &name);
+    // Only blanks and characters that draw nothing (a zero-width space,
+    // say): the save would list as an empty row.
+    static bool isBlankSaveName(const QString &name);
 
 public slots:
     void saveData();
