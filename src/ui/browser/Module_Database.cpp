@@ -18,6 +18,7 @@
 #include "ui/gym/RatingsGrid.h"
 #include "ui/shell/StyleSheetFile.h"
 #include "world/World.h"
+#include "ui/shell/NameFields.h"
 #include "ui/shell/WrappedLines.h"
 
 namespace {
@@ -62,13 +63,6 @@ void fillCombo(QComboBox *combo, const QStringList &entries, const QString &choi
     const int at = entries.indexOf(choice);
     if (at >= 0)
         combo->setCurrentIndex(at);
-}
-
-// Long texts show from their start.
-void showText(QLineEdit *field, const QString &text)
-{
-    field->setText(text);
-    field->setCursorPosition(0);
 }
 
 QString rankingStripped(const QString &text)
@@ -183,6 +177,7 @@ void Module_Database::createMainScreenWidgets()
     nameDisplayCombo->setObjectName(QStringLiteral("name_display_combo"));
     fighterList = new QListWidget(listBox);
     fighterList->setObjectName(QStringLiteral("fighter_list"));
+    WrappedLines::apply(fighterList);
     flagLabel = visitLabel(summaryBox, QString());
     flagLabel->setObjectName(QStringLiteral("flag_label"));
     summaryFields.clear();
@@ -310,7 +305,7 @@ void Module_Database::showSelectedFighterSummary(const QString &text)
     shown->getStrings(texts);
     const QString values[] = {shown->getFullName(), texts.value(2), texts.value(4), texts.value(6)};
     for (int i = 0; i < summaryFields.size(); ++i)
-        showText(summaryFields.at(i), values[i]);
+        NameFields::show(summaryFields.at(i), values[i]);
     showFlag(texts.value(2));
     pickedId = shown->getId();
 }
@@ -406,12 +401,16 @@ void Module_Database::createFighterScreenWidgets()
     WrappedLines::apply(history);
     auto *titles = new QListWidget(recordPanel);
     titles->setObjectName(QStringLiteral("titles_list"));
+    // A title line names the fighter it was won from.
+    WrappedLines::apply(titles);
     recordGrid->addWidget(history, 3, 0, 4, 2);
     recordGrid->addWidget(titles, 7, 0, 4, 2);
     auto *close = new QPushButton(QStringLiteral("Close"), fighterPage);
     close->setObjectName(QStringLiteral("close_btn"));
     connect(close, &QPushButton::clicked, this, &Module_Database::switchToMainScreen);
-    fighterGrid->addWidget(close, 7, 3, 1, 2);
+    // Beside the 550-pixel panels, not under them: below they would not fit
+    // under the menu bar.
+    fighterGrid->addWidget(close, 6, 3, 1, 2);
     visitWidgets << history << titles << close;
     ratings = std::make_unique<RatingsGrid>(attributesPanel, attributesGrid, RatingsGrid::numbered(QStringLiteral("rating_value_")));
 }
@@ -428,7 +427,7 @@ void Module_Database::buildFighterScreen()
     recordGrid->setSpacing(0);
     recordGrid->setColumnStretch(1, 1);
     fighterGrid->addWidget(personalPanel, 1, 1, 6, 2);
-    fighterGrid->addWidget(recordPanel, 1, 3, 6, 2);
+    fighterGrid->addWidget(recordPanel, 1, 3, 5, 2);
     fighterGrid->addWidget(attributesPanel, 1, 5, 6, 2);
     for (int edge : {0, 7}) {
         fighterGrid->setRowStretch(edge, 1);
@@ -456,7 +455,8 @@ void Module_Database::fillFighterScreen(const Fighter &fighter)
                                 texts.value(7), birthday.toString(QStringLiteral("dd-MM-yyyy")),
                                 QString::number(numbers.value(0))};
     for (int row = 0; row < int(std::size(personal)); ++row)
-        showText(findChild<QLineEdit *>(QStringLiteral("personal_value_") + QString::number(row)), personal[row]);
+        NameFields::show(findChild<QLineEdit *>(QStringLiteral("personal_value_") + QString::number(row)),
+                         personal[row]);
     findChild<QTextEdit *>(QStringLiteral("bio_box"))->setPlainText(texts.value(11));
     drawPortrait(fighter);
 

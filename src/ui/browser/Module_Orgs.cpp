@@ -10,6 +10,7 @@
 #include "records/Event.h"
 #include "records/TextDate.h"
 #include "world/World.h"
+#include "ui/shell/NameFields.h"
 #include "ui/shell/WrappedLines.h"
 
 namespace {
@@ -96,7 +97,9 @@ void Module_Orgs::createWidgets()
     rankingsList = namedList("rankings_list");
     championsList = namedList("champions_list");
     resultsList = namedList("results_list");
-    WrappedLines::apply(resultsList);
+    // Their lines name fighters.
+    for (QListWidget *list : {rankingsList, championsList, resultsList})
+        WrappedLines::apply(list);
     rankingsHeading = new QLabel;
     championsHeading = new QLabel;
 }
@@ -165,10 +168,8 @@ void Module_Orgs::changeOrgShown(const QString &name)
     const OrgRecords org(shown);
     const QStringList &texts = org.texts;
     const QPair<QLineEdit *, int> fields[] = {{nameField, 0}, {ceoField, 1}, {nationField, 2}, {prestigeField, 4}};
-    for (const auto &field : fields) {
-        field.first->setText(texts.value(field.second));
-        field.first->setCursorPosition(0);
-    }
+    for (const auto &field : fields)
+        NameFields::show(field.first, texts.value(field.second));
     bioBox->setText(texts.value(5));
 
     recentEventsList->clear();

@@ -15,6 +15,8 @@
 #include "records/Offer.h"
 #include "records/TextDate.h"
 #include "ui/shell/GameDialog.h"
+#include "ui/shell/NameFields.h"
+#include "ui/shell/WrappedLines.h"
 #include "world/World.h"
 
 namespace {
@@ -102,6 +104,8 @@ void Module_Events::createWidgets()
     }
     matchList = new QListWidget;
     matchList->setObjectName(QStringLiteral("match_list"));
+    // A bout's line holds both fighters' names.
+    WrappedLines::apply(matchList);
     logoLabel = new QLabel;
     logoLabel->setObjectName(QStringLiteral("logo_label"));
     logoLabel->setFixedSize(250, 250);
@@ -111,6 +115,7 @@ void Module_Events::createWidgets()
     purseEdit->setObjectName(QStringLiteral("purse_edit"));
     fighterCombo = new QComboBox;
     fighterCombo->setObjectName(QStringLiteral("fighter_combo"));
+    NameFields::keepNarrow(fighterCombo);
     QStringList names;
     World::Instance().getRosterNames(names);
     fighterCombo->addItems(names);

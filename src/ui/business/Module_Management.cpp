@@ -26,6 +26,7 @@
 #include "ui/gym/RatingsGrid.h"
 #include "ui/shell/GameDialog.h"
 #include "world/World.h"
+#include "ui/shell/NameFields.h"
 #include "ui/shell/WrappedLines.h"
 
 namespace {
@@ -227,6 +228,7 @@ void Module_Management::createContractWidgets()
 
     fighterCombo = makeFor<QComboBox>(mainPageWidgets, contractPanel);
     fighterCombo->setObjectName(QStringLiteral("fighter_combo"));
+    NameFields::keepNarrow(fighterCombo);
     fighterCombo->addItems(rosterNames);
     fighterCombo->setCurrentIndex(rosterNames.isEmpty() ? -1 : 0);
     currentContractLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
@@ -551,6 +553,7 @@ void Module_Management::createStudentCombo()
     World::Instance().getStudentNames(names);
     studentCombo = makeFor<QComboBox>(studentsPageWidgets, studentsPage);
     studentCombo->setObjectName(QStringLiteral("student_combo"));
+    NameFields::keepNarrow(studentCombo);
     studentCombo->addItems(names);
     studentCombo->setCurrentIndex(names.isEmpty() ? -1 : 0);
     connect(studentCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -610,8 +613,8 @@ void Module_Management::switchStudentShown(int index)
     QString background = texts.value(Fighter::BackgroundText);
     if (intuition == FullIntuition)
         background += QLatin1Char('/') + texts.value(Fighter::StyleText);
-    studentValues[NameField]->setText(texts.value(Fighter::FirstNameText) + QLatin1Char(' ')
-                                      + texts.value(Fighter::LastNameText));
+    NameFields::show(studentValues[NameField],
+                     texts.value(Fighter::FirstNameText) + QLatin1Char(' ') + texts.value(Fighter::LastNameText));
     studentValues[NationalityField]->setText(texts.value(Fighter::NationalityText));
     studentValues[RegionField]->setText(texts.value(Fighter::RegionText));
     studentValues[BackgroundField]->setText(background);

@@ -21,8 +21,9 @@
 #include "records/Manager.h"
 #include "records/TextDate.h"
 #include "ui/shell/GameDialog.h"
-#include "world/World.h"
+#include "ui/shell/NameFields.h"
 #include "ui/shell/WrappedLines.h"
+#include "world/World.h"
 
 namespace {
 
@@ -95,6 +96,9 @@ Module_Profile::Module_Profile(QWidget *parent)
     , messageDialog(new GameDialog(DialogStyle::B))
     , importDialog(new ImportChooser)
 {
+    // The fighter page's 550-pixel panel and the button under it fill the
+    // height below the menu bar without a margin round the page.
+    mainLayout->setContentsMargins(0, 0, 0, 0);
     titlesLayout->setSpacing(0);
     managerRecordBox->setFixedSize(250, 100);
     for (QWidget *box : {offenseDefenseBox, physicalMentalBox, abilitiesBox})
@@ -184,8 +188,9 @@ void Module_Profile::createManagerScreenWidgets()
     const char *const nameCaptions[] = {"First Name", "Last Name", "Nationality", "Reputation"};
     const int nameTexts[] = {0, 1, 3, 4};
     for (int row = 0; row < 4; ++row) {
-        QLineEdit *value = addValue(widgets, managerNamesBox, managerNamesLayout,
-                                    QLatin1String(nameCaptions[row]), texts.value(nameTexts[row]), row);
+        QLineEdit *value =
+            addValue(widgets, managerNamesBox, managerNamesLayout, QLatin1String(nameCaptions[row]), QString(), row);
+        NameFields::show(value, texts.value(nameTexts[row]));
         if (row == 2)
             nationalityValue = value;
     }
@@ -287,6 +292,7 @@ void Module_Profile::createFighterScreenWidgets()
 {
     auto &widgets = fighterPageWidgets;
     fighterCombo = kept(widgets, new QComboBox(fighterPage), "fighter_combo");
+    NameFields::keepNarrow(fighterCombo);
     refillFighterCombo();
 
     personalValues.clear();
@@ -311,6 +317,8 @@ void Module_Profile::createFighterScreenWidgets()
     WrappedLines::apply(historyList);
     fighterRecordLayout->addWidget(historyList, 3, 0, 4, 2);
     fighterTitlesList = kept(widgets, new QListWidget(fighterRecordBox), "fighter_titles_list");
+    // A title line names the fighter it was won from.
+    WrappedLines::apply(fighterTitlesList);
     fighterRecordLayout->addWidget(fighterTitlesList, 7, 0, 4, 2);
 
     ratings = std::make_unique<RatingsGrid>(attributesBox, attributesLayout, RatingsGrid::namedByCaption());
@@ -361,8 +369,8 @@ void Module_Profile::switchFighterShown(int index)
     Fighter fighter;
     fighter.setData(texts, ints, birthday, history, titles);
 
-    personalValues[NameValue]->setText(texts.value(Fighter::FirstNameText) + QLatin1Char(' ')
-                                       + texts.value(Fighter::LastNameText));
+    NameFields::show(personalValues[NameValue],
+                     texts.value(Fighter::FirstNameText) + QLatin1Char(' ') + texts.value(Fighter::LastNameText));
     personalValues[NationalityValue]->setText(texts.value(Fighter::NationalityText));
     personalValues[RegionValue]->setText(texts.value(Fighter::RegionText));
     personalValues[BackgroundValue]->setText(backgroundText(

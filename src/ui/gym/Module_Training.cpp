@@ -16,6 +16,7 @@
 #include "records/GymFighter.h"
 #include "records/NumberText.h"
 #include "ui/shell/GameDialog.h"
+#include "ui/shell/NameFields.h"
 #include "world/World.h"
 
 namespace {
@@ -172,7 +173,11 @@ Module_Training::Module_Training(QWidget *parent)
     trainingInfoLayout->addWidget(fighterChooserPanel, 0, 0, 2, 1);
     trainingInfoLayout->addWidget(fighterDetailsPanel, 2, 0);
     trainingInfoLayout->addWidget(trainingLogPanel, 0, 1, 3, 1);
-    trainingInfoLayout->addWidget(planPanel, 0, 2, 2, 1);
+    // Down beside the details too: the plans' 550 pixels and the details'
+    // 100 in one column would not fit below the menu bar.
+    trainingInfoLayout->addWidget(planPanel, 0, 2, 3, 1, Qt::AlignTop);
+    // The spare height goes to the chooser and the log, not to the menu bar.
+    trainingInfoLayout->setRowStretch(1, 1);
     trainingInfoPage->hide();
 
     buildGymInfoScreen();
@@ -446,6 +451,7 @@ void Module_Training::createTrainingInfoScreenWidgets()
     QStringList names;
     World::Instance().getRosterNames(names);
     fighterCombo = named(new QComboBox(fighterChooserPanel), QStringLiteral("fighter_combo"));
+    NameFields::keepNarrow(fighterCombo);
     fighterCombo->addItems(names);
     fighterCombo->setCurrentIndex(0);
     portraitLabel = named(new QLabel(fighterChooserPanel), QStringLiteral("portrait_label"));
@@ -501,8 +507,8 @@ void Module_Training::switchFighterShown(int position)
     shownFighterId = world.getFighterId(position);
 
     setButtonDown(planButtons[shownPlan(progress.value(GymFighter::ProgressCount - 1))]);
-    fighterNameEdit->setText(texts.value(Fighter::FirstNameText) + QLatin1Char(' ')
-                             + texts.value(Fighter::LastNameText));
+    NameFields::show(fighterNameEdit,
+                     texts.value(Fighter::FirstNameText) + QLatin1Char(' ') + texts.value(Fighter::LastNameText));
     // The fighting background, not the fight style.
     fightingStyleEdit->setText(texts.value(Fighter::BackgroundText));
     learningSpeedEdit->setText(world.getLearningSpeedLabel(state.value(GymFighter::LearningSpeedIndex)));

@@ -19,6 +19,7 @@
 #include "ui/gym/FighterPortrait.h"
 #include "ui/gym/Module_Profile.h"
 #include "ui/shell/ModuleManager.h"
+#include "ui/shell/NameFields.h"
 #include "ui/shell/SkillPointPool.h"
 #include "ui/shell/WrappedLines.h"
 #include "world/World.h"
@@ -269,6 +270,7 @@ void Module_UserEvents::createMainCombatWidgets()
     eventNameLabel->setObjectName(QStringLiteral("event_name_label"));
     matchList = new QListWidget;
     matchList->setObjectName(QStringLiteral("match_list"));
+    WrappedLines::apply(matchList);
     // Four rows; longer cards scroll, and the commentary keeps the room.
     matchList->setMaximumHeight(88);
     nameBarA = new QLabel;
@@ -322,6 +324,9 @@ void Module_UserEvents::buildMainCombat()
     createMainCombatWidgets();
 
     taleGrid->setSpacing(0);
+    // The two corners share the width alike, however long a name.
+    taleGrid->setColumnStretch(0, 1);
+    taleGrid->setColumnStretch(1, 1);
     taleGrid->addWidget(taleTitle, 0, 0, 1, 2);
     for (int line = 0; line < taleLabelsA.size(); ++line) {
         taleGrid->addWidget(taleLabelsA.at(line), line + 1, 0);
@@ -537,11 +542,11 @@ void Module_UserEvents::showTaleOfTape()
     const QStringList linesA = taleLines(*fighterA);
     const QStringList linesB = taleLines(*fighterB);
     for (int line = 0; line < taleLabelsA.size(); ++line) {
-        taleLabelsA.at(line)->setText(linesA.at(line));
-        taleLabelsB.at(line)->setText(linesB.at(line));
+        NameFields::showElided(taleLabelsA.at(line), linesA.at(line));
+        NameFields::showElided(taleLabelsB.at(line), linesB.at(line));
     }
-    nameLabelA->setText(fighterA->getFullName());
-    nameLabelB->setText(fighterB->getFullName());
+    NameFields::showElided(nameLabelA, fighterA->getFullName());
+    NameFields::showElided(nameLabelB, fighterB->getFullName());
     showRoundAndClock();
 
     commentaryView->hide();
@@ -676,8 +681,8 @@ void Module_UserEvents::switchToMainCombat()
     nextStepButton->setText(QStringLiteral("Next Step"));
     leadButtonTo(&Module_UserEvents::stepMatch);
     showRoundAndClock();
-    nameLabelA->setText(fighterA->getFullName());
-    nameLabelB->setText(fighterB->getFullName());
+    NameFields::showElided(nameLabelA, fighterA->getFullName());
+    NameFields::showElided(nameLabelB, fighterB->getFullName());
     startTimerButton->show();
     simToEndButton->show();
     mainLayout->addWidget(combatPage);

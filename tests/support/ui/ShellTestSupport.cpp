@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QScrollBar>
 #include <QWidget>
 
 #include "ui/shell/ScreenFrame.h"
@@ -58,6 +59,18 @@ QString currentScreenClass()
 }
 
 } // namespace ShellTest
+
+QStringList ShellTest::listsCutSideways(const QWidget *screen)
+{
+    QStringList cut;
+    const QWidget *window = ModuleManager::Instance()->window();
+    const auto lists = screen ? screen->findChildren<QListWidget *>() : QList<QListWidget *>();
+    for (const QListWidget *list : lists) {
+        if (list->isVisibleTo(window) && list->horizontalScrollBar()->isVisibleTo(window))
+            cut << list->objectName();
+    }
+    return cut;
+}
 
 QStringList ShellTest::listTexts(const QListWidget *list)
 {

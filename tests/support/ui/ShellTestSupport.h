@@ -28,6 +28,9 @@ QStringList listTexts(const QListWidget *list);
 // Empty when the list's visible height holds whole rows only, else what
 // shows: a list with a row cut in half reads "71 px for rows of 21 px".
 QString cutRows(const QListWidget *list);
+// The names of the lists shown in the window whose lines run past their
+// width (a sideways scroll bar shows): text the player cannot read.
+QStringList listsCutSideways(const QWidget *screen);
 
 // The class name of the current screen.
 QString currentScreenClass();
