@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QHBoxLayout>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "ui/ModalAnswer.h"
@@ -155,6 +156,63 @@ private slots:
         bar()->flattenButtons(ButtonID(4));
         bar()->flattenButtons(ButtonID(id));
         QCOMPARE(flatButtons(bar()), flat);
+    }
+
+    // Only the screen opened from the bar looks chosen: after its own page
+    // changes and after a day, no other button has the keyboard focus (a
+    // focused button wears the hover look) or the mark.
+    void onlyTheMarkedButtonLooksChosen_data()
+    {
+        QTest::addColumn<int>("opened");
+        // Buttons to click in turn; a list's name picks its first row.
+        QTest::addColumn<QStringList>("pageButtons");
+        const char *const screens[] = {"profile", "training", "management", "events", "database", "organizations"};
+        for (int id = 0; id < 6; ++id)
+            QTest::addRow("%s", screens[id]) << id << QStringList();
+        QTest::addRow("save/load") << int(SaveLoadButton) << QStringList();
+        QTest::addRow("how to play") << int(HelpButton) << QStringList();
+        QTest::addRow("training plans and back")
+            << 1 << QStringList({"to_training_plans_button", "back_to_gym_info_button"});
+        QTest::addRow("students and back") << 2 << QStringList({"view_students_btn", "back_to_management_btn"});
+        QTest::addRow("fighter sheet and back")
+            << 4 << QStringList({"fighter_list", "detailed_info_btn", "close_btn"});
+        QTest::addRow("next day") << int(NextDayButton) << QStringList({"proceed_next_day_btn"});
+    }
+
+    void onlyTheMarkedButtonLooksChosen()
+    {
+        QFETCH(int, opened);
+        QFETCH(QStringList, pageButtons);
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1100, "Pat", "Lee", 150));
+        WorldTestAccess::addStudent(WorldFixtures::fighter(1101, "Cy", "Ode", 5));
+        WorldTestAccess::addOrganization(WorldFixtures::organization(
+            "G-1", "Elite", {}, {WorldFixtures::fighter(1200, "Bo", "Kim", 1, "G-1")}));
+        QWidget *window = manager()->window();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+
+        bar()->button(TrainingButton)->click();
+        bar()->button(ButtonID(opened))->click();
+        if (opened == NextDayButton)
+            QMetaObject::invokeMethod(manager()->currentScreen(), "startNextDayFlow");
+        for (const QString &name : pageButtons) {
+            // The new page is shown from the event loop.
+            QCoreApplication::sendPostedEvents();
+            QWidget *widget = manager()->currentScreen()->findChild<QWidget *>(name);
+            QVERIFY2(widget && widget->isVisibleTo(window), qPrintable(name));
+            if (auto *list = qobject_cast<QListWidget *>(widget))
+                list->setCurrentRow(0);
+            else
+                qobject_cast<QPushButton *>(widget)->click();
+        }
+        QCoreApplication::sendPostedEvents();
+
+        const int marked = opened == NextDayButton ? -1 : opened;
+        QCOMPARE(flatButtons(bar()), marked < 0 ? QList<int>() : QList<int>({marked}));
+        for (int id = 0; id < TopMenuBar::buttonCount; ++id) {
+            QPushButton *button = bar()->button(ButtonID(id));
+            QVERIFY2(id == marked || !button->hasFocus(), qPrintable(button->toolTip()));
+        }
     }
 
     void showingTheBarRaisesEveryButton()

@@ -64,6 +64,10 @@ TopMenuBar::TopMenuBar(QWidget *parent)
         m_buttons[id] = new QPushButton;
         m_buttons[id]->setToolTip(QString::fromLatin1(menuButtons[id].toolTip));
         m_buttons[id]->setObjectName(QString::fromLatin1(menuButtons[id].objectName));
+        // The flat button alone marks the screen shown. Taking the keyboard
+        // focus (the first in the window takes it whenever a screen or page
+        // goes) would give another button the hover look beside it.
+        m_buttons[id]->setFocusPolicy(Qt::NoFocus);
     }
     buildLayout();
 }
