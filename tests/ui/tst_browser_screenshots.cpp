@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "core/WorldTestAccess.h"
 #include "ui/ScreenShots.h"
@@ -52,7 +53,9 @@ private slots:
         shoot(QStringLiteral("database_fighter"));
     }
 
-    // A reigning champion's page shows the record he starts the game with.
+    // A reigning champion's page shows the record he starts the game with,
+    // and his title line ("... World Championship - from ..."), wider than
+    // the record column, wraps instead of scrolling sideways.
     void databaseChampion()
     {
         ModuleManager::Instance()->changeScreen(new Module_Database);
@@ -61,7 +64,8 @@ private slots:
         auto *list = screen->findChild<QListWidget *>("fighter_list");
         list->setCurrentRow(0);
         screen->findChild<QPushButton *>("detailed_info_btn")->click();
-        QVERIFY(screen->findChild<QListWidget *>("titles_list")->item(0)->text().contains("World Championship"));
+        auto *titles = screen->findChild<QListWidget *>("titles_list");
+        QVERIFY(titles->item(0)->text().contains("World Championship - from "));
         QVector<int> ints;
         World::Instance().getFightersOf("Genesis").constFirst().getInts(ints);
         for (int row = 0; row < 3; ++row)
@@ -69,6 +73,10 @@ private slots:
                      QString::number(ints.at(Fighter::WinsIndex + row)));
         QVERIFY(ints.at(Fighter::WinsIndex) > ints.at(Fighter::LossesIndex));
         shoot(QStringLiteral("database_champion"));
+        QCOMPARE(titles->horizontalScrollBar()->maximum(), 0);
+        const QRect line = titles->visualItemRect(titles->item(0));
+        QVERIFY2(line.right() <= titles->viewport()->width(), qPrintable(QString::number(line.width())));
+        QVERIFY(line.height() > titles->fontMetrics().height());
     }
 
     void organizationsScreen()
