@@ -4,10 +4,64 @@
 #include <QLayout>
 #include <QPushButton>
 
+#include <memory>
+#include <vector>
+
+#include "core/WorldTestAccess.h"
+#include "records/GameDataStream.h"
 #include "ui/ModalAnswer.h"
+#include "ui/ShellTestSupport.h"
+#include "ui/business/Module_Events.h"
+#include "ui/gym/Module_Profile.h"
 #include "ui/shell/GameDialog.h"
+#include "ui/shell/Module_NewGame.h"
+#include "ui/shell/Module_SaveLoad.h"
+#include "ui/shell/TopMenuBar.h"
 
 Q_DECLARE_METATYPE(DialogStyle)
+
+namespace {
+
+const QString exportsFolder = QStringLiteral("./Resources/Exports/");
+
+QPushButton *buttonOf(const QString &objectNameOrText)
+{
+    QWidget *screen = ModuleManager::Instance()->currentScreen();
+    const auto buttons = screen->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button->objectName() == objectNameOrText || button->text() == objectNameOrText)
+            return button;
+    }
+    return nullptr;
+}
+
+// Raises the dialogs of one place of the game: a screen and a button on it.
+void raise(const QString &where)
+{
+    ModuleManager *manager = ModuleManager::Instance();
+    if (where == "menu bar") {
+        manager->topMenu()->button(MainMenuButton)->click();
+    } else if (where == "new game") {
+        // The nations file is missing: the toolkit's warning box.
+        manager->changeScreen(new Module_NewGame);
+    } else {
+        const QStringList screenAndButton = where.split(": ");
+        auto *profile = screenAndButton.first() == "profile" ? new Module_Profile : nullptr;
+        if (profile)
+            profile->changeToFighterScreen();
+        QWidget *screen = profile;
+        if (screenAndButton.first() == "save/load")
+            screen = new Module_SaveLoad;
+        else if (screenAndButton.first() == "events")
+            screen = new Module_Events;
+        manager->changeScreen(screen);
+        QPushButton *button = buttonOf(screenAndButton.last());
+        QVERIFY2(button, qPrintable(where));
+        button->click();
+    }
+}
+
+} // namespace
 
 // The game's message and question dialog and its four looks.
 class TestShellDialog : public QObject
@@ -126,6 +180,53 @@ private slots:
         QVERIFY(dialog.ask("Overwrite?"));
         QCOMPARE(answer.text(), QString("Overwrite?"));
         QCOMPARE(answer.buttons(), QStringList({"Accept", "Cancel"}));
+    }
+
+    // Each kind of dialog the game raises, from where the game raises it:
+    // the window's title, over the window's centre, never wider.
+    void everyDialogStandsOverTheWindowWithItsTitle_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addRow("question built in place") << "menu bar" << QStringList({"Cancel"});
+        QTest::addRow("shared, style A") << "events: negotiate_appearance_btn" << QStringList({"OK"});
+        QTest::addRow("shared, style B") << "save/load: Load" << QStringList({"Cancel"});
+        QTest::addRow("import chooser, question, message")
+            << "profile: fantasy_match_button" << QStringList({"Import", "Import", "Go!"});
+        QTest::addRow("toolkit warning") << "new game" << QStringList({"OK"});
+    }
+
+    void everyDialogStandsOverTheWindowWithItsTitle()
+    {
+        QFETCH(QString, where);
+        QFETCH(QStringList, answers);
+        ShellTest::startGame();
+        ModuleManager::Instance()->showTopMenu();
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1100, "Bo", "Kim", 1));
+        QDir(exportsFolder).removeRecursively();
+        QVERIFY(QDir().mkpath(exportsFolder));
+        {
+            QFile file(exportsFolder + "Zed.dat");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            GameDataStream out(&file);
+            out << WorldFixtures::fighter(1200, "Zed", "Ox", 5);
+        }
+
+        std::vector<std::unique_ptr<ModalAnswer>> replies;
+        for (const QString &answer : answers)
+            replies.push_back(std::make_unique<ModalAnswer>(answer));
+        raise(where);
+        const QWidget *window = ModuleManager::Instance()->window();
+        for (const auto &reply : replies) {
+            QVERIFY2(reply->answered(), qPrintable(reply->text()));
+            QCOMPARE(reply->windowTitle(), window->windowTitle());
+            QVERIFY(reply->geometry().width() <= window->width());
+            const QPoint offset = reply->geometry().center() - window->frameGeometry().center();
+            QVERIFY2(offset.manhattanLength() <= 4,
+                     qPrintable(QString("%1: %2, %3").arg(reply->text()).arg(offset.x()).arg(offset.y())));
+        }
+        QDir("./Resources").removeRecursively();
+        ShellTest::stopGame();
     }
 
     void askOnceAsksWithTheWideLook()

@@ -1,16 +1,15 @@
 #ifndef IMPORTCHOOSER_H
 #define IMPORTCHOOSER_H
 
-#include <QDialog>
+#include "ui/shell/GameDialog.h"
 
-class QLabel;
 class QListWidget;
-class QPushButton;
 
-// The profile screen's chooser of export files: a sentence over the list of
-// files, an "Import" and a "Cancel" button. With the list hidden it is also
-// the message box of the imports.
-class ImportChooser : public QDialog
+// The profile screen's chooser of export files: a game dialog with the
+// list of files between its sentence and its buttons, the first button
+// reading "Import". With the list hidden it is also the message box of the
+// imports.
+class ImportChooser : public GameDialog
 {
     Q_OBJECT
 
@@ -22,16 +21,10 @@ public:
     // first button closed it.
     bool run(const QString &sentence, bool showList, const QString &acceptText, bool showCancel);
 
-    QLabel *label() const { return m_label; }
     QListWidget *list() const { return m_list; }
-    QPushButton *acceptButton() const { return m_acceptButton; }
-    QPushButton *cancelButton() const { return m_cancelButton; }
 
 private:
-    QLabel *m_label;
     QListWidget *m_list;
-    QPushButton *m_acceptButton;
-    QPushButton *m_cancelButton;
 };
 
 #endif // IMPORTCHOOSER_H

@@ -1,5 +1,6 @@
 #include "GameDialog.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -53,7 +54,49 @@ QString breakableAnywhere(const QString &sentence)
     return text;
 }
 
+const char *const centringName = "centred_over_game_window";
+
+void centreOverGameWindow(QWidget *dialog)
+{
+    const QWidget *window = ModuleManager::Instance()->window();
+    if (window)
+        dialog->move(window->frameGeometry().center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
+// Keeps a dialog over the game window's centre: when it shows and when it
+// takes another size while shown.
+class CentredOverGameWindow : public QObject
+{
+public:
+    explicit CentredOverGameWindow(QDialog *dialog)
+        : QObject(dialog)
+    {
+        setObjectName(QLatin1String(centringName));
+        dialog->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show || (event->type() == QEvent::Resize && dialog->isVisible()))
+            centreOverGameWindow(dialog);
+        return false;
+    }
+};
+
 } // namespace
+
+void placeOverGameWindow(QDialog *dialog)
+{
+    const QWidget *window = ModuleManager::Instance()->window();
+    if (!window)
+        return;
+    dialog->setWindowTitle(window->windowTitle());
+    if (!dialog->findChild<QObject *>(QLatin1String(centringName), Qt::FindDirectChildrenOnly))
+        new CentredOverGameWindow(dialog);
+    centreOverGameWindow(dialog);
+}
 
 QString dialogStyleSheet(DialogStyle style)
 {
@@ -117,17 +160,22 @@ bool GameDialog::run(const QString &sentence, bool showAccept, bool showCancel)
     m_label->setText(breakableAnywhere(sentence));
     m_acceptButton->setVisible(showAccept);
     m_cancelButton->setVisible(showCancel);
-    placeOverGameWindow();
+    fitToGameWindow();
+    placeOverGameWindow(this);
     exec();
     return result() == QDialog::Accepted;
 }
 
-void GameDialog::placeOverGameWindow()
+void GameDialog::insertBelowLabel(QWidget *widget)
+{
+    m_layout->insertWidget(m_layout->indexOf(m_label) + 1, widget);
+}
+
+void GameDialog::fitToGameWindow()
 {
     const QWidget *window = ModuleManager::Instance()->window();
     if (!window)
         return;
-    setWindowTitle(window->windowTitle());
     setMaximumWidth(window->width());
     // A wrapping label would break even a short sentence: it keeps its one
     // line as long as that fits in the window.
@@ -141,5 +189,4 @@ void GameDialog::placeOverGameWindow()
     m_label->setMinimumWidth(qMin(natural, widest) + 2 * m_label->frameWidth() + m_label->contentsMargins().left()
                              + m_label->contentsMargins().right());
     adjustSize();
-    move(window->frameGeometry().center() - QPoint(width() / 2, height() / 2));
 }

@@ -20,6 +20,11 @@ QString dialogStyleSheet(DialogStyle style);
 // Which one of the two buttons a plain message shows.
 enum class DialogButton { Accept, Cancel };
 
+// Every dialog the game raises carries the game window's title and stands
+// over the window's centre, also when it sizes itself as it shows (a
+// QMessageBox does). Call it before exec().
+void placeOverGameWindow(QDialog *dialog);
+
 // The game's message and question dialog: a sentence over an "Accept" and a
 // "Cancel" button, each on its own row. A screen with several messages keeps
 // one and reuses it; a single question builds one with askOnce().
@@ -44,10 +49,17 @@ public:
     QPushButton *acceptButton() const { return m_acceptButton; }
     QPushButton *cancelButton() const { return m_cancelButton; }
 
-private:
+protected:
+    // Shows the sentence with the buttons asked for; true when "Accept"
+    // (under whatever text it carries) closed the dialog.
     bool run(const QString &sentence, bool showAccept, bool showCancel);
-    // Carries the game window's title and opens over its centre, never wider.
-    void placeOverGameWindow();
+    // A row of its own between the sentence and the buttons.
+    void insertBelowLabel(QWidget *widget);
+
+private:
+    // Never wider than the game window, the sentence on one line as long as
+    // that fits.
+    void fitToGameWindow();
 
     QVBoxLayout *m_layout;
     QLabel *m_label;

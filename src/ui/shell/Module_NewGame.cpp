@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "GameDialog.h"
 #include "ModuleManager.h"
 #include "SkillBoxes.h"
 #include "Module_MainMenu.h"
@@ -129,6 +130,7 @@ void Module_NewGame::loadNations()
         QMessageBox warning;
         warning.setText(QStringLiteral("Warning: ") + QString::fromLatin1(nationsFile)
                         + QStringLiteral(" - File not found. Proceeding may cause errors with the game."));
+        placeOverGameWindow(&warning);
         warning.exec();
     }
 }
