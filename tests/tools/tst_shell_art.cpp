@@ -151,7 +151,11 @@ private slots:
 private slots:
     // The help pictures are sketches of the screens: every caption line fits
     // inside its box, so no word is cut off at a box's edge.
-    void captionsFitTheirBoxes() { QCOMPARE(HelpScreenWriter::captionsTooWide(), QStringList()); }
+    void captionsFitTheirBoxes()
+    {
+        QCOMPARE(HelpScreenWriter::captionsTooWide(), QStringList());
+        QCOMPARE(HelpScreenWriter::captionsTooTall(), QStringList());
+    }
 
 };
 

@@ -231,9 +231,10 @@ HelpScreen combatHelp()
          "A match is three rounds of three minutes. The fighters move between long range, the "
          "pocket and the clinch, and throw punches, kicks, knees and elbows that the other "
          "blocks, dodges or counters. The commentary tells you what happens, with the clock and "
-         "the scoreboard above it."},
+         "the scoreboard below it."},
         {"2. The Controls",
-         "Step through the match yourself, let it run on its own, or simulate it to the end. "
+         "Step through the match yourself with \"Next Step\", let it run on its own with \"Start "
+         "Timer\", or simulate it to the end with \"Sim to End\". "
          "The tale of the tape before each match shows both fighters side by side."},
         {"3. Instructions",
          "During the rounds you can shout an instruction from the list: slow down, press "
