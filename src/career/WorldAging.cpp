@@ -50,16 +50,14 @@ QString comingOfAgeLine(const QString &name)
     return name + " has come of age and turned professional.";
 }
 
-} // namespace
-
-void World::ageWorldFighters(QStringList &news)
+// Stage one: the organizations' fighters, walked over a copy of each roster.
+void ageOrganizationFighters(QVector<Organization> &organizations, const QDate &date, int month, int day,
+                             QStringList &news)
 {
     // Every organization fighter is met with a reseed from the clock. Reseeds
     // with no draw between them come to one, the last: so the reseed is made
     // only before a draw, or once after the walk.
     bool reseedPending = false;
-    const int month = date.isValid() ? date.month() : 0;
-    const int day = date.isValid() ? date.day() : 0;
     for (Organization &organization : organizations) {
         Organization::Roster members;
         organization.getRoster(members);
@@ -91,7 +89,12 @@ void World::ageWorldFighters(QStringList &news)
     }
     if (reseedPending)
         GameRandom::reseedWithClock();
+}
 
+// Stage two: the free-agent pool. Returns the last key seen, 0 for an empty
+// pool.
+int ageFreeAgents(QMultiMap<int, Fighter> &freeAgents, int month, int day, QStringList &news)
+{
     int lastKey = 0;
     for (auto it = freeAgents.begin(); it != freeAgents.end();) {
         lastKey = it.key();
@@ -108,13 +111,14 @@ void World::ageWorldFighters(QStringList &news)
             it->ageOneYear();
         ++it;
     }
+    return lastKey;
+}
 
-    if (freeAgents.size() < FreeAgentsWanted && date.year() > LastYearWithoutNewFreeAgents) {
-        QString name;
-        generateFighter(name, false);
-        news << comingOfAgeLine(name);
-    }
-
+// The last stage: the amateur pool. Those who turn 18 join the free agents
+// under keys a step apart above `lastKey`.
+void ageAmateurs(QMultiMap<int, Fighter> &amateurs, QMultiMap<int, Fighter> &freeAgents, int lastKey, int month,
+                 int day, QStringList &news)
+{
     for (auto it = amateurs.begin(); it != amateurs.end();) {
         int oldAge = 0;
         const int age = it->getAgeOn(month, day, oldAge);
@@ -132,4 +136,20 @@ void World::ageWorldFighters(QStringList &news)
             it->ageOneYear();
         ++it;
     }
+}
+
+} // namespace
+
+void World::ageWorldFighters(QStringList &news)
+{
+    const int month = date.isValid() ? date.month() : 0;
+    const int day = date.isValid() ? date.day() : 0;
+    ageOrganizationFighters(organizations, date, month, day, news);
+    const int lastKey = ageFreeAgents(freeAgents, month, day, news);
+    if (freeAgents.size() < FreeAgentsWanted && date.year() > LastYearWithoutNewFreeAgents) {
+        QString name;
+        generateFighter(name, false);
+        news << comingOfAgeLine(name);
+    }
+    ageAmateurs(amateurs, freeAgents, lastKey, month, day, news);
 }
