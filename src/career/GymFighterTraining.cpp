@@ -6,14 +6,12 @@
 #include "TrainingPlan.h"
 #include "TrainingSkills.h"
 #include "records/GameRandom.h"
+#include "records/Gym.h"
 #include "records/TextDate.h"
 
 #include <algorithm>
 
 namespace {
-
-// Elements of the gym's numbers read here (equipment levels are in the plan).
-const int MoneyElement = 1;
 
 const int MaxFatiguePoints = 100;
 const int FatiguePerDay = 2;
@@ -62,7 +60,7 @@ int GymFighter::trainDay(const QDate &date, QVector<int> managerStats, QVector<i
     if (!plan->isRest()) {
         equipmentLevel = gymStats.value(plan->equipment, 0);
         cost = equipmentLevel * TrainingPlan::PricePerLevel;
-        if (cost > gymStats.value(MoneyElement, 0)) {
+        if (cost > gymStats.value(Gym::MoneyIndex, 0)) {
             plan = &TrainingPlan::lackOfFunds();
             cost = 0;
         }

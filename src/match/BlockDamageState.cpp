@@ -27,9 +27,9 @@ void BlockDamageState::onValue(Entity_MatchFighter *fighter, int, int value)
 void BlockDamageState::execute(Entity_MatchFighter *fighter)
 {
     const int power = fighter->getActionValue();
-    int guard = attr(60) / 10 + attr(guardIndexA) / 10 + 2 * (GameRandom::roll(10) + 1);
+    int guard = attribute(FightAttribute::Sturdiness) / 10 + attr(guardIndexA) / 10 + 2 * (GameRandom::roll(10) + 1);
     guard += attr(guardIndexB) / 10 + GameRandom::roll(10) + 1;
-    const int spread = (101 - attr(56) + GameRandom::roll(20)) / 15 + 1;
+    const int spread = (101 - attribute(FightAttribute::Constitution) + GameRandom::roll(20)) / 15 + 1;
     const int damage = std::max(0, power - FightMath::divide(guard, spread));
 
     fighter->changeStamina(-damage);

@@ -1,7 +1,9 @@
 #include "Entity_MatchFighter.h"
 
 #include "CornerText.h"
+#include "FightAttribute.h"
 #include "FightMath.h"
+#include "Mindset.h"
 #include "defence/State_Def_Out.h"
 #include "records/GameRandom.h"
 
@@ -9,6 +11,7 @@
 #include <iterator>
 
 using FightMath::divide;
+using namespace FightAttribute;
 
 Entity_MatchFighter::Entity_MatchFighter()
     : heard(true), mindset(0), fatigueLevel(1), actionValue(0), situation(1),
@@ -125,14 +128,14 @@ QString Entity_MatchFighter::takeCommentary()
 
 void Entity_MatchFighter::initHealth()
 {
-    headHealthMax = headDurability + attributes[73] + attributes[52];
-    bodyHealthMax = bodyDurability + attributes[73] + attributes[52];
-    armsHealthMax = legsHealthMax = attributes[52] + attributes[56];
+    headHealthMax = headDurability + attributes[Heart] + attributes[Constitution];
+    bodyHealthMax = bodyDurability + attributes[Heart] + attributes[Constitution];
+    armsHealthMax = legsHealthMax = attributes[Constitution] + attributes[Sturdiness];
     headHealth = headHealthMax;
     bodyHealth = bodyHealthMax;
     armsHealth = armsHealthMax;
     legsHealth = legsHealthMax;
-    staminaMax = stamina = 2 * (attributes[53] + attributes[54] + attributes[55] + attributes[73]);
+    staminaMax = stamina = 2 * (attributes[Endurance] + attributes[Workrate] + attributes[Wind] + attributes[Heart]);
 }
 
 bool Entity_MatchFighter::passesResistanceRoll()
@@ -140,13 +143,13 @@ bool Entity_MatchFighter::passesResistanceRoll()
     int sum = 0;
     for (int i = 0; i < 3; ++i)
         sum += GameRandom::roll(100) + 1;
-    return sum <= attributes[71] + attributes[72] + attributes[82];
+    return sum <= attributes[FightIq] + attributes[Vision] + attributes[Discipline];
 }
 
 bool Entity_MatchFighter::checkKnockdown(int damage)
 {
     const int r = FightMath::rollSignedByCoin(15);
-    const int resistance = 2 * bodyDurability + bodyHealth + attributes[73] + r;
+    const int resistance = 2 * bodyDurability + bodyHealth + attributes[Heart] + r;
     return resistance < damage;
 }
 
@@ -182,7 +185,7 @@ int Entity_MatchFighter::damageHead(int damage)
     if (damage >= 0 && checkHeadKnockdown(damage))
         return GameRandom::roll(100) > headDurability ? KnockedOut : KnockedDown;
     if (damage > GameRandom::roll(20) + 10)
-        mindset = 5;
+        mindset = Mindset::Dazed;
     return Standing;
 }
 
@@ -194,15 +197,15 @@ bool Entity_MatchFighter::checkHeadKnockdown(int damage)
             return headDurability + headHealth + r < damage;
         const int base = headDurability + headHealth / 4;
         if (GameRandom::roll(100) > headDurability)
-            mindset = 6;
+            mindset = Mindset::CaughtOffGuard;
         return base + r < damage;
     }
     if (!passesResistanceRoll() && headHealth < 0) {
-        mindset = 5;
+        mindset = Mindset::Dazed;
         return headDurability + headHealth + r < damage;
     }
     if (GameRandom::roll(100) > headDurability)
-        mindset = 5;
+        mindset = Mindset::Dazed;
     return headDurability + r < damage;
 }
 
@@ -211,7 +214,7 @@ void Entity_MatchFighter::changeStamina(int delta)
     const int q = GameRandom::roll(100);
     stamina = std::max(0, stamina + delta);
     const int m = staminaMax;
-    const int guard = attributes[52];
+    const int guard = attributes[Constitution];
     if (stamina > 2 * m && q < guard)
         fatigueLevel = 0;
     else if (stamina < m / 5 && q > guard)
@@ -229,13 +232,13 @@ void Entity_MatchFighter::changeStamina(int delta)
 bool Entity_MatchFighter::continuesAttack()
 {
     return GameRandom::roll(120)
-        < attributes[82] / 2 + attributes[76] / 3 + attributes[77] + attributes[73] / 3;
+        < attributes[Discipline] / 2 + attributes[Drive] / 3 + attributes[Aggression] + attributes[Heart] / 3;
 }
 
 int Entity_MatchFighter::initiativeScore()
 {
-    static const int pushing[] = {54, 55, 59, 67, 72, 76, 77};
-    static const int holding[] = {71, 79, 62, 81};
+    static const int pushing[] = {Workrate, Wind, Reflexes, Alertness, Vision, Drive, Aggression};
+    static const int holding[] = {FightIq, Technique, Mobility, RingSense};
     int numerator = 0;
     for (int k : pushing)
         numerator += (GameRandom::roll(3) + 1) * attributes[k];
@@ -247,10 +250,10 @@ int Entity_MatchFighter::initiativeScore()
     if (style == "Brawler")
         score += 5;
     switch (mindset) {
-    case 7: score += 3; break;
-    case 8: score += 6; break;
-    case 1: score -= 3; break;
-    case 2: score -= 6; break;
+    case Mindset::Aggressive: score += 3; break;
+    case Mindset::HuntingKnockout: score += 6; break;
+    case Mindset::Cautious: score -= 3; break;
+    case Mindset::CoveringUp: score -= 6; break;
     default: break;
     }
     return score;
@@ -266,8 +269,8 @@ QStringList Entity_MatchFighter::instructionOptions(int mindsetValue)
 bool Entity_MatchFighter::callInstruction(const QString &text, int cornerValue, bool forced)
 {
     const int next = CornerText::instructionMindset(mindset, text);
-    int score = attributes[71] + attributes[72] + attributes[73] + 2 * attributes[74]
-        + attributes[75] + attributes[81] + attributes[82] - 400 + 5 * cornerValue;
+    int score = attributes[FightIq] + attributes[Vision] + attributes[Heart] + 2 * attributes[Adaptation]
+        + attributes[Craft] + attributes[RingSense] + attributes[Discipline] - 400 + 5 * cornerValue;
     const int weights[4] = {2, -2, 2, -2};
     for (int weight : weights)
         score += weight * FightMath::rollSignedWhenOdd(50);
@@ -331,8 +334,8 @@ void Entity_MatchFighter::recoverBetweenRounds(int heal, int water, int motivate
     }
     if (strategy + strategyRaw % 10 + 1 >= 12) {
         const int gain = GameRandom::roll(8) + 1;
-        attributes[71] += gain;
-        attributes[72] += gain;
-        attributes[74] += gain;
+        attributes[FightIq] += gain;
+        attributes[Vision] += gain;
+        attributes[Adaptation] += gain;
     }
 }

@@ -3,6 +3,7 @@
 #include <QStringBuilder>
 
 #include "Entity_MatchFighter.h"
+#include "MatchMessage.h"
 #include "attack/State_Atk_Out.h"
 #include "defence/State_Def_Out.h"
 #include "records/Fighter.h"
@@ -13,25 +14,23 @@
 
 namespace {
 
-const int RoundSeconds = 180;
-
 // How a stoppage is named, by the winner's situation (the strike with which
 // he scored the last knockdown). The clinch strike counts as an uppercut.
 QString stoppageName(int strikeCode)
 {
     switch (strikeCode) {
-    case 9: return "KO(Jab)";
-    case 10: return "KO(Hook)";
-    case 11: return "KO(Cross)";
-    case 12:
-    case 19: return "KO(Uppercut)";
-    case 13: return "TKO(Low Kick)";
-    case 14: return "TKO(Mid Kick)";
-    case 15: return "KO(High Kick)";
-    case 16: return "TKO(Front Kick)";
-    case 17: return "KO(Knee)";
-    case 18: return "KO(Elbow)";
-    case 20: return "TKO(Body Punch)";
+    case MatchMessage::Jab: return "KO(Jab)";
+    case MatchMessage::Hook: return "KO(Hook)";
+    case MatchMessage::Cross: return "KO(Cross)";
+    case MatchMessage::Uppercut:
+    case MatchMessage::DirtyBox: return "KO(Uppercut)";
+    case MatchMessage::LowKick: return "TKO(Low Kick)";
+    case MatchMessage::MidKick: return "TKO(Mid Kick)";
+    case MatchMessage::HighKick: return "KO(High Kick)";
+    case MatchMessage::FrontKick: return "TKO(Front Kick)";
+    case MatchMessage::Knee: return "KO(Knee)";
+    case MatchMessage::Elbow: return "KO(Elbow)";
+    case MatchMessage::BodyPunch: return "TKO(Body Punch)";
     default: return "TKO"; // a stoppage not credited to a strike
     }
 }

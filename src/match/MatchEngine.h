@@ -23,6 +23,9 @@ class Fighter;
 class MatchEngine
 {
 public:
+    // Length of a round on the clock.
+    static constexpr int RoundSeconds = 180;
+
     static MatchEngine &Instance();
     MatchEngine(const MatchEngine &) = delete;
     MatchEngine &operator=(const MatchEngine &) = delete;

@@ -6,6 +6,7 @@
 #include <QVector>
 #include <cstddef>
 
+#include "FightAttribute.h"
 #include "FighterSnapshot.h"
 #include "State.h"
 
@@ -36,6 +37,13 @@ public:
     // (0 age .. 4 + k attribute k .. 87 head durability, 88 body
     // durability, 93 id, 94 standing); 0 outside the vector.
     int attr(int index) const { return unsigned(index) < unsigned(intCount) ? ints[index] : 0; }
+    int attribute(FightAttribute::Name name) const { return attr(FightAttribute::inVector(name)); }
+    // What keeps a hurt fighter steady.
+    int steadiness() const
+    {
+        return attribute(FightAttribute::Heart) + attribute(FightAttribute::Drive)
+            + attribute(FightAttribute::Discipline);
+    }
     int snapshotMindset() const { return mindset; }
     int snapshotFatigueLevel() const { return fatigueLevel; }
     const QString &snapshotStyle() const { return snapshot->style; }

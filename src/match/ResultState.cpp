@@ -38,7 +38,7 @@ void ResultState::hurtRoll(Entity_MatchFighter *fighter, int damage) const
     int rolls = 0;
     for (int i = 0; i < 3; ++i)
         rolls += GameRandom::roll(100);
-    if (attr(77) + attr(80) + attr(86) <= rolls + 3 * damage)
+    if (steadiness() <= rolls + 3 * damage)
         fighter->setMindset(Mindset::CaughtOffGuard);
 }
 

@@ -87,9 +87,9 @@ void State_Gen_CounterAtk::execute(Entity_MatchFighter *fighter)
 {
     int power = 0;
     if (const CounterStrike *strike = counterFor(fighter->getSituation(), styleIndex())) {
-        const int attack = attr(70);
+        const int attack = attribute(FightAttribute::Power);
         int total = attr(strike->ownIndex) + attack + 2 * (GameRandom::roll(40) + 1);
-        total += attr(83) + attack + 2 * (GameRandom::roll(40) + 1);
+        total += attribute(FightAttribute::Technique) + attack + 2 * (GameRandom::roll(40) + 1);
         total += attr(strike->ownIndex) + attack + 2 * (GameRandom::roll(40) + 1);
         const int spread = (GameRandom::roll(10) + 1 - attr(strike->spreadIndex) + 100) / 3 + 1;
         power = FightMath::divide(total, spread);

@@ -28,9 +28,9 @@ void State_Gen_FullDmg::onValue(Entity_MatchFighter *fighter, int code, int valu
 void State_Gen_FullDmg::execute(Entity_MatchFighter *fighter)
 {
     const int power = fighter->getActionValue();
-    int toughness = attr(58) / 10 + GameRandom::roll(10) + 1;
-    toughness += attr(56) / 10 + GameRandom::roll(10) + 1;
-    const int spread = (GameRandom::roll(10) + 1 - attr(60) + 100) / 5 + 1;
+    int toughness = attribute(FightAttribute::Workrate) / 10 + GameRandom::roll(10) + 1;
+    toughness += attribute(FightAttribute::Constitution) / 10 + GameRandom::roll(10) + 1;
+    const int spread = (GameRandom::roll(10) + 1 - attribute(FightAttribute::Sturdiness) + 100) / 5 + 1;
     const int damage = std::max(0, power - FightMath::divide(toughness, spread));
 
     const int strike = fighter->getSituation();

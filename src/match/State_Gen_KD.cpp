@@ -50,14 +50,15 @@ void State_Gen_KD::onMessage(Entity_MatchFighter *fighter, int code)
 
 void State_Gen_KD::execute(Entity_MatchFighter *fighter)
 {
-    int check = 200 - attr(60) - attr(77) + 2 * (GameRandom::roll(20) + 1);
-    check += 200 - attr(74) - attr(80) + 2 * (GameRandom::roll(20) + 1);
+    using namespace FightAttribute;
+    int check = 200 - attribute(Sturdiness) - attribute(Heart) + 2 * (GameRandom::roll(20) + 1);
+    check += 200 - attribute(Composure) - attribute(Drive) + 2 * (GameRandom::roll(20) + 1);
     const int spread = GameRandom::draw() % 50;
 
     ++count;
     if (fighter->isHeard())
         fighter->appendCommentary(QString::number(count) + "..... ");
-    const bool down = fighter->checkKnockdown(check - 1 - attr(86) - spread);
+    const bool down = fighter->checkKnockdown(check - 1 - attribute(Discipline) - spread);
 
     MatchEngine &engine = MatchEngine::Instance();
     if (down && count >= CountOut) {
@@ -66,7 +67,7 @@ void State_Gen_KD::execute(Entity_MatchFighter *fighter)
         engine.endMatch(fighter);
     } else if (!down && count >= FirstCountToRise) {
         commentOneOf(fighter, GetUpTexts);
-        fighter->changeStamina(-((100 - attr(88)) / 10));
+        fighter->changeStamina(-((100 - attr(Fighter::BodyDurabilityIndex)) / 10));
         engine.nextExchange();
     }
 }

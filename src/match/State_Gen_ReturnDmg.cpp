@@ -137,7 +137,7 @@ void State_Gen_ReturnDmg::execute(Entity_MatchFighter *fighter)
     fighter->addStrikeStats(strike.code, 1, 1);
     fighter->changeStamina(-((100 - attr(strike.staminaIndex)) / 10));
 
-    const int power = attr(70) / 10 + extra;
+    const int power = attribute(FightAttribute::Power) / 10 + extra;
     engine.swapRoles();
     engine.sendValueToDefender(MatchMessage::Returned, power);
     engine.swapRoles();

@@ -14,11 +14,11 @@ class Gym
 {
 public:
     enum TextIndex { NameText = 0, StyleText, PrimaryColourText, SecondaryColourText, PrestigeText, TextCount };
+    static const int EquipmentCount = 21;
     enum Index {
         PrestigePointsIndex = 0, MoneyIndex, LevelIndex, StudentSlotsIndex, FighterSlotsIndex,
-        FirstEquipmentIndex, IntCount = FirstEquipmentIndex + 21
+        FirstEquipmentIndex, IntCount = FirstEquipmentIndex + EquipmentCount
     };
-    static const int EquipmentCount = 21;
     static const int MaximumLevel = 10;
     // This month's four figures, then last month's four in the same order.
     enum MonthIndex {

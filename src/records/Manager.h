@@ -18,7 +18,7 @@ public:
     // Positions in the manager's number vector; skill k sits at k + 1.
     enum Index {
         ReputationPointsIndex = 0, FirstSkillIndex = 1,
-        MotivatingIndex = 14, CorneringIndex = 15, NegotiatingIndex = 16,
+        ScoutingIndex = 13, MotivatingIndex = 14, CorneringIndex = 15, NegotiatingIndex = 16,
         CharismaIndex = 17, IntuitionIndex = 18,
         WinsIndex = 19, LossesIndex, ActiveWinsIndex, ActiveLossesIndex, IntCount
     };

@@ -51,8 +51,8 @@ void StrikeState::enter(Entity_MatchFighter *)
 StrikeState::Throw StrikeState::rollThrow(int fatigueLevel) const
 {
     const int a = attr(strike->a), b = attr(strike->b), c = attr(strike->c);
-    const int technique = attr(StrikeTable::TechniqueIndex);
-    const int power = attr(StrikeTable::PowerIndex);
+    const int technique = attribute(FightAttribute::Technique);
+    const int power = attribute(FightAttribute::Power);
 
     const int r1 = accuracyRoll();
     const int s1 = a + attr(strike->x) + 2 * r1;

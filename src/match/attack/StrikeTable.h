@@ -22,10 +22,6 @@ struct StrikeRow
 
 namespace StrikeTable {
 
-// Shared by every strike's throw.
-const int TechniqueIndex = 83;   // in accuracy and power
-const int PowerIndex = 70;       // in power
-
 // The row of a strike code; null for any other code.
 const StrikeRow *row(int code);
 // A new strike state for a strike code; null for any other code.

@@ -121,12 +121,12 @@ void DefenderMoveState::execute(Entity_MatchFighter *fighter)
     const bool punches = style == Puncher || (style != Kicker && a % 2 == 1);
     const Strike &strike = punches ? *row.punch : *row.kick;
 
-    const int aim = attr(strike.aim) + attr(63) + 2 * a;
+    const int aim = attr(strike.aim) + attribute(FightAttribute::Reflexes) + 2 * a;
     const int s1 = rollFifty();
-    const int accuracy = FightMath::divide(attr(82) + attr(strike.precision) + aim + 2 * s1,
+    const int accuracy = FightMath::divide(attribute(FightAttribute::Timing) + attr(strike.precision) + aim + 2 * s1,
                                            (100 - attr(strike.accuracyDivisor)) / 10 + 1);
     const int s2 = rollFifty();
-    const int basePower = attr(70) + s2;
+    const int basePower = attribute(FightAttribute::Power) + s2;
     const int s3 = rollFifty();
     const int fullPower = attr(strike.strength) + basePower + s3;
     const int s4 = rollFifty();

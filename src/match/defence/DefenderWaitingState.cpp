@@ -241,7 +241,7 @@ void DefenderWaitingState::execute(Entity_MatchFighter *fighter)
 
     const int hurt = fighter->getMindset();
     if (hurt == Mindset::Dazed || hurt == Mindset::CaughtOffGuard) {
-        const int calm = attr(77) + attr(80) + attr(86);
+        const int calm = steadiness();
         const int u = GameRandom::roll(100);
         const int v = GameRandom::roll(100);
         const int w = GameRandom::roll(100);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "records/Manager.h"
 #include "records/SkillTable.h"
 #include "records/TextDate.h"
 #include "ui/gym/FighterPortrait.h"
@@ -40,7 +41,6 @@ const int scoutingGates[SkillTable::SkillCount] = {
     6, 1, 1, 5,   7, 3, 3, 7,   1, 1, 9, 4,   0, 3, 3, 10,  2, 3, 2, 6,   8, 7, 7, 8,
     0, 8, 5, 8,   2, 2, 7, 0,   4, 7, 7, 4,   0, 4, 9, 4,   10, 10, 9, 9, 10, 7, 7, 10};
 
-const int scoutingElement = 13;
 const int fullScouting = 10;
 
 const char *const summaryCaptions[] = {"First Name:", "Nationality:", "Fight Style:", "Contract:"};
@@ -120,7 +120,7 @@ QString Module_Database::displayedName(const Fighter &fighter, const QString &di
     if (display == QLatin1String(lastNameFirst)) {
         QStringList texts;
         fighter.getStrings(texts);
-        return texts.value(1) + QStringLiteral(", ") + texts.value(0);
+        return texts.value(Fighter::LastNameText) + QStringLiteral(", ") + texts.value(Fighter::FirstNameText);
     }
     return fighter.getFullName();
 }
@@ -284,7 +284,7 @@ void Module_Database::refreshRegion(const QString &region)
         }
         texts.clear();
         fighter.getStrings(texts);
-        if (texts.value(3) == region)
+        if (texts.value(Fighter::RegionText) == region)
             fighterList->addItem(name);
     }
 }
@@ -303,10 +303,11 @@ void Module_Database::showSelectedFighterSummary(const QString &text)
     }
     QStringList texts;
     shown->getStrings(texts);
-    const QString values[] = {shown->getFullName(), texts.value(2), texts.value(4), texts.value(6)};
+    const QString values[] = {shown->getFullName(), texts.value(Fighter::NationalityText),
+                              texts.value(Fighter::BackgroundText), texts.value(Fighter::OrganizationText)};
     for (int i = 0; i < summaryFields.size(); ++i)
         NameFields::show(summaryFields.at(i), values[i]);
-    showFlag(texts.value(2));
+    showFlag(texts.value(Fighter::NationalityText));
     pickedId = shown->getId();
 }
 
@@ -439,7 +440,7 @@ void Module_Database::fillFighterScreen(const Fighter &fighter)
 {
     QVector<int> managerStats;
     World::Instance().getManagerStats(managerStats);
-    const int scouting = managerStats.value(scoutingElement);
+    const int scouting = managerStats.value(Manager::ScoutingIndex);
 
     QStringList texts;
     QVector<int> numbers;
@@ -448,21 +449,22 @@ void Module_Database::fillFighterScreen(const Fighter &fighter)
     QStringList titles;
     fighter.getData(texts, numbers, birthday, history, titles);
 
-    QString background = texts.value(4);
+    QString background = texts.value(Fighter::BackgroundText);
     if (scouting == fullScouting)
-        background += QLatin1Char('/') + texts.value(5);
-    const QString personal[] = {fighter.getFullName(), texts.value(2), texts.value(3), background,
-                                texts.value(7), birthday.toString(QStringLiteral("dd-MM-yyyy")),
-                                QString::number(numbers.value(0))};
+        background += QLatin1Char('/') + texts.value(Fighter::StyleText);
+    const QString personal[] = {fighter.getFullName(), texts.value(Fighter::NationalityText),
+                                texts.value(Fighter::RegionText), background, texts.value(Fighter::ReputationText),
+                                birthday.toString(QStringLiteral("dd-MM-yyyy")),
+                                QString::number(numbers.value(Fighter::AgeIndex))};
     for (int row = 0; row < int(std::size(personal)); ++row)
         NameFields::show(findChild<QLineEdit *>(QStringLiteral("personal_value_") + QString::number(row)),
                          personal[row]);
-    findChild<QTextEdit *>(QStringLiteral("bio_box"))->setPlainText(texts.value(11));
+    findChild<QTextEdit *>(QStringLiteral("bio_box"))->setPlainText(texts.value(Fighter::BioText));
     drawPortrait(fighter);
 
     for (int row = 0; row < 3; ++row)
         findChild<QLineEdit *>(QStringLiteral("record_value_") + QString::number(row))
-            ->setText(QString::number(numbers.value(row + 1)));
+            ->setText(QString::number(numbers.value(Fighter::WinsIndex + row)));
     auto *historyList = findChild<QListWidget *>(QStringLiteral("history_list"));
     historyList->clear();
     historyList->addItems(historyLines(history));

@@ -28,7 +28,6 @@ namespace {
 
 const QString fantasyOrganization = QStringLiteral("Fantasy Match");
 const QString portraitBackground = QStringLiteral("./Resources/Body/portraitbg.jpg");
-const int roundSeconds = 180;
 
 // The announcer's line on a bout, by its type.
 struct TypeLine
@@ -475,7 +474,7 @@ void Module_UserEvents::initializeNextMatch()
         simToEndButton->hide();
     }
     roundNumber = 1;
-    secondsLeft = roundSeconds;
+    secondsLeft = MatchEngine::RoundSeconds;
     judgeTotals = JudgeCards();
     currentMatch = matches.value(nextMatch);
     ++matchCount;
@@ -655,7 +654,7 @@ void Module_UserEvents::stepMatch()
 void Module_UserEvents::endRound()
 {
     MatchEngine &engine = MatchEngine::Instance();
-    secondsLeft = roundSeconds;
+    secondsLeft = MatchEngine::RoundSeconds;
     ++roundNumber;
     showRoundAndClock();
     say(QStringLiteral("\n"));

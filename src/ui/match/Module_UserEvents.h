@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "match/BoutScoring.h"
+#include "match/MatchEngine.h"
 #include "records/Event.h"
 #include "records/Fighter.h"
 #include "records/Match.h"
@@ -159,7 +160,7 @@ private:
     QString summaryResultText;
     bool instructionGiven = false;
     int roundNumber = 1;
-    int secondsLeft = 180;
+    int secondsLeft = MatchEngine::RoundSeconds;
     std::unique_ptr<Fighter> fighterA;
     std::unique_ptr<Fighter> fighterB;
     int playerCorner = 2;

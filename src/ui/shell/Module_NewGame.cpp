@@ -18,6 +18,7 @@
 #include "SkillBoxes.h"
 #include "Module_MainMenu.h"
 #include "records/GameDataStream.h"
+#include "records/Gym.h"
 #include "records/GymColours.h"
 #include "ui/gym/Module_Profile.h"
 #include "world/GeneratorTables.h"
@@ -35,8 +36,6 @@ const int regionCount = 8;
 const int startingMoney = 10000;
 const int startingStudentSlots = 3;
 const int startingFighterSlots = 1;
-const int equipmentCount = 21;
-const int monthFigureCount = 8;
 const char *const unknownLabel = "Unknown";
 
 } // namespace
@@ -301,8 +300,8 @@ void Module_NewGame::createGym()
     const QStringList texts = {gymNameEdit->text(), styleCombo->currentText(), primaryCombo->currentText(),
                                secondaryCombo->currentText(), QString::fromLatin1(unknownLabel)};
     QVector<int> numbers = {0, startingMoney, 0, startingStudentSlots, startingFighterSlots};
-    numbers += QVector<int>(equipmentCount, 0);
-    World::Instance().setupGym(texts, numbers, QVector<int>(monthFigureCount, 0));
+    numbers += QVector<int>(Gym::EquipmentCount, 0);
+    World::Instance().setupGym(texts, numbers, QVector<int>(Gym::MonthCount, 0));
 }
 
 void Module_NewGame::loadWorldDefaults()
