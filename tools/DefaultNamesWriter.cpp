@@ -6,6 +6,7 @@
 #include "ResourceFile.h"
 #include "data/NameTables.h"
 #include "data/NationTable.h"
+#include "world/ResourcePaths.h"
 
 namespace DefaultNamesWriter {
 
@@ -21,7 +22,7 @@ QString defaultsFile(const QString &resourcesFolder, const QString &name)
 bool writeNations(const QString &resourcesFolder)
 {
     const int regionCount = NationTable::regionNames().size();
-    return ResourceFile::writeData(defaultsFile(resourcesFolder, QStringLiteral("default_nations.dat")),
+    return ResourceFile::writeData(ResourcePaths::nationsFile(resourcesFolder),
                                    [regionCount](QDataStream &out) {
                                        for (int region = 0; region < regionCount; ++region)
                                            out << NationTable::nationsOf(region);

@@ -10,6 +10,7 @@
 #include "ResourceFile.h"
 #include "data/FlagTable.h"
 #include "data/NationTable.h"
+#include "world/ResourcePaths.h"
 
 namespace FlagWriter {
 
@@ -150,12 +151,11 @@ QImage flagFor(const QString &nation, const QString &packageFolder)
 
 bool writeFlags(const QString &resourcesFolder, const QString &packageFolder)
 {
-    const QString folder = resourcesFolder + QStringLiteral("/Flags/");
-    bool ok = ResourceFile::writeImage(folder + QStringLiteral("flag_blank.png"), neutralFlag());
+    bool ok = ResourceFile::writeImage(ResourcePaths::flag(QStringLiteral("blank"), resourcesFolder), neutralFlag());
     for (int region = 0; region < NationTable::regionNames().size(); ++region) {
         for (const QString &nation : NationTable::nationsOf(region)) {
-            const QString path = folder + QStringLiteral("flag_") + nation + QStringLiteral(".png");
-            ok = ResourceFile::writeImage(path, flagFor(nation, packageFolder)) && ok;
+            const QImage flag = flagFor(nation, packageFolder);
+            ok = ResourceFile::writeImage(ResourcePaths::flag(nation, resourcesFolder), flag) && ok;
         }
     }
     return ok;

@@ -8,6 +8,7 @@
 #include "ArtShapes.h"
 #include "ResourceFile.h"
 #include "records/GymColours.h"
+#include "world/ResourcePaths.h"
 
 namespace GymColourWriter {
 
@@ -111,10 +112,8 @@ bool writeAll(const QString &resourcesFolder)
     bool ok = true;
     for (const QString &name : GymColours::names()) {
         const QColor colour = colourOf(name);
-        ok = ResourceFile::writeImage(resourcesFolder + QStringLiteral("/Shorts/gym_shorts_") + name + QStringLiteral(".jpg"),
-                                      drawShorts(colour)) && ok;
-        ok = ResourceFile::writeImage(resourcesFolder + QStringLiteral("/Trim/gym_trim_") + name + QStringLiteral(".png"),
-                                      drawTrim(colour)) && ok;
+        ok = ResourceFile::writeImage(ResourcePaths::gymShorts(name, resourcesFolder), drawShorts(colour)) && ok;
+        ok = ResourceFile::writeImage(ResourcePaths::gymTrim(name, resourcesFolder), drawTrim(colour)) && ok;
     }
     return ok;
 }

@@ -13,6 +13,7 @@
 #include "ArtShapes.h"
 #include "ResourceFile.h"
 #include "data/OrganizationTable.h"
+#include "world/ResourcePaths.h"
 
 namespace OrgLogoWriter {
 
@@ -231,10 +232,8 @@ QImage drawLogo(const QString &organization)
 bool writeAll(const QString &resourcesFolder)
 {
     bool ok = true;
-    for (const OrganizationTable::Organization &org : OrganizationTable::organizations()) {
-        const QString path = resourcesFolder + QStringLiteral("/Org Logos/") + org.name + QStringLiteral("_Logo.jpg");
-        ok = ResourceFile::writeImage(path, drawLogo(org.name)) && ok;
-    }
+    for (const OrganizationTable::Organization &org : OrganizationTable::organizations())
+        ok = ResourceFile::writeImage(ResourcePaths::orgLogo(org.name, resourcesFolder), drawLogo(org.name)) && ok;
     return ok;
 }
 

@@ -1,6 +1,7 @@
 #include "FighterGenerator.h"
 
 #include "OriginFiles.h"
+#include "ResourcePaths.h"
 #include "records/GameRandom.h"
 #include "records/Gym.h"
 #include "records/Manager.h"
@@ -65,7 +66,7 @@ FighterGenerator::FighterGenerator(const Input &input)
 Fighter FighterGenerator::generate()
 {
     GameRandom::reseedWithClock();
-    const QVector<QStringList> nations = OriginFiles::readNations(GeneratorTables::nationsFilePath());
+    const QVector<QStringList> nations = OriginFiles::readNations(ResourcePaths::nationsFile());
     chooseOrigin(nations);
     GameRandom::reseedBurst(GameRandom::roll(20));
     chooseName(nations);

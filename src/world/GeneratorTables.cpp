@@ -170,11 +170,6 @@ QString nameFileOf(const QString &culture)
     return "./Resources/Defaults/" + culture + "_names.dat";
 }
 
-QString nationsFilePath()
-{
-    return "./Resources/Defaults/default_nations.dat";
-}
-
 const QStringList &backgrounds()
 {
     static const QStringList list = {"Kickboxing", "Shootboxing", "Muay Thai", "Boxing",

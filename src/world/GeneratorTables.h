@@ -26,7 +26,6 @@ QStringList builtInNationsOf(int region);
 QString cultureFor(int region, int nationPosition);
 // "./Resources/Defaults/<culture>_names.dat".
 QString nameFileOf(const QString &culture);
-QString nationsFilePath();
 
 // Backgrounds and fight styles, paired by position.
 const QStringList &backgrounds();

@@ -12,8 +12,8 @@
 namespace OriginFiles {
 
 // Always eight lists; those the file does not hold (missing, short or
-// damaged) are empty.
-QVector<QStringList> readNations(const QString &path);
+// damaged) are empty. `opened` tells whether the file was there.
+QVector<QStringList> readNations(const QString &path, bool *opened = nullptr);
 
 struct NameLists
 {

@@ -9,6 +9,7 @@
 #include "data/NameTables.h"
 #include "data/NationTable.h"
 #include "records/GameDataStream.h"
+#include "world/ResourcePaths.h"
 
 namespace {
 
@@ -150,7 +151,7 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(DefaultNamesWriter::writeNations(folder.path()));
         const QVector<QStringList> lists =
-            readStringLists(folder.filePath("Defaults/default_nations.dat"), 8);
+            readStringLists(ResourcePaths::nationsFile(folder.path()), 8);
         QCOMPARE(lists.size(), 8);
         const int position = lists.at(region).indexOf(nation);
         QVERIFY2(position >= 0, "the nation is missing from its region's list");
@@ -183,7 +184,7 @@ private slots:
         QVERIFY(DefaultNamesWriter::writeAll(folder.path()));
 
         const QVector<QStringList> nations =
-            readStringLists(folder.filePath("Defaults/default_nations.dat"), 8);
+            readStringLists(ResourcePaths::nationsFile(folder.path()), 8);
         QCOMPARE(nations.size(), 8);
         for (int region = 0; region < 8; ++region)
             QCOMPARE(nations.at(region), NationTable::nationsOf(region));
@@ -201,7 +202,7 @@ private slots:
     {
         QTemporaryDir folder;
         QVERIFY(DefaultNamesWriter::writeNations(folder.path()));
-        QFile file(folder.filePath("Defaults/default_nations.dat"));
+        QFile file(ResourcePaths::nationsFile(folder.path()));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray head = file.read(4 + 4 + 12);
         const QByteArray count = QByteArray::number(NationTable::nationsOf(0).size(), 16)

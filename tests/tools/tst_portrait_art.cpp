@@ -10,6 +10,7 @@
 #include "data/OrganizationTable.h"
 #include "records/GymColours.h"
 #include "world/GeneratorTables.h"
+#include "world/ResourcePaths.h"
 
 namespace {
 
@@ -127,7 +128,7 @@ private slots:
         QCOMPARE(orgs.size(), 18);
         QVector<QImage> seen;
         for (const OrganizationTable::Organization &org : orgs) {
-            const QImage logo(inTree("Org Logos/" + org.name + "_Logo.jpg"));
+            const QImage logo(ResourcePaths::orgLogo(org.name, m_tree.path()));
             QVERIFY2(logo.size() == QSize(250, 250), qPrintable(org.name));
             QVERIFY2(!seen.contains(logo), qPrintable(org.name + " looks like another logo"));
             seen << logo;

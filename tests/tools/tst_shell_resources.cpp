@@ -12,6 +12,7 @@
 #include "data/NationTable.h"
 #include "records/GameDataStream.h"
 #include "records/GymColours.h"
+#include "world/ResourcePaths.h"
 
 // What the resource generator writes for the shell's screens: the help data
 // file, the help pictures and icons, the flags and the gym colours.
@@ -74,12 +75,12 @@ private slots:
     {
         QVERIFY(FlagWriter::writeFlags(folder.path(), FlagWriter::defaultPackageFolder()));
         const bool packageThere = QFileInfo::exists(FlagWriter::defaultPackageFolder());
-        const QImage blank(folder.filePath("Flags/flag_blank.png"));
+        const QImage blank(ResourcePaths::flag("blank", folder.path()));
         QCOMPARE(blank.size(), QSize(240, 150));
         int fromPackage = 0;
         for (int region = 0; region < 8; ++region) {
             for (const QString &nation : NationTable::nationsOf(region)) {
-                const QImage flag(folder.filePath("Flags/flag_" + nation + ".png"));
+                const QImage flag(ResourcePaths::flag(nation, folder.path()));
                 QCOMPARE(flag.size(), QSize(240, 150));
                 const bool drawnOnPurpose = nation == "England" || nation == "Northern Ireland";
                 QVERIFY2(drawnOnPurpose || !FlagTable::packageFlag(nation).isEmpty(), qPrintable(nation));
@@ -90,7 +91,7 @@ private slots:
         if (packageThere)
             QCOMPARE(fromPackage, 114);
         // England is drawn: white with a red cross through the middle.
-        const QImage england(folder.filePath("Flags/flag_England.png"));
+        const QImage england(ResourcePaths::flag("England", folder.path()));
         QCOMPARE(england.pixelColor(120, 75).red(), 0xCE);
         QCOMPARE(england.pixelColor(40, 30), QColor(Qt::white));
     }
@@ -99,9 +100,9 @@ private slots:
     {
         QTemporaryDir other;
         QVERIFY(FlagWriter::writeFlags(other.path(), other.filePath("no such package")));
-        const QImage blank(other.filePath("Flags/flag_blank.png"));
-        QCOMPARE(QImage(other.filePath("Flags/flag_Canada.png")), blank);
-        QVERIFY(QImage(other.filePath("Flags/flag_England.png")) != blank);
+        const QImage blank(ResourcePaths::flag("blank", other.path()));
+        QCOMPARE(QImage(ResourcePaths::flag("Canada", other.path())), blank);
+        QVERIFY(QImage(ResourcePaths::flag("England", other.path())) != blank);
     }
 
     void gymColoursLineUp()
@@ -109,8 +110,8 @@ private slots:
         QVERIFY(GymColourWriter::writeAll(folder.path()));
         QCOMPARE(GymColours::names().size(), 14);
         for (const QString &colour : GymColours::names()) {
-            const QImage shorts(folder.filePath("Shorts/gym_shorts_" + colour + ".jpg"));
-            const QImage trim(folder.filePath("Trim/gym_trim_" + colour + ".png"));
+            const QImage shorts(ResourcePaths::gymShorts(colour, folder.path()));
+            const QImage trim(ResourcePaths::gymTrim(colour, folder.path()));
             QCOMPARE(shorts.size(), QSize(250, 250));
             QCOMPARE(trim.size(), shorts.size());
             QVERIFY(trim.hasAlphaChannel());
@@ -122,7 +123,7 @@ private slots:
         }
         // The shorts are in their colour where the trim lets them show.
         const QColor red = GymColourWriter::colourOf("Red");
-        const QColor shown = QImage(folder.filePath("Shorts/gym_shorts_Red.jpg")).pixelColor(90, 100);
+        const QColor shown = QImage(ResourcePaths::gymShorts("Red", folder.path())).pixelColor(90, 100);
         QVERIFY(qAbs(shown.red() - red.red()) < 40 && shown.green() < 90);
     }
 };

@@ -17,6 +17,7 @@
 #include "ui/business/Module_Events.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/ModuleManager.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 namespace {
@@ -198,7 +199,7 @@ private slots:
         QVERIFY(QDir().mkpath("Resources/Org Logos"));
         QImage logo(40, 40, QImage::Format_RGB32);
         logo.fill(Qt::red);
-        QVERIFY(logo.save(Module_Events::logoPath("Alpha League")));
+        QVERIFY(logo.save(ResourcePaths::orgLogo("Alpha League")));
 
         choose(nextWeek, "Alpha Night 2");
         QCOMPARE(card(), QStringList({"Alpha Night 2", "Alpha League", "Tokyo", "National", "Single Event", "No Title"}));
@@ -213,7 +214,7 @@ private slots:
         QCOMPARE(card().first(), QString("Gamma Gala"));
         QCOMPARE(rows(find<QListWidget>("match_list")), QStringList({"Single Match", "Cy Dee vs. TBA\n"}));
         QVERIFY(logoLabel->pixmap(Qt::ReturnByValue).isNull());
-        QFile::remove(Module_Events::logoPath("Alpha League"));
+        QFile::remove(ResourcePaths::orgLogo("Alpha League"));
     }
 
     void noEventChosen()

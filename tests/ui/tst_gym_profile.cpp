@@ -25,6 +25,7 @@
 #include "ui/gym/RatingsGrid.h"
 #include "ui/match/Module_UserEvents.h"
 #include "ui/shell/ModuleManager.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 using namespace WorldFixtures;
@@ -150,7 +151,7 @@ private slots:
         QVERIFY(QDir().mkpath("./Resources/Flags"));
         QPixmap flag(30, 20);
         flag.fill(Qt::red);
-        QVERIFY(flag.save("./Resources/Flags/flag_England.png"));
+        QVERIFY(flag.save(ResourcePaths::flag("England")));
     }
 
     void managerPage()

@@ -15,6 +15,7 @@
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/Module_MainMenu.h"
 #include "ui/shell/Module_NewGame.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 using SkillSteps = QVector<QPair<int, int>>;
@@ -28,7 +29,7 @@ const char *const skillNames[] = {"Punch", "Kick", "Clinch Off.", "Movement", "G
 void writeNations(const QVector<QStringList> &lists)
 {
     QDir().mkpath("./Resources/Defaults");
-    QFile file("./Resources/Defaults/default_nations.dat");
+    QFile file(ResourcePaths::nationsFile());
     QVERIFY(file.open(QIODevice::WriteOnly));
     GameDataStream out(&file);
     for (const QStringList &list : lists)
@@ -67,9 +68,6 @@ QImage halfTrim(const QColor &colour)
             image.setPixelColor(x, y, colour);
     return image;
 }
-
-QString shortsFile(const QString &colour) { return "./Resources/Shorts/gym_shorts_" + colour + ".jpg"; }
-QString trimFile(const QString &colour) { return "./Resources/Trim/gym_trim_" + colour + ".png"; }
 
 QPushButton *button(QWidget *screen, const QString &text)
 {
@@ -124,7 +122,7 @@ private slots:
         QDir("./Resources").removeRecursively();
         writeNations(sampleNations());
         for (const char *nation : {"Canada", "Cuba", "England", "France"})
-            writeImage(QStringLiteral("./Resources/Flags/flag_%1.png").arg(nation), solid(Qt::red));
+            writeImage(ResourcePaths::flag(nation), solid(Qt::red));
         ShellTest::startGame();
         openNewGame();
     }
@@ -250,7 +248,7 @@ private slots:
 
     void missingNationsFileWarns()
     {
-        QFile::remove("./Resources/Defaults/default_nations.dat");
+        QFile::remove(ResourcePaths::nationsFile());
         ModalAnswer answer(QStringLiteral("OK"));
         openNewGame();
         QVERIFY(answer.dialogSeen());
@@ -258,37 +256,6 @@ private slots:
                                                "Proceeding may cause errors with the game."));
         QCOMPARE(combo("manager_nationality")->count(), 0);
         QVERIFY(label("manager_flag")->pixmap(Qt::ReturnByValue).isNull());
-    }
-
-    void damagedNationsFileKeepsWholeLists_data()
-    {
-        QTest::addColumn<QByteArray>("tail");
-        QTest::addRow("huge count") << QByteArray("\x7f\xff\xff\xff", 4);
-        QTest::addRow("count past the end") << QByteArray("\x00\x00\x00\x03\x00\x00\x00\x02\x00\x41", 10);
-        QTest::addRow("file ends") << QByteArray();
-    }
-
-    void damagedNationsFileKeepsWholeLists()
-    {
-        QFETCH(QByteArray, tail);
-        QByteArray bytes;
-        {
-            GameDataStream out(&bytes, QIODevice::WriteOnly);
-            out << QStringList({"Canada"}) << QStringList({"Brazil", "Peru"});
-        }
-        bytes += tail;
-        QFile file("damaged_nations.dat");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-        bool opened = false;
-        const QVector<QStringList> lists = Module_NewGame::readNations("damaged_nations.dat", &opened);
-        QVERIFY(opened);
-        QCOMPARE(lists.size(), 8);
-        QCOMPARE(lists.at(0), QStringList({"Canada"}));
-        QCOMPARE(lists.at(1), QStringList({"Brazil", "Peru"}));
-        for (int i = 2; i < 8; ++i)
-            QVERIFY(lists.at(i).isEmpty());
     }
 
     void gymPageOffersStylesAndColours()
@@ -304,9 +271,9 @@ private slots:
 
     void colourPictureIsShortsUnderTrim()
     {
-        writeImage(shortsFile("Black"), solid(Qt::blue));
-        writeImage(trimFile("Black"), halfTrim(Qt::green));
-        writeImage(shortsFile("Light Yellow"), solid(Qt::yellow));
+        writeImage(ResourcePaths::gymShorts("Black"), solid(Qt::blue));
+        writeImage(ResourcePaths::gymTrim("Black"), halfTrim(Qt::green));
+        writeImage(ResourcePaths::gymShorts("Light Yellow"), solid(Qt::yellow));
         openNewGame();
         QLabel *picture = label("gym_colour_picture");
         QCOMPARE(picture->size(), QSize(250, 250));

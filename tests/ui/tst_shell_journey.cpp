@@ -15,6 +15,7 @@
 #include "ui/shell/Module_NewGame.h"
 #include "ui/shell/Module_SaveLoad.h"
 #include "ui/shell/TopMenuBar.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 namespace {
@@ -69,7 +70,7 @@ private slots:
         QDir("./Resources").removeRecursively();
         QDir().mkpath("./Resources/Saves");
         QDir().mkpath("./Resources/Defaults");
-        QFile nations("./Resources/Defaults/default_nations.dat");
+        QFile nations(ResourcePaths::nationsFile());
         QVERIFY(nations.open(QIODevice::WriteOnly));
         GameDataStream out(&nations);
         out << QStringList({"Canada", "United States"});

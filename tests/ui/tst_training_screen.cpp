@@ -16,6 +16,7 @@
 #include "ui/AnswerSequence.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/gym/Module_Training.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 namespace {
@@ -114,8 +115,8 @@ private slots:
     {
         // Pictures for the first equipment and the gym's colours only.
         writePicture("Resources/Training Icons/heavy_bag_icon.png", QSize(8, 8), Qt::green);
-        writePicture("Resources/Shorts/gym_shorts_Red.jpg", QSize(40, 40), Qt::red);
-        writePicture("Resources/Trim/gym_trim_Black.png", QSize(10, 10), Qt::black);
+        writePicture(ResourcePaths::gymShorts("Red"), QSize(40, 40), Qt::red);
+        writePicture(ResourcePaths::gymTrim("Black"), QSize(10, 10), Qt::black);
     }
 
     void init()

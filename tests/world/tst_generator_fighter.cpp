@@ -6,6 +6,7 @@
 #include "world/FighterGenerator.h"
 #include "world/GeneratorTables.h"
 #include "world/OriginFiles.h"
+#include "world/ResourcePaths.h"
 
 namespace {
 
@@ -199,12 +200,40 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QVector<int>, sizes);
-        GeneratorTestFiles::writeRaw(GeneratorTables::nationsFilePath(), bytes);
-        const QVector<QStringList> nations = OriginFiles::readNations(GeneratorTables::nationsFilePath());
+        GeneratorTestFiles::writeRaw(ResourcePaths::nationsFile(), bytes);
+        const QVector<QStringList> nations = OriginFiles::readNations(ResourcePaths::nationsFile());
         QVector<int> read;
         for (const QStringList &list : nations)
             read.append(list.size());
         QCOMPARE(read, sizes);
+    }
+
+    void damagedNationsFileKeepsWholeLists_data()
+    {
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addRow("huge count") << QByteArray("\x7f\xff\xff\xff", 4);
+        QTest::addRow("count past the end") << QByteArray("\x00\x00\x00\x03\x00\x00\x00\x02\x00\x41", 10);
+        QTest::addRow("file ends") << QByteArray();
+    }
+
+    void damagedNationsFileKeepsWholeLists()
+    {
+        QFETCH(QByteArray, tail);
+        QByteArray bytes;
+        {
+            GameDataStream out(&bytes, QIODevice::WriteOnly);
+            out << QStringList({"Canada"}) << QStringList({"Brazil", "Peru"});
+        }
+        bytes += tail;
+        GeneratorTestFiles::writeRaw("damaged_nations.dat", bytes);
+        bool opened = false;
+        const QVector<QStringList> lists = OriginFiles::readNations("damaged_nations.dat", &opened);
+        QVERIFY(opened);
+        QCOMPARE(lists.size(), 8);
+        QCOMPARE(lists.at(0), QStringList({"Canada"}));
+        QCOMPARE(lists.at(1), QStringList({"Brazil", "Peru"}));
+        for (int i = 2; i < 8; ++i)
+            QVERIFY(lists.at(i).isEmpty());
     }
 
     void professionalInvariants()

@@ -18,6 +18,7 @@
 #include "ui/gym/FighterPortrait.h"
 #include "ui/gym/RatingsGrid.h"
 #include "ui/shell/StyleSheetFile.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 #include "ui/shell/NameFields.h"
 #include "ui/shell/WrappedLines.h"
@@ -324,7 +325,7 @@ void Module_Database::showFlag(const QString &nation)
     if (!flagLabel)
         return;
     summaryGrid->removeWidget(flagLabel);
-    flagLabel->setPixmap(QPixmap(QStringLiteral("./Resources/Flags/flag_") + nation + QStringLiteral(".png")));
+    flagLabel->setPixmap(QPixmap(ResourcePaths::flag(nation)));
     flagLabel->setScaledContents(true);
     summaryGrid->addWidget(flagLabel, 0, 0, 2, 2);
 }

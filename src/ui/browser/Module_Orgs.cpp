@@ -9,6 +9,7 @@
 
 #include "records/Event.h"
 #include "records/TextDate.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 #include "ui/shell/NameFields.h"
 #include "ui/shell/WrappedLines.h"
@@ -152,7 +153,7 @@ void Module_Orgs::buildLayout()
 void Module_Orgs::showLogo(const QString &name)
 {
     mainGrid->removeWidget(logoLabel);
-    logoLabel->setPixmap(QPixmap(QStringLiteral("./Resources/Org Logos/") + name + QStringLiteral("_Logo.jpg")));
+    logoLabel->setPixmap(QPixmap(ResourcePaths::orgLogo(name)));
     logoLabel->setScaledContents(true);
     logoLabel->setFixedSize(250, 250);
     mainGrid->addWidget(logoLabel, 1, 1, 4, 2);

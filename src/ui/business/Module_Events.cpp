@@ -17,6 +17,7 @@
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/NameFields.h"
 #include "ui/shell/WrappedLines.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 namespace {
@@ -68,11 +69,6 @@ Module_Events::Module_Events(QWidget *parent)
 }
 
 Module_Events::~Module_Events() = default;
-
-QString Module_Events::logoPath(const QString &organization)
-{
-    return QStringLiteral("./Resources/Org Logos/") + organization + QStringLiteral("_Logo.jpg");
-}
 
 int Module_Events::purseOf(const QString &text)
 {
@@ -220,7 +216,7 @@ void Module_Events::showSelectedEventInfo(int row)
 void Module_Events::showOrgLogo()
 {
     // A missing picture is a null one: the label shows nothing.
-    logoLabel->setPixmap(QPixmap(logoPath(infoFields.at(organizationField)->text())));
+    logoLabel->setPixmap(QPixmap(ResourcePaths::orgLogo(infoFields.at(organizationField)->text())));
 }
 
 void Module_Events::tell(const QString &message)

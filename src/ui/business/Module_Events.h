@@ -31,8 +31,6 @@ public:
     explicit Module_Events(QWidget *parent = nullptr);
     ~Module_Events() override;
 
-    // "./Resources/Org Logos/" + organization + "_Logo.jpg".
-    static QString logoPath(const QString &organization);
     // The purse typed: a whole number, else 0.
     static int purseOf(const QString &text);
 

@@ -25,6 +25,7 @@
 #include "ui/gym/FighterPortrait.h"
 #include "ui/gym/RatingsGrid.h"
 #include "ui/shell/GameDialog.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 #include "ui/shell/NameFields.h"
 #include "ui/shell/WrappedLines.h"
@@ -388,7 +389,7 @@ void Module_Management::switchOrgShown()
     orgBioText->setText(info.value(Organization::BioText));
     prestigeLabel->setText(QStringLiteral("Prestige Level: ") + info.value(Organization::TierText));
     orgLogoLabel->hide();
-    orgLogoLabel->setPixmap(QPixmap(Module_Events::logoPath(name)));
+    orgLogoLabel->setPixmap(QPixmap(ResourcePaths::orgLogo(name)));
     orgLogoLabel->show();
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "records/Fighter.h"
+#include "world/ResourcePaths.h"
 
 namespace {
 
@@ -91,6 +92,11 @@ QPixmap FighterPortrait::compose(const QStringList &bottomUpPaths)
 QPixmap FighterPortrait::portrait(const FighterAppearance &appearance)
 {
     return compose(layerPaths(appearance));
+}
+
+QPixmap FighterPortrait::gymColours(const QString &primaryColour, const QString &secondaryColour)
+{
+    return compose({ResourcePaths::gymShorts(primaryColour), ResourcePaths::gymTrim(secondaryColour)});
 }
 
 void FighterPortrait::place(QLabel *label, QGridLayout *grid, int row, int column, int rowSpan,

@@ -28,7 +28,8 @@ struct FighterAppearance
 };
 
 // A fighter's portrait is never stored: it is stacked from pictures each
-// time a screen shows it. Also stacks the corner's status picture.
+// time a screen shows it. Also stacks the corner's status picture and the
+// gym's colours.
 class FighterPortrait
 {
 public:
@@ -43,6 +44,8 @@ public:
     // every layer above it out; a missing bottom picture gives none.
     static QPixmap compose(const QStringList &bottomUpPaths);
     static QPixmap portrait(const FighterAppearance &appearance);
+    // The gym's shorts in the first colour with the trim in the second.
+    static QPixmap gymColours(const QString &primaryColour, const QString &secondaryColour);
 
     // Takes the label out of its grid, gives it the picture with scaled
     // contents and puts it back at the same cell, with no alignment.

@@ -23,6 +23,7 @@
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/NameFields.h"
 #include "ui/shell/WrappedLines.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 namespace {
@@ -241,7 +242,7 @@ void Module_Profile::addSkillGroup(QGridLayout *grid, QWidget *box, const QStrin
 
 void Module_Profile::showFlag()
 {
-    const QPixmap flag(QStringLiteral("./Resources/Flags/flag_") + nationalityValue->text() + QStringLiteral(".png"));
+    const QPixmap flag(ResourcePaths::flag(nationalityValue->text()));
     managerPageLayout->removeWidget(flagLabel);
     flagLabel->setPixmap(flag);
     flagLabel->setScaledContents(true);

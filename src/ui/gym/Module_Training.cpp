@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTextEdit>
@@ -311,15 +310,8 @@ void Module_Training::createTrainingIconLabels()
 
 void Module_Training::drawGymColours(const QStringList &gymTexts)
 {
-    QPixmap shorts(QStringLiteral("./Resources/Shorts/gym_shorts_") + gymTexts.value(Gym::PrimaryColourText)
-                   + QStringLiteral(".jpg"));
-    const QPixmap trim(QStringLiteral("./Resources/Trim/gym_trim_") + gymTexts.value(Gym::SecondaryColourText)
-                       + QStringLiteral(".png"));
-    if (!shorts.isNull() && !trim.isNull()) {
-        QPainter painter(&shorts);
-        painter.drawPixmap(0, 0, trim);
-    }
-    gymColoursLabel->setPixmap(shorts);
+    gymColoursLabel->setPixmap(
+        FighterPortrait::gymColours(gymTexts.value(Gym::PrimaryColourText), gymTexts.value(Gym::SecondaryColourText)));
     gymColoursLabel->setScaledContents(true);
     gymColoursLabel->setFixedHeight(250);
 }

@@ -22,6 +22,7 @@
 #include "ui/shell/NameFields.h"
 #include "ui/shell/SkillPointPool.h"
 #include "ui/shell/WrappedLines.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 namespace {
@@ -264,7 +265,7 @@ void Module_UserEvents::createMainCombatWidgets()
     orgLogo->setObjectName(QStringLiteral("org_logo"));
     orgLogo->setFixedSize(75, 75);
     orgLogo->setScaledContents(true);
-    orgLogo->setPixmap(QPixmap("./Resources/Org Logos/" + event.getOrganization() + "_Logo.jpg"));
+    orgLogo->setPixmap(QPixmap(ResourcePaths::orgLogo(event.getOrganization())));
     eventNameLabel = new QLabel(event.getName());
     eventNameLabel->setObjectName(QStringLiteral("event_name_label"));
     matchList = new QListWidget;
@@ -586,7 +587,7 @@ void Module_UserEvents::drawPortraits(bool sideA, const QString &nation)
     FighterPortrait::place(sideA ? portraitA : portraitB, combatGrid, 4, sideA ? 0 : 8, 4, 1,
                            FighterPortrait::portrait(FighterAppearance::of(fighter)));
     FighterPortrait::place(sideA ? flagA : flagB, scoreboardGrid, 1, sideA ? 0 : 8, 2, 1,
-                           QPixmap("./Resources/Flags/flag_" + nation + ".png"));
+                           QPixmap(ResourcePaths::flag(nation)));
 }
 
 // --- Rounds ------------------------------------------------------------------------

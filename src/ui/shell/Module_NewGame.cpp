@@ -1,13 +1,10 @@
 #include "Module_NewGame.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGridLayout>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
@@ -17,16 +14,16 @@
 #include "ModuleManager.h"
 #include "SkillBoxes.h"
 #include "Module_MainMenu.h"
-#include "records/GameDataStream.h"
 #include "records/Gym.h"
 #include "records/GymColours.h"
+#include "ui/gym/FighterPortrait.h"
 #include "ui/gym/Module_Profile.h"
 #include "world/GeneratorTables.h"
+#include "world/OriginFiles.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 namespace {
-
-const char *const nationsFile = "./Resources/Defaults/default_nations.dat";
 
 // One nation list per region of GeneratorTables::regions().
 const int regionCount = 8;
@@ -103,31 +100,13 @@ const QStringList &Module_NewGame::gymStyles()
     return styles;
 }
 
-QVector<QStringList> Module_NewGame::readNations(const QString &fileName, bool *opened)
-{
-    QVector<QStringList> lists(regionCount);
-    QFile file(fileName);
-    const bool isOpen = file.open(QIODevice::ReadOnly);
-    if (opened)
-        *opened = isOpen;
-    if (!isOpen)
-        return lists;
-    GameDataStream in(&file);
-    for (QStringList &list : lists) {
-        // A nation's name is at least its 4-byte length.
-        if (!StreamRead::readList(in, list, 4))
-            break;
-    }
-    return lists;
-}
-
 void Module_NewGame::loadNations()
 {
     bool opened = false;
-    nations = readNations(QString::fromLatin1(nationsFile), &opened);
+    nations = OriginFiles::readNations(ResourcePaths::nationsFile(), &opened);
     if (!opened) {
         QMessageBox warning;
-        warning.setText(QStringLiteral("Warning: ") + QString::fromLatin1(nationsFile)
+        warning.setText(QStringLiteral("Warning: ") + ResourcePaths::nationsFile()
                         + QStringLiteral(" - File not found. Proceeding may cause errors with the game."));
         placeOverGameWindow(&warning);
         warning.exec();
@@ -194,7 +173,7 @@ void Module_NewGame::changeRegion(int index)
 
 void Module_NewGame::changeFlagDisplay()
 {
-    flagFile = QStringLiteral("./Resources/Flags/flag_") + nationalityCombo->currentText() + QStringLiteral(".png");
+    flagFile = ResourcePaths::flag(nationalityCombo->currentText());
     flagLabel->setPixmap(QPixmap(flagFile));
     flagLabel->setScaledContents(true);
     flagLabel->setFixedSize(160, 100);
@@ -270,14 +249,7 @@ void Module_NewGame::buildGymInfo()
 
 void Module_NewGame::changeColourDisplay()
 {
-    QImage shorts(QStringLiteral("./Resources/Shorts/gym_shorts_") + primaryCombo->currentText() + QStringLiteral(".jpg"));
-    const QImage trim(QStringLiteral("./Resources/Trim/gym_trim_") + secondaryCombo->currentText() + QStringLiteral(".png"));
-    if (!shorts.isNull() && !trim.isNull()) {
-        shorts = shorts.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        QPainter painter(&shorts);
-        painter.drawImage(0, 0, trim);
-    }
-    colourLabel->setPixmap(QPixmap::fromImage(shorts));
+    colourLabel->setPixmap(FighterPortrait::gymColours(primaryCombo->currentText(), secondaryCombo->currentText()));
     colourLabel->setScaledContents(true);
     colourLabel->setFixedSize(250, 250);
     gymPageLayout->addWidget(colourLabel, 3, 2, 3, 2);

@@ -32,11 +32,6 @@ public:
 
     static const int skillPool = 60;
 
-    // The nations file as the screen reads it: eight lists, one per region.
-    // Lists after a damaged or missing one stay empty; `opened` tells
-    // whether the file could be opened at all.
-    static QVector<QStringList> readNations(const QString &fileName, bool *opened = nullptr);
-
     // The gym styles, in the order the style chooser offers them.
     static const QStringList &gymStyles();
 

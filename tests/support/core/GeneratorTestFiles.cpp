@@ -2,6 +2,7 @@
 
 #include "records/GameDataStream.h"
 #include "world/GeneratorTables.h"
+#include "world/ResourcePaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,7 +43,7 @@ bool resourcesExist()
 
 void writeNations(const QVector<QStringList> &regions)
 {
-    writeLists(GeneratorTables::nationsFilePath(), regions);
+    writeLists(ResourcePaths::nationsFile(), regions);
 }
 
 QVector<QStringList> sampleNations()
