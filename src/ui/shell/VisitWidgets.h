@@ -1,0 +1,43 @@
+#ifndef VISITWIDGETS_H
+#define VISITWIDGETS_H
+
+#include <QObject>
+#include <QPointer>
+#include <QVector>
+
+#include <initializer_list>
+#include <utility>
+
+// The widgets (and the odd timer or button group) a screen makes for one
+// visit of a page, deleted together when the page is left. The pointers are
+// guarded: one already deleted, along with its parent say, is passed over.
+class VisitWidgets
+{
+public:
+    // Records the object and hands it back.
+    template <typename W>
+    W *keep(W *made)
+    {
+        objects.append(made);
+        return made;
+    }
+    void keep(std::initializer_list<QObject *> made);
+
+    template <typename W, typename... Args>
+    W *make(Args &&...args)
+    {
+        return keep(new W(std::forward<Args>(args)...));
+    }
+
+    // Deletes the ones still alive.
+    void clear();
+    // For a page left from a signal of one of its own widgets: takes the
+    // widgets out of the screen now and deletes all once back in the event
+    // loop.
+    void clearLater();
+
+private:
+    QVector<QPointer<QObject>> objects;
+};
+
+#endif // VISITWIDGETS_H
