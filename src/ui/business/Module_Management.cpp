@@ -12,8 +12,6 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include <utility>
-
 #include "Module_Events.h"
 #include "ScoutingReport.h"
 #include "records/Fighter.h"
@@ -61,21 +59,6 @@ QString numberedName(const char *prefix, int index)
 }
 
 } // namespace
-
-template <typename W, typename... Args>
-W *Module_Management::makeFor(PageWidgets &page, Args &&...args)
-{
-    W *widget = new W(std::forward<Args>(args)...);
-    page.append(widget);
-    return widget;
-}
-
-void Module_Management::deleteWidgets(PageWidgets &page)
-{
-    for (const QPointer<QWidget> &widget : qAsConst(page))
-        delete widget.data();
-    page.clear();
-}
 
 Module_Management::Module_Management(QWidget *parent)
     : ScreenFrame(parent)
@@ -172,7 +155,7 @@ void Module_Management::createMainScreenWidgets()
     World::Instance().getGymFinances(finances);
     createRevenueTables(finances);
 
-    bookingsList = makeFor<QListWidget>(mainPageWidgets, mainPage);
+    bookingsList = mainPageWidgets.make<QListWidget>(mainPage);
     bookingsList->setObjectName(QStringLiteral("bookings_list"));
     bookingsList->setMinimumWidth(BookingsWidth);
     WrappedLines::apply(bookingsList);
@@ -180,13 +163,13 @@ void Module_Management::createMainScreenWidgets()
 
     createContractWidgets();
 
-    acceptOfferButton = makeFor<QPushButton>(mainPageWidgets, QStringLiteral("Accept Offer"), mainPage);
+    acceptOfferButton = mainPageWidgets.make<QPushButton>(QStringLiteral("Accept Offer"), mainPage);
     acceptOfferButton->setObjectName(QStringLiteral("accept_offer_btn"));
-    rejectOfferButton = makeFor<QPushButton>(mainPageWidgets, QStringLiteral("Reject Offer"), mainPage);
+    rejectOfferButton = mainPageWidgets.make<QPushButton>(QStringLiteral("Reject Offer"), mainPage);
     rejectOfferButton->setObjectName(QStringLiteral("reject_offer_btn"));
-    negotiateButton = makeFor<QPushButton>(mainPageWidgets, QStringLiteral("Negotiate"), contractPanel);
+    negotiateButton = mainPageWidgets.make<QPushButton>(QStringLiteral("Negotiate"), contractPanel);
     negotiateButton->setObjectName(QStringLiteral("negotiate_btn"));
-    viewStudentsButton = makeFor<QPushButton>(mainPageWidgets, QStringLiteral("View Current Students"), mainPage);
+    viewStudentsButton = mainPageWidgets.make<QPushButton>(QStringLiteral("View Current Students"), mainPage);
     viewStudentsButton->setObjectName(QStringLiteral("view_students_btn"));
 
     createNegotiateDialog();
@@ -194,25 +177,23 @@ void Module_Management::createMainScreenWidgets()
 
 void Module_Management::createRevenueTables(const QVector<int> &finances)
 {
-    thisMonthTitle = makeFor<QLabel>(mainPageWidgets, QStringLiteral("This Month's Revenue"), revenuePanel);
-    lastMonthTitle = makeFor<QLabel>(mainPageWidgets, QStringLiteral("Last Month's Revenue"), revenuePanel);
+    thisMonthTitle = mainPageWidgets.make<QLabel>(QStringLiteral("This Month's Revenue"), revenuePanel);
+    lastMonthTitle = mainPageWidgets.make<QLabel>(QStringLiteral("Last Month's Revenue"), revenuePanel);
     const int lastMonth = Gym::MonthFigureCount;
     for (int i = 0; i < Gym::MonthFigureCount; ++i) {
-        thisMonthCaptions[i] = makeFor<QLabel>(mainPageWidgets, QLatin1String(MonthCaptions[i]), revenuePanel);
-        lastMonthCaptions[i] = makeFor<QLabel>(mainPageWidgets, QLatin1String(MonthCaptions[i]), revenuePanel);
-        thisMonthFigures[i] = makeFor<QLineEdit>(mainPageWidgets, moneyText(finances.value(i)), revenuePanel);
+        thisMonthCaptions[i] = mainPageWidgets.make<QLabel>(QLatin1String(MonthCaptions[i]), revenuePanel);
+        lastMonthCaptions[i] = mainPageWidgets.make<QLabel>(QLatin1String(MonthCaptions[i]), revenuePanel);
+        thisMonthFigures[i] = mainPageWidgets.make<QLineEdit>(moneyText(finances.value(i)), revenuePanel);
         lastMonthFigures[i] =
-            makeFor<QLineEdit>(mainPageWidgets, moneyText(finances.value(lastMonth + i)), revenuePanel);
+            mainPageWidgets.make<QLineEdit>(moneyText(finances.value(lastMonth + i)), revenuePanel);
         thisMonthFigures[i]->setReadOnly(true);
         lastMonthFigures[i]->setReadOnly(true);
         thisMonthFigures[i]->setObjectName(numberedName("this_month_figure_", i));
         lastMonthFigures[i]->setObjectName(numberedName("last_month_figure_", i));
     }
-    thisMonthTotalLabel = makeFor<QLabel>(
-        mainPageWidgets, QStringLiteral("Total Revenue This Month: $") + QString::number(monthTotal(finances, 0)),
-        revenuePanel);
-    lastMonthTotalLabel = makeFor<QLabel>(
-        mainPageWidgets,
+    thisMonthTotalLabel = mainPageWidgets.make<QLabel>(
+        QStringLiteral("Total Revenue This Month: $") + QString::number(monthTotal(finances, 0)), revenuePanel);
+    lastMonthTotalLabel = mainPageWidgets.make<QLabel>(
         QStringLiteral("Total Revenue Last Month: $") + QString::number(monthTotal(finances, lastMonth)),
         revenuePanel);
     thisMonthTotalLabel->setObjectName(QStringLiteral("this_month_total_label"));
@@ -227,40 +208,40 @@ void Module_Management::createContractWidgets()
     QStringList orgNames;
     world.getOrgNames(orgNames);
 
-    fighterCombo = makeFor<QComboBox>(mainPageWidgets, contractPanel);
+    fighterCombo = mainPageWidgets.make<QComboBox>(contractPanel);
     fighterCombo->setObjectName(QStringLiteral("fighter_combo"));
     NameFields::keepNarrow(fighterCombo);
     fighterCombo->addItems(rosterNames);
     fighterCombo->setCurrentIndex(rosterNames.isEmpty() ? -1 : 0);
-    currentContractLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
+    currentContractLabel = mainPageWidgets.make<QLabel>(contractPanel);
     currentContractLabel->setObjectName(QStringLiteral("current_contract_label"));
-    perMatchLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
+    perMatchLabel = mainPageWidgets.make<QLabel>(contractPanel);
     perMatchLabel->setObjectName(QStringLiteral("per_match_label"));
-    remainingMatchesLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
+    remainingMatchesLabel = mainPageWidgets.make<QLabel>(contractPanel);
     remainingMatchesLabel->setObjectName(QStringLiteral("remaining_matches_label"));
 
-    orgCombo = makeFor<QComboBox>(mainPageWidgets, contractPanel);
+    orgCombo = mainPageWidgets.make<QComboBox>(contractPanel);
     orgCombo->setObjectName(QStringLiteral("org_combo"));
     orgCombo->addItems(orgNames);
-    orgBioText = makeFor<QTextEdit>(mainPageWidgets, contractPanel);
+    orgBioText = mainPageWidgets.make<QTextEdit>(contractPanel);
     orgBioText->setObjectName(QStringLiteral("org_bio_text"));
     orgBioText->setReadOnly(true);
-    prestigeLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
+    prestigeLabel = mainPageWidgets.make<QLabel>(contractPanel);
     prestigeLabel->setObjectName(QStringLiteral("prestige_label"));
-    orgLogoLabel = makeFor<QLabel>(mainPageWidgets, contractPanel);
+    orgLogoLabel = mainPageWidgets.make<QLabel>(contractPanel);
     orgLogoLabel->setObjectName(QStringLiteral("org_logo_label"));
     orgLogoLabel->setScaledContents(true);
     orgLogoLabel->setFixedSize(LogoSize, LogoSize);
 
-    purseCaption = makeFor<QLabel>(mainPageWidgets, QStringLiteral("Per Match:"), contractPanel);
-    contractLengthCaption = makeFor<QLabel>(mainPageWidgets, QStringLiteral("Contract Length"), contractPanel);
-    offersCaption = makeFor<QLabel>(mainPageWidgets, QStringLiteral("Offers"), contractPanel);
-    purseEdit = makeFor<QLineEdit>(mainPageWidgets, QStringLiteral("0"), contractPanel);
+    purseCaption = mainPageWidgets.make<QLabel>(QStringLiteral("Per Match:"), contractPanel);
+    contractLengthCaption = mainPageWidgets.make<QLabel>(QStringLiteral("Contract Length"), contractPanel);
+    offersCaption = mainPageWidgets.make<QLabel>(QStringLiteral("Offers"), contractPanel);
+    purseEdit = mainPageWidgets.make<QLineEdit>(QStringLiteral("0"), contractPanel);
     purseEdit->setObjectName(QStringLiteral("purse_edit"));
-    contractLengthSpin = makeFor<QSpinBox>(mainPageWidgets, contractPanel);
+    contractLengthSpin = mainPageWidgets.make<QSpinBox>(contractPanel);
     contractLengthSpin->setObjectName(QStringLiteral("contract_length_spin"));
     contractLengthSpin->setMinimum(ShortestContract);
-    offersList = makeFor<QListWidget>(mainPageWidgets, contractPanel);
+    offersList = mainPageWidgets.make<QListWidget>(contractPanel);
     offersList->setObjectName(QStringLiteral("offers_list"));
 }
 
@@ -354,7 +335,7 @@ void Module_Management::refillOffersList()
 
 void Module_Management::clearMainScreen()
 {
-    deleteWidgets(mainPageWidgets);
+    mainPageWidgets.clear();
     mainDialog.reset();
 }
 
@@ -519,31 +500,30 @@ void Module_Management::createStudentsScreenWidgets()
 {
     createStudentCombo();
     for (int i = 0; i < StudentFieldCount; ++i) {
-        studentCaptions[i] = makeFor<QLabel>(studentsPageWidgets, QLatin1String(StudentCaptions[i]),
-                                             studentDetailsPanel);
-        studentValues[i] = makeFor<QLineEdit>(studentsPageWidgets, studentDetailsPanel);
+        studentCaptions[i] =
+            studentsPageWidgets.make<QLabel>(QLatin1String(StudentCaptions[i]), studentDetailsPanel);
+        studentValues[i] = studentsPageWidgets.make<QLineEdit>(studentDetailsPanel);
         studentValues[i]->setReadOnly(true);
         studentValues[i]->setObjectName(numberedName("student_value_", i));
     }
-    portraitLabel = makeFor<QLabel>(studentsPageWidgets, studentDetailsPanel);
+    portraitLabel = studentsPageWidgets.make<QLabel>(studentDetailsPanel);
     portraitLabel->setObjectName(QStringLiteral("portrait_label"));
-    studentBioText = makeFor<QTextEdit>(studentsPageWidgets, studentDetailsPanel);
+    studentBioText = studentsPageWidgets.make<QTextEdit>(studentDetailsPanel);
     studentBioText->setObjectName(QStringLiteral("student_bio_text"));
     studentBioText->setReadOnly(true);
 
-    projectedGrowthLabel = makeFor<QLabel>(studentsPageWidgets, QStringLiteral("Projected Growth"), studentsPage);
-    scoutingList = makeFor<QListWidget>(studentsPageWidgets, studentsPage);
+    projectedGrowthLabel = studentsPageWidgets.make<QLabel>(QStringLiteral("Projected Growth"), studentsPage);
+    scoutingList = studentsPageWidgets.make<QListWidget>(studentsPage);
     scoutingList->setObjectName(QStringLiteral("scouting_list"));
     // The middle column is narrow.
     WrappedLines::apply(scoutingList);
     growthGroups.reset(
         new RatingsGrid(growthPanel, growthLayout, RatingsGrid::numbered(QStringLiteral("growth_value_")),
                         growthCaptions()));
-    trainStudentButton = makeFor<QPushButton>(studentsPageWidgets, QStringLiteral("Train this Student"),
-                                              studentsPage);
+    trainStudentButton = studentsPageWidgets.make<QPushButton>(QStringLiteral("Train this Student"), studentsPage);
     trainStudentButton->setObjectName(QStringLiteral("train_student_btn"));
-    backToManagementButton = makeFor<QPushButton>(studentsPageWidgets, QStringLiteral("Back to Management"),
-                                                  studentsPage);
+    backToManagementButton =
+        studentsPageWidgets.make<QPushButton>(QStringLiteral("Back to Management"), studentsPage);
     backToManagementButton->setObjectName(QStringLiteral("back_to_management_btn"));
     studentDialog.reset(new GameDialog(DialogStyle::B));
 }
@@ -552,7 +532,7 @@ void Module_Management::createStudentCombo()
 {
     QStringList names;
     World::Instance().getStudentNames(names);
-    studentCombo = makeFor<QComboBox>(studentsPageWidgets, studentsPage);
+    studentCombo = studentsPageWidgets.make<QComboBox>(studentsPage);
     studentCombo->setObjectName(QStringLiteral("student_combo"));
     NameFields::keepNarrow(studentCombo);
     studentCombo->addItems(names);
@@ -586,7 +566,7 @@ void Module_Management::layOutStudentsPage()
 void Module_Management::clearStudentsScreen()
 {
     growthGroups.reset();
-    deleteWidgets(studentsPageWidgets);
+    studentsPageWidgets.clear();
     studentDialog.reset();
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/shell/ScreenFrame.h"
+#include "ui/shell/VisitWidgets.h"
 
 class GameDialog;
 class QComboBox;
@@ -59,7 +60,6 @@ public slots:
 
 private:
     enum class Page { Main, Students };
-    using PageWidgets = QVector<QPointer<QWidget>>;
 
     // Main page.
     void buildMainScreen();
@@ -87,12 +87,6 @@ private:
     void drawPortrait();
     void tellOnStudentsPage(const QString &message);
 
-    // Makes a widget that belongs to a page: it is deleted when the page
-    // is cleared.
-    template <typename W, typename... Args>
-    W *makeFor(PageWidgets &page, Args &&...args);
-    static void deleteWidgets(PageWidgets &page);
-
     // Containers for the screen's life.
     QVBoxLayout *mainLayout;
     QWidget *mainPage;
@@ -110,7 +104,7 @@ private:
     Page shownPage = Page::Main;
 
     // Main page widgets.
-    PageWidgets mainPageWidgets;
+    VisitWidgets mainPageWidgets;
     QLabel *thisMonthTitle = nullptr;
     QLabel *thisMonthCaptions[4] = {};
     QLabel *thisMonthTotalLabel = nullptr;
@@ -141,7 +135,7 @@ private:
     std::unique_ptr<GameDialog> mainDialog;
 
     // Students page widgets.
-    PageWidgets studentsPageWidgets;
+    VisitWidgets studentsPageWidgets;
     QLabel *studentCaptions[6] = {};
     QLineEdit *studentValues[6] = {};
     QLabel *portraitLabel = nullptr;
