@@ -51,19 +51,11 @@ enum PersonalValue { NameValue, NationalityValue, RegionValue, BackgroundValue, 
 const char *const recordCaptions[] = {"Wins:", "Losses:", "KOs:"};
 
 template <typename W>
-W *kept(QVector<QPointer<QWidget>> &pageWidgets, W *widget, const char *objectName = nullptr)
+W *kept(VisitWidgets &pageWidgets, W *widget, const char *objectName = nullptr)
 {
     if (objectName)
         widget->setObjectName(QLatin1String(objectName));
-    pageWidgets.append(widget);
-    return widget;
-}
-
-void deleteAll(QVector<QPointer<QWidget>> &pageWidgets)
-{
-    for (const QPointer<QWidget> &widget : qAsConst(pageWidgets))
-        delete widget.data();
-    pageWidgets.clear();
+    return pageWidgets.keep(widget);
 }
 
 QWidget *newBox(QWidget *page, QGridLayout *&grid)
@@ -160,7 +152,7 @@ QStringList Module_Profile::historyLines(const QMultiMap<QDate, QString> &histor
     return lines;
 }
 
-QLineEdit *Module_Profile::addValue(QVector<QPointer<QWidget>> &pageWidgets, QWidget *box, QGridLayout *grid,
+QLineEdit *Module_Profile::addValue(VisitWidgets &pageWidgets, QWidget *box, QGridLayout *grid,
                                     const QString &caption, const QString &text, int row, int valueColumnSpan)
 {
     grid->addWidget(kept(pageWidgets, new QLabel(caption, box)), row, 0);
@@ -252,9 +244,7 @@ void Module_Profile::showFlag()
 
 void Module_Profile::clearManagerScreen()
 {
-    deleteAll(managerPageWidgets);
-    nationalityValue = nullptr;
-    flagLabel = nullptr;
+    managerPageWidgets.clear();
 }
 
 void Module_Profile::changeToFighterScreen()
@@ -402,14 +392,9 @@ void Module_Profile::drawPortrait(const Fighter &fighter, bool rosterFighter)
 void Module_Profile::clearFighterScreen()
 {
     ratings.reset();
-    deleteAll(fighterPageWidgets);
-    fighterCombo = nullptr;
+    fighterPageWidgets.clear();
     personalValues.clear();
     recordValues.clear();
-    portraitLabel = nullptr;
-    bioEdit = nullptr;
-    historyList = nullptr;
-    fighterTitlesList = nullptr;
 }
 
 QString Module_Profile::shownFighterName() const

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "ui/shell/ScreenFrame.h"
+#include "ui/shell/VisitWidgets.h"
 
 class Fighter;
 class GameDialog;
@@ -85,7 +86,7 @@ private:
 
     // A caption in column 0 and a read-only value named after it beside it,
     // both kept among the page's widgets.
-    QLineEdit *addValue(QVector<QPointer<QWidget>> &pageWidgets, QWidget *box, QGridLayout *grid,
+    QLineEdit *addValue(VisitWidgets &pageWidgets, QWidget *box, QGridLayout *grid,
                         const QString &caption, const QString &text, int row, int valueColumnSpan = 1);
     // The shown fighter's name and roster index ("" and -1 off his page).
     QString shownFighterName() const;
@@ -106,9 +107,9 @@ private:
     QGridLayout *abilitiesLayout;
     QWidget *titlesBox;
     QVBoxLayout *titlesLayout;
-    QVector<QPointer<QWidget>> managerPageWidgets;
-    QLineEdit *nationalityValue = nullptr;
-    QLabel *flagLabel = nullptr;
+    VisitWidgets managerPageWidgets;
+    QPointer<QLineEdit> nationalityValue;
+    QPointer<QLabel> flagLabel;
 
     QWidget *fighterPage;
     QGridLayout *fighterPageLayout;
@@ -118,14 +119,14 @@ private:
     QGridLayout *fighterRecordLayout;
     QWidget *attributesBox;
     QGridLayout *attributesLayout;
-    QVector<QPointer<QWidget>> fighterPageWidgets;
-    QComboBox *fighterCombo = nullptr;
+    VisitWidgets fighterPageWidgets;
+    QPointer<QComboBox> fighterCombo;
     QVector<QLineEdit *> personalValues;
-    QLabel *portraitLabel = nullptr;
-    QTextEdit *bioEdit = nullptr;
+    QPointer<QLabel> portraitLabel;
+    QPointer<QTextEdit> bioEdit;
     QVector<QLineEdit *> recordValues;
-    QListWidget *historyList = nullptr;
-    QListWidget *fighterTitlesList = nullptr;
+    QPointer<QListWidget> historyList;
+    QPointer<QListWidget> fighterTitlesList;
     std::unique_ptr<RatingsGrid> ratings;
 
     // The fighter page's questions and messages.
