@@ -24,13 +24,6 @@ QString captionOf(int skill, const QMap<int, QString> &overrides)
     return overrides.value(skill, SkillTable::name(skill));
 }
 
-template <typename W>
-void deleteAll(const QVector<QPointer<W>> &widgets)
-{
-    for (const QPointer<W> &widget : widgets)
-        delete widget.data();
-}
-
 } // namespace
 
 RatingsGrid::RatingsGrid(QWidget *panel, QGridLayout *grid, const ValueNamer &valueName,
@@ -46,7 +39,7 @@ RatingsGrid::RatingsGrid(QWidget *panel, QGridLayout *grid, const ValueNamer &va
         const int column = groupColumn(group);
         QLabel *heading = new QLabel(SkillTable::groupHeading(group), panel);
         grid->addWidget(heading, row, column, 1, columnsPerHalf);
-        titles.append(heading);
+        titles.append(made.keep(heading));
         for (int k = 0; k < SkillTable::SkillsPerGroup; ++k) {
             const int skill = group * SkillTable::SkillsPerGroup + k;
             QLabel *label = new QLabel(captionOf(skill, captionOverrides), panel);
@@ -56,17 +49,15 @@ RatingsGrid::RatingsGrid(QWidget *panel, QGridLayout *grid, const ValueNamer &va
             field->setObjectName(valueName(skill));
             grid->addWidget(label, row + 1 + k, column, 1, captionColumns);
             grid->addWidget(field, row + 1 + k, column + captionColumns);
-            captions.append(label);
-            values.append(field);
+            captions.append(made.keep(label));
+            values.append(made.keep(field));
         }
     }
 }
 
 RatingsGrid::~RatingsGrid()
 {
-    deleteAll(values);
-    deleteAll(captions);
-    deleteAll(titles);
+    made.clear();
 }
 
 void RatingsGrid::setValue(int skill, const QString &text)

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include "ui/shell/VisitWidgets.h"
+
 class Fighter;
 class QGridLayout;
 class QLabel;
@@ -65,6 +67,7 @@ private:
     QVector<QPointer<QLabel>> titles;
     QVector<QPointer<QLabel>> captions;
     QVector<QPointer<QLineEdit>> values;
+    VisitWidgets made;
 };
 
 #endif // RATINGSGRID_H
