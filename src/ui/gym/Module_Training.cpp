@@ -90,30 +90,6 @@ bool isUpgradableLevel(int level)
     return level >= 0 && level < Gym::MaximumLevel;
 }
 
-template <typename Widget>
-Widget *named(Widget *widget, const QString &objectName)
-{
-    widget->setObjectName(objectName);
-    return widget;
-}
-
-QLineEdit *readOnlyEdit(const QString &text, const QString &objectName, QWidget *parent)
-{
-    auto *edit = named(new QLineEdit(text, parent), objectName);
-    edit->setReadOnly(true);
-    return edit;
-}
-
-// Deletes what a page build put on the panel; the panel keeps its layout.
-void clearPanel(QWidget *panel)
-{
-    const QObjectList children = panel->children();
-    for (QObject *child : children) {
-        if (child != panel->layout())
-            delete child;
-    }
-}
-
 QString gymLevelText(int level) { return QStringLiteral("Gym Level: ") + QString::number(level); }
 QString studentSlotsText(int places) { return QStringLiteral("Student Slots: ") + QString::number(places); }
 QString fighterSlotsText(int places) { return QStringLiteral("Fighter Slots: ") + QString::number(places); }
@@ -126,6 +102,20 @@ QVector<int> gymFigures()
 }
 
 } // namespace
+
+template <typename Widget>
+Widget *Module_Training::named(Widget *widget, const QString &objectName)
+{
+    widget->setObjectName(objectName);
+    return pageWidgets.keep(widget);
+}
+
+QLineEdit *Module_Training::readOnlyEdit(const QString &text, const QString &objectName, QWidget *parent)
+{
+    auto *edit = named(new QLineEdit(text, parent), objectName);
+    edit->setReadOnly(true);
+    return edit;
+}
 
 Module_Training::Module_Training(QWidget *parent)
     : ScreenFrame(parent)
@@ -333,8 +323,7 @@ void Module_Training::refreshGymInfo(const QVector<int> &figures)
 
 void Module_Training::clearGymInfoScreen()
 {
-    clearPanel(gymDetailsPanel);
-    clearPanel(equipmentPanel);
+    pageWidgets.clear();
 }
 
 bool Module_Training::buyLevel(int currentLevel, const QString &what, int price, const std::function<bool()> &buy)
@@ -542,8 +531,5 @@ void Module_Training::drawPortrait()
 
 void Module_Training::clearTrainingInfoScreen()
 {
-    clearPanel(fighterChooserPanel);
-    clearPanel(fighterDetailsPanel);
-    clearPanel(trainingLogPanel);
-    clearPanel(planPanel);
+    pageWidgets.clear();
 }

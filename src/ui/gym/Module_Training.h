@@ -12,6 +12,7 @@
 #include "records/Gym.h"
 #include "records/TrainingType.h"
 #include "ui/shell/ScreenFrame.h"
+#include "ui/shell/VisitWidgets.h"
 
 class GameDialog;
 class QAbstractButton;
@@ -74,6 +75,14 @@ private:
     // Asks for one level more and buys it; true when it was bought.
     bool buyLevel(int currentLevel, const QString &what, int price, const std::function<bool()> &buy);
 
+    // Names a widget (or button group) made for the page shown and keeps it
+    // among the page's widgets, deleted when the page is cleared.
+    template <typename Widget>
+    Widget *named(Widget *widget, const QString &objectName);
+    QLineEdit *readOnlyEdit(const QString &text, const QString &objectName, QWidget *parent);
+
+    // The widgets of the page shown.
+    VisitWidgets pageWidgets;
     QVBoxLayout *mainLayout;
 
     QWidget *gymInfoPage;
