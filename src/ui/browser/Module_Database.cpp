@@ -142,9 +142,7 @@ QStringList Module_Database::historyLines(const QMultiMap<QDate, QString> &histo
 
 QLabel *Module_Database::visitLabel(QWidget *parent, const QString &text)
 {
-    auto *label = new QLabel(text, parent);
-    visitWidgets.append(label);
-    return label;
+    return visitWidgets.keep(new QLabel(text, parent));
 }
 
 QLineEdit *Module_Database::visitField(QWidget *parent, const QString &objectName)
@@ -152,22 +150,7 @@ QLineEdit *Module_Database::visitField(QWidget *parent, const QString &objectNam
     auto *field = new QLineEdit(parent);
     field->setObjectName(objectName);
     field->setReadOnly(true);
-    visitWidgets.append(field);
-    return field;
-}
-
-void Module_Database::discardVisitWidgets()
-{
-    // A page is left from one of its own buttons' signals: take the widgets
-    // out of the tree now and delete them once back in the event loop.
-    for (const QPointer<QWidget> &widget : qAsConst(visitWidgets)) {
-        if (widget) {
-            widget->hide();
-            widget->setParent(nullptr);
-            widget->deleteLater();
-        }
-    }
-    visitWidgets.clear();
+    return visitWidgets.keep(field);
 }
 
 // ---- Main page ----------------------------------------------------------
@@ -196,8 +179,7 @@ void Module_Database::createMainScreenWidgets()
     regionCombo->setObjectName(QStringLiteral("region_combo"));
     orgCombo = new QComboBox(filterBox);
     orgCombo->setObjectName(QStringLiteral("org_combo"));
-    visitWidgets << nameDisplayCombo.data() << fighterList.data() << detailedInfo << regionCombo.data()
-                 << orgCombo.data();
+    visitWidgets.keep({nameDisplayCombo, fighterList, detailedInfo, regionCombo, orgCombo});
 }
 
 void Module_Database::buildMainScreen()
@@ -247,7 +229,7 @@ void Module_Database::buildMainScreen()
 
 void Module_Database::clearMainScreen()
 {
-    discardVisitWidgets();
+    visitWidgets.clearLater();
 }
 
 void Module_Database::refreshOrg(const QString &org)
@@ -387,7 +369,7 @@ void Module_Database::createFighterScreenWidgets()
     auto *bio = new QTextEdit(personalPanel);
     bio->setObjectName(QStringLiteral("bio_box"));
     bio->setReadOnly(true);
-    visitWidgets.append(bio);
+    visitWidgets.keep(bio);
     personalGrid->addWidget(bio, 0, 2, 6, 1);
     for (int row = 0; row < int(std::size(personalCaptions)); ++row) {
         personalGrid->addWidget(visitLabel(personalPanel, QLatin1String(personalCaptions[row])), row + 6, 0);
@@ -413,7 +395,7 @@ void Module_Database::createFighterScreenWidgets()
     // Beside the 550-pixel panels, not under them: below they would not fit
     // under the menu bar.
     fighterGrid->addWidget(close, 6, 3, 1, 2);
-    visitWidgets << history << titles << close;
+    visitWidgets.keep({history, titles, close});
     ratings = std::make_unique<RatingsGrid>(attributesPanel, attributesGrid, RatingsGrid::numbered(QStringLiteral("rating_value_")));
 }
 
@@ -488,5 +470,5 @@ void Module_Database::drawPortrait(const Fighter &fighter)
 void Module_Database::clearFighterScreen()
 {
     ratings.reset();
-    discardVisitWidgets();
+    visitWidgets.clearLater();
 }

@@ -11,6 +11,7 @@
 
 #include "records/Fighter.h"
 #include "ui/shell/ScreenFrame.h"
+#include "ui/shell/VisitWidgets.h"
 
 class QComboBox;
 class QGridLayout;
@@ -67,7 +68,6 @@ private:
     // Widgets made for one visit of a page, handed back when it is left.
     QLabel *visitLabel(QWidget *parent, const QString &text);
     QLineEdit *visitField(QWidget *parent, const QString &objectName);
-    void discardVisitWidgets();
 
     int pickedId;
     QString nameDisplay;
@@ -104,7 +104,9 @@ private:
     QPointer<QLabel> portraitLabel;
     std::unique_ptr<RatingsGrid> ratings;
 
-    QVector<QPointer<QWidget>> visitWidgets;
+    // A page is left from a signal of one of its own buttons: its widgets
+    // are deleted once back in the event loop.
+    VisitWidgets visitWidgets;
 };
 
 #endif // MODULE_DATABASE_H
