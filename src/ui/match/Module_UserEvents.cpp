@@ -302,13 +302,13 @@ void Module_UserEvents::createMainCombatWidgets()
             *side << label;
         }
     }
-    combatWidgets = {orgLogo, eventNameLabel, matchList, nameBarA, nameBarB, nameLabelA,
-                     nameLabelB, clockLabel, roundLabel, instructionList, taleTitle};
+    combatWidgets.keep({orgLogo, eventNameLabel, matchList, nameBarA, nameBarB, nameLabelA,
+                        nameLabelB, clockLabel, roundLabel, instructionList, taleTitle});
     for (int i = 0; i < taleLabelsA.size(); ++i)
-        combatWidgets << taleLabelsA.at(i) << taleLabelsB.at(i);
+        combatWidgets.keep({taleLabelsA.at(i), taleLabelsB.at(i)});
 
     fillMatchList();
-    stepTimer = new QTimer(this);
+    stepTimer = combatWidgets.keep(new QTimer(this));
     stepTimer->setObjectName(QStringLiteral("step_timer"));
 }
 
@@ -367,15 +367,9 @@ void Module_UserEvents::buildMainCombat()
 
 void Module_UserEvents::clearMainCombat()
 {
-    qDeleteAll(combatWidgets);
     combatWidgets.clear();
     taleLabelsA.clear();
     taleLabelsB.clear();
-    orgLogo = eventNameLabel = nameBarA = nameBarB = nameLabelA = nameLabelB = nullptr;
-    clockLabel = roundLabel = taleTitle = nullptr;
-    matchList = instructionList = nullptr;
-    delete stepTimer;
-    stepTimer = nullptr;
 }
 
 void Module_UserEvents::showRoundAndClock()
@@ -901,8 +895,8 @@ void Module_UserEvents::createCornerWidgets()
     WrappedLines::apply(strategyList);
     trainerPointsLabel = new QLabel;
     trainerPointsLabel->setObjectName(QStringLiteral("trainer_points_label"));
-    cornerWidgets = {statusTitle, statusPicture, observationsTitle, observationsView, strategyList,
-                     trainerPointsLabel};
+    cornerWidgets.keep({statusTitle, statusPicture, observationsTitle, observationsView, strategyList,
+                        trainerPointsLabel});
     statusLayout->addWidget(statusTitle, 0, Qt::AlignHCenter);
     observationsLayout->addWidget(observationsTitle, 0, Qt::AlignHCenter);
 
@@ -914,7 +908,7 @@ void Module_UserEvents::createCornerWidgets()
         cornerActionsGrid->addWidget(label, row + 2, 0);
         cornerActionsGrid->addWidget(box, row + 2, 1);
         cornerBoxes << box;
-        cornerWidgets << label << box;
+        cornerWidgets.keep({label, box});
     }
     StatisticsBox::build(statisticsBox, statistics);
 }
@@ -963,13 +957,8 @@ void Module_UserEvents::drawStatusPortraits()
 void Module_UserEvents::clearCorner()
 {
     trainerPool.reset();
-    qDeleteAll(cornerWidgets);
     cornerWidgets.clear();
     cornerBoxes.clear();
-    statusPicture = nullptr;
-    observationsView = nullptr;
-    strategyList = nullptr;
-    trainerPointsLabel = nullptr;
     StatisticsBox::clear(statisticsBox);
 }
 

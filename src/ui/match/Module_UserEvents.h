@@ -1,6 +1,7 @@
 #ifndef MODULE_USEREVENTS_H
 #define MODULE_USEREVENTS_H
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -13,6 +14,7 @@
 #include "records/Fighter.h"
 #include "records/Match.h"
 #include "ui/shell/ScreenFrame.h"
+#include "ui/shell/VisitWidgets.h"
 
 class QGridLayout;
 class QLabel;
@@ -199,28 +201,28 @@ private:
     QLabel *flagB;
 
     // Made by every build of the combat page.
-    QVector<QWidget *> combatWidgets;
-    QLabel *orgLogo = nullptr;
-    QLabel *eventNameLabel = nullptr;
-    QListWidget *matchList = nullptr;
-    QLabel *nameBarA = nullptr;
-    QLabel *nameBarB = nullptr;
-    QLabel *nameLabelA = nullptr;
-    QLabel *nameLabelB = nullptr;
-    QTimer *stepTimer = nullptr;
-    QLabel *clockLabel = nullptr;
-    QLabel *roundLabel = nullptr;
-    QListWidget *instructionList = nullptr;
-    QLabel *taleTitle = nullptr;
+    VisitWidgets combatWidgets;
+    QPointer<QLabel> orgLogo;
+    QPointer<QLabel> eventNameLabel;
+    QPointer<QListWidget> matchList;
+    QPointer<QLabel> nameBarA;
+    QPointer<QLabel> nameBarB;
+    QPointer<QLabel> nameLabelA;
+    QPointer<QLabel> nameLabelB;
+    QPointer<QTimer> stepTimer;
+    QPointer<QLabel> clockLabel;
+    QPointer<QLabel> roundLabel;
+    QPointer<QListWidget> instructionList;
+    QPointer<QLabel> taleTitle;
     QVector<QLabel *> taleLabelsA;
     QVector<QLabel *> taleLabelsB;
 
     // Made at every visit of the corner.
-    QVector<QWidget *> cornerWidgets;
-    QLabel *statusPicture = nullptr;
-    QTextEdit *observationsView = nullptr;
-    QListWidget *strategyList = nullptr;
-    QLabel *trainerPointsLabel = nullptr;
+    VisitWidgets cornerWidgets;
+    QPointer<QLabel> statusPicture;
+    QPointer<QTextEdit> observationsView;
+    QPointer<QListWidget> strategyList;
+    QPointer<QLabel> trainerPointsLabel;
     QVector<QSpinBox *> cornerBoxes;
     std::unique_ptr<SkillPointPool> trainerPool;
 };
