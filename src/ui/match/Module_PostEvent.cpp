@@ -59,9 +59,9 @@ Module_PostEvent::~Module_PostEvent() = default;
 
 void Module_PostEvent::createMatchSummaryWidgets()
 {
-    summaryTitle = new QLabel(QStringLiteral("Match Summary"));
+    summaryTitle = summaryWidgets.keep(new QLabel(QStringLiteral("Match Summary")));
     summaryTitle->setObjectName(QStringLiteral("summary_title"));
-    portraitLabel = new QLabel;
+    portraitLabel = summaryWidgets.keep(new QLabel);
     portraitLabel->setObjectName(QStringLiteral("summary_portrait"));
     drawPortrait();
 
@@ -120,10 +120,7 @@ void Module_PostEvent::rewireProceed(void (Module_PostEvent::*slot)())
 
 void Module_PostEvent::clearMatchSummary()
 {
-    delete summaryTitle;
-    summaryTitle = nullptr;
-    delete portraitLabel;
-    portraitLabel = nullptr;
+    summaryWidgets.clear();
     StatisticsBox::clear(statisticsBox);
 }
 

@@ -1,12 +1,14 @@
 #ifndef MODULE_POSTEVENT_H
 #define MODULE_POSTEVENT_H
 
+#include <QPointer>
 #include <QString>
 #include <QVector>
 
 #include <memory>
 
 #include "ui/shell/ScreenFrame.h"
+#include "ui/shell/VisitWidgets.h"
 
 #include "ui/gym/FighterPortrait.h"
 
@@ -70,8 +72,9 @@ private:
     QWidget *levelUpPage;
     QGridLayout *levelUpLayout;
 
-    QLabel *summaryTitle = nullptr;
-    QLabel *portraitLabel = nullptr;
+    VisitWidgets summaryWidgets;
+    QPointer<QLabel> summaryTitle;
+    QPointer<QLabel> portraitLabel;
 
     QWidget *levelUpTitleBox = nullptr;
     QLabel *skillPointsLabel = nullptr;
