@@ -1,6 +1,5 @@
 #include "UnseenBouts.h"
 
-#include "match/BoutScoring.h"
 #include "match/UnseenBout.h"
 #include "records/Event.h"
 #include "records/Match.h"
@@ -9,22 +8,6 @@
 namespace {
 
 const QString LineEnd = QStringLiteral("\n");
-
-bool isTournamentStep(const QString &type)
-{
-    return type == QLatin1String(MatchType::Qualifier) || type == QLatin1String(MatchType::Quarterfinal)
-           || type == QLatin1String(MatchType::Semifinal);
-}
-
-bool isTitleFight(const QString &type)
-{
-    return type == QLatin1String(MatchType::Final) || type == QLatin1String(MatchType::Championship);
-}
-
-bool sameEvent(const Event &a, const Event &b)
-{
-    return a.getOrganization() == b.getOrganization() && a.getName() == b.getName();
-}
 
 // The roster's fighter, or nothing for an open side or an id the
 // organization no longer holds.
@@ -36,20 +19,13 @@ bool rosterFighter(const World &world, const QString &organization, int id, Figh
     return out.getId() == id;
 }
 
-// After a tournament step the event in hand is read afresh (its card may
-// have grown): the fresh list's event at the same position when it is the
-// same one, else the first of that organization and name. Without either
-// the pass finishes with the card in hand.
+// After a tournament booking the event in hand is read afresh (its card
+// may have grown) and the pass goes on with the fresh list. Without it the
+// pass finishes with the card in hand.
 void refetch(const World &world, QVector<Event> &today, int &position, Event &inHand)
 {
     const QVector<Event> fresh = world.getTodaysEvents();
-    int found = -1;
-    if (position < fresh.size() && sameEvent(fresh.at(position), inHand))
-        found = position;
-    for (int i = 0; found < 0 && i < fresh.size(); ++i) {
-        if (sameEvent(fresh.at(i), inHand))
-            found = i;
-    }
+    const int found = BoutRecording::findEvent(fresh, inHand);
     if (found < 0)
         return;
     today = fresh;
@@ -63,25 +39,21 @@ EventResults fightEvent(World &world, QVector<Event> &today, int &position, Unse
     EventResults results;
     results.eventName = event.getName();
     for (int bout = 0; bout < event.getMatches().size(); ++bout) {
-        int tournamentWinner = 0;
-        const QString line =
-            UnseenBouts::simulateMatch(world, event, event.getMatches().at(bout), tournamentWinner);
-        if (line.isEmpty()) {
+        const RecordedBout recorded = UnseenBouts::simulateMatch(world, event, event.getMatches().at(bout));
+        if (recorded.matchLine.isEmpty()) {
             ++counts.skipped;
             continue;
         }
         ++counts.fought;
-        if (tournamentWinner == 0) {
-            results.lines << line + LineEnd;
+        if (recorded.tournamentWinner == 0) {
+            results.lines << recorded.matchLine + LineEnd;
             continue;
         }
-        results.lines << line;
-        const QString booked = world.advanceTournaments(tournamentWinner, event.getOrganization());
-        refetch(world, today, position, event);
-        results.lines << booked + LineEnd;
+        results.lines << recorded.matchLine << recorded.booked + LineEnd;
+        if (!recorded.booked.isEmpty())
+            refetch(world, today, position, event);
     }
-    world.storeOrgEventResults(results.lines, results.eventName, event.getOrganization());
-    world.rollOrgReputationLabels(event.getOrganization());
+    BoutRecording::storeEventResults(world, event, results.lines);
     return results;
 }
 
@@ -102,11 +74,11 @@ QVector<EventResults> UnseenBouts::decideCounting(World &world, Counts &counts)
     return all;
 }
 
-QString UnseenBouts::simulateMatch(World &world, const Event &event, const Match &match, int &tournamentWinner)
+RecordedBout UnseenBouts::simulateMatch(World &world, const Event &event, const Match &match)
 {
     const QString organization = event.getOrganization();
     BoutResult bout;
-    int standingGap = 0; // the winner's standing less the loser's
+    int standingGap = 0;
     {
         // Copies of the roster fighters, which share their histories: gone
         // before the results are written, so that writing copies none.
@@ -114,25 +86,9 @@ QString UnseenBouts::simulateMatch(World &world, const Event &event, const Match
         Fighter b;
         if (!rosterFighter(world, organization, match.getIdA(), a)
             || !rosterFighter(world, organization, match.getIdB(), b))
-            return QString();
+            return RecordedBout();
         bout = UnseenBout::fight(a, b);
-        const bool aWon = a.getId() == bout.winnerId;
-        standingGap = aWon ? a.getStanding() - b.getStanding() : b.getStanding() - a.getStanding();
+        standingGap = BoutRecording::standingGap(a, b, bout.winnerId);
     }
-    const QString type = match.getType();
-    bout.winnerLine += BoutScoring::recordLineEnding(event, type, true);
-    bout.loserLine += BoutScoring::recordLineEnding(event, type, false);
-
-    const int amount = BoutScoring::exchange(standingGap,
-                                             bout.stoppage ? BoutScoring::Stoppage : BoutScoring::Decision);
-    world.recordOrgFightResult(organization, bout.winnerId, bout.winnerLine, type);
-    world.recordOrgFightResult(organization, bout.loserId, bout.loserLine, type);
-    world.changeOrgRoster(organization, bout.loserId, amount);
-    world.changeOrgRoster(organization, bout.winnerId, -amount);
-
-    if (isTournamentStep(type))
-        tournamentWinner = bout.winnerId;
-    else if (isTitleFight(type))
-        world.updateChampionship(organization, event.getTitle(), bout.winnerId, false);
-    return type + " - " + bout.resultText;
+    return BoutRecording::record(world, event, match.getType(), bout, standingGap);
 }

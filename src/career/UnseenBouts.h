@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVector>
 
+#include "BoutRecording.h"
 #include "DayRunner.h"
 
 class Event;
@@ -32,12 +33,9 @@ public:
     // The same, counting the bouts fought and skipped into `counts`.
     static QVector<EventResults> decideCounting(World &world, Counts &counts);
 
-    // Fights one bout of the event and records it. Returns the match type
-    // + " - " + the result text, or an empty text when the bout is not
-    // fought. `tournamentWinner` gets the winner's id after a qualifier,
-    // quarterfinal or semifinal and is left alone otherwise.
-    static QString simulateMatch(World &world, const Event &event, const Match &match,
-                                 int &tournamentWinner);
+    // Fights one bout of the event and records it; an empty match line
+    // when the bout is not fought.
+    static RecordedBout simulateMatch(World &world, const Event &event, const Match &match);
 };
 
 #endif // UNSEENBOUTS_H

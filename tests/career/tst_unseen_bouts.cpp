@@ -99,9 +99,9 @@ void TestUnseenBouts::boutByType()
     const Fighter a = rosterFighter("O1", 3002);
     const Fighter b = rosterFighter("O1", 3009);
 
-    int tournamentWinner = -1;
-    const QString line = UnseenBouts::simulateMatch(world, todaysEvent("O1"), todaysEvent("O1").getMatches().first(),
-                                                    tournamentWinner);
+    const RecordedBout recorded
+        = UnseenBouts::simulateMatch(world, todaysEvent("O1"), todaysEvent("O1").getMatches().first());
+    const QString line = recorded.matchLine;
     QVERIFY2(line.startsWith(type + " - "), qPrintable(line));
     const FightRecordLine sentence = FightRecordLine::parse(line);
     const bool aWon = line.startsWith(type + " - " + a.getFullName() + " defeated " + b.getFullName());
@@ -127,7 +127,7 @@ void TestUnseenBouts::boutByType()
     QCOMPARE(rosterFighter("O1", winner.getId()).getStanding(), winner.getStanding() - amount);
     QCOMPARE(rosterFighter("O1", loser.getId()).getStanding(), loser.getStanding() + amount);
 
-    QCOMPARE(tournamentWinner, tournamentStep ? winner.getId() : -1);
+    QCOMPARE(recorded.tournamentWinner, tournamentStep ? winner.getId() : 0);
     const bool titleFight = winnerTitled;
     QCOMPARE(WorldTestAccess::titleHolder("O1", belt),
              titleFight ? winner.getFullName() : QString("F3011 L3011"));
@@ -140,9 +140,8 @@ void TestUnseenBouts::decisionNamedInAllThreeTexts()
     for (int start = 0; start < 200; ++start) {
         DeterministicRandom random(start, 3);
         World &world = leagueWorld({bout(MatchType::Single, 3000, 3001)});
-        int tournamentWinner = 0;
-        const QString line = UnseenBouts::simulateMatch(world, todaysEvent("O1"),
-                                                        todaysEvent("O1").getMatches().first(), tournamentWinner);
+        const QString line
+            = UnseenBouts::simulateMatch(world, todaysEvent("O1"), todaysEvent("O1").getMatches().first()).matchLine;
         const QString method = FightRecordLine::parse(line).method();
         if (!method.endsWith("Decision"))
             continue;
@@ -174,11 +173,10 @@ void TestUnseenBouts::sidesNotFought()
     WorldTestAccess::addRosterFighter(gymFighter(1100, "Al", "Ray", 500));
     const Organization before = WorldTestAccess::organization("O1");
 
-    int tournamentWinner = 0;
-    QCOMPARE(UnseenBouts::simulateMatch(world, todaysEvent("O1"), todaysEvent("O1").getMatches().first(),
-                                        tournamentWinner),
-             QString());
-    QCOMPARE(tournamentWinner, 0);
+    const RecordedBout recorded
+        = UnseenBouts::simulateMatch(world, todaysEvent("O1"), todaysEvent("O1").getMatches().first());
+    QCOMPARE(recorded.matchLine, QString());
+    QCOMPARE(recorded.tournamentWinner, 0);
     QCOMPARE(WorldTestAccess::organization("O1"), before);
     QVERIFY(historyOf(WorldTestAccess::rosterFighters().first()).isEmpty());
 

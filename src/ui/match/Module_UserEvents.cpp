@@ -13,7 +13,9 @@
 #include "MatchView.h"
 #include "Module_PostEvent.h"
 #include "StatisticsBox.h"
+#include "career/BoutRecording.h"
 #include "match/MatchEngine.h"
+#include "match/UnseenBout.h"
 #include "records/FightRecordLine.h"
 #include "records/Manager.h"
 #include "ui/gym/FighterPortrait.h"
@@ -60,18 +62,6 @@ const char nameBarRed[] = "QLabel\t { \tborder: 3px groove #885038; background-c
                           "\tfont-weight:bold; color:Black;\t }";
 const char nameBarBlue[] = "QLabel\t { \tborder: 3px groove #885038; background-color: #1032A4; "
                            "\tfont-weight:bold; color:Black;\t }";
-
-bool isTournamentStep(const QString &type)
-{
-    return type == MatchType::Qualifier || type == MatchType::Quarterfinal || type == MatchType::Semifinal;
-}
-
-QVector<int> playerIds()
-{
-    QVector<int> ids;
-    World::Instance().getRosterIds(ids);
-    return ids;
-}
 
 void copyFighter(const Fighter &source, Fighter &target)
 {
@@ -505,7 +495,8 @@ void Module_UserEvents::resolveFighters(const QString &organization)
     int idB = 0;
     bool playerMatch = false;
     currentMatch.getData(texts, idA, idB, playerMatch);
-    const QVector<int> ids = playerIds();
+    QVector<int> ids;
+    world.getRosterIds(ids);
     if (playerMatch && (ids.contains(idA) || ids.contains(idB))) {
         playerCorner = ids.contains(idA) ? 0 : 1;
         playerFighterId = playerCorner == 0 ? idA : idB;
@@ -694,15 +685,11 @@ void Module_UserEvents::switchToMainCombat()
 
 void Module_UserEvents::finishMatch()
 {
-    MatchEngine &engine = MatchEngine::Instance();
-    int winnerId = 0;
-    int loserId = 0;
-    QString winnerLine;
-    QString loserLine;
-    QString resultText = engine.getResultText(&winnerId, &winnerLine, &loserId, &loserLine);
-    const bool decision = FightRecordLine::parse(winnerLine).isDecision();
-
-    if (decision) {
+    BoutResult bout;
+    bout.resultText = MatchEngine::Instance().getResultText(&bout.winnerId, &bout.winnerLine, &bout.loserId,
+                                                            &bout.loserLine);
+    bout.stoppage = !FightRecordLine::parse(bout.winnerLine).isDecision();
+    if (!bout.stoppage) {
         for (const QString &line : judgeLines(judgeTotals, fighterA->getFullName(), fighterB->getFullName()))
             say(line);
         const BoutScoring::Outcome outcome
@@ -713,87 +700,39 @@ void Module_UserEvents::finishMatch()
             beginNextRound();
             return;
         }
-        BoutScoring::nameDecision(outcome.decision, resultText, winnerLine, loserLine);
+        BoutScoring::nameDecision(outcome.decision, bout.resultText, bout.winnerLine, bout.loserLine);
     }
-
-    const QString type = currentMatch.getType();
-    const QString matchLine = type + " - " + resultText;
-    winnerLine += BoutScoring::recordLineEnding(event, type, true);
-    loserLine += BoutScoring::recordLineEnding(event, type, false);
     say(QStringLiteral("\n"));
-    say(resultText);
-
-    const bool winnerIsA = fighterA->getId() == winnerId;
-    const Fighter &winner = winnerIsA ? *fighterA : *fighterB;
-    const Fighter &loser = winnerIsA ? *fighterB : *fighterA;
-    const int exchange = BoutScoring::exchange(winner.getStanding() - loser.getStanding(),
-                                               decision ? BoutScoring::Decision : BoutScoring::Stoppage);
-    recordResult(winnerId, winnerLine, loserId, loserLine, type, exchange);
-
-    if (isTournamentStep(type))
-        advanceTournament(winnerId, matchLine);
-    else
-        eventResults << matchLine + "\n";
-    if ((type == MatchType::Final || type == MatchType::Championship) && winnerId != 0)
-        World::Instance().updateChampionship(event.getOrganization(), event.getTitle(), winnerId,
-                                             playerIds().contains(winnerId));
+    say(bout.resultText);
+    recordResult(bout);
     moveOn();
 }
 
-void Module_UserEvents::recordResult(int winnerId, const QString &winnerLine, int loserId,
-                                     const QString &loserLine, const QString &type, int exchange)
+void Module_UserEvents::recordResult(const BoutResult &bout)
 {
-    World &world = World::Instance();
-    MatchEngine &engine = MatchEngine::Instance();
-    const QString organization = event.getOrganization();
-    const QVector<int> ids = playerIds();
-    if (ids.contains(winnerId)) {
-        world.recordMatchResult(organization, winnerId, winnerLine, type);
-        summaryStatistics = engine.getFighterStatistics(winnerId);
-        summaryResultText = winnerLine;
-        world.recordOrgFightResult(organization, loserId, loserLine, type);
-        world.changeOrgRoster(organization, loserId, exchange);
-        world.addFighterStanding(winnerId, -exchange);
-        world.clearBooking(winnerId);
-    } else if (ids.contains(loserId)) {
-        world.recordMatchResult(organization, loserId, loserLine, type);
-        summaryStatistics = engine.getFighterStatistics(loserId);
-        summaryResultText = loserLine;
-        world.recordOrgFightResult(organization, winnerId, winnerLine, type);
-        world.addFighterStanding(loserId, exchange);
-        world.changeOrgRoster(organization, winnerId, -exchange);
-        world.clearBooking(loserId);
-    } else if (organization != fantasyOrganization) {
-        world.recordOrgFightResult(organization, winnerId, winnerLine, type);
-        world.recordOrgFightResult(organization, loserId, loserLine, type);
-        world.changeOrgRoster(organization, loserId, exchange);
-        world.changeOrgRoster(organization, winnerId, -exchange);
+    const RecordedBout recorded
+        = BoutRecording::record(World::Instance(), event, currentMatch.getType(), bout,
+                                BoutRecording::standingGap(*fighterA, *fighterB, bout.winnerId));
+    if (recorded.playerFighterId != 0) {
+        summaryStatistics = MatchEngine::Instance().getFighterStatistics(recorded.playerFighterId);
+        summaryResultText = recorded.playerLine;
     }
-}
-
-void Module_UserEvents::advanceTournament(int winnerId, const QString &matchLine)
-{
-    const QString booked = World::Instance().advanceTournaments(winnerId, event.getOrganization());
-    if (booked.isEmpty()) {
-        eventResults << matchLine + "\n";
+    if (recorded.booked.isEmpty()) {
+        eventResults << recorded.matchLine + "\n";
         return;
     }
-    eventResults << matchLine << booked + "\n";
+    eventResults << recorded.matchLine << recorded.booked + "\n";
     say(QStringLiteral("\n"));
-    say(booked);
+    say(recorded.booked);
     rereadEvent();
 }
 
 void Module_UserEvents::rereadEvent()
 {
-    // Another organization may hold an event of the same name today.
     const QVector<Event> today = World::Instance().getTodaysPlayerEvents();
-    for (const Event &candidate : today) {
-        if (candidate.getName() == event.getName() && candidate.getOrganization() == event.getOrganization()) {
-            event = candidate;
-            break;
-        }
-    }
+    const int found = BoutRecording::findEvent(today, event);
+    if (found >= 0)
+        event = today.at(found);
     matches = event.getMatches();
     fillMatchList();
     nextMatch = qBound(0, matchCount - 1, qMax(0, matches.size() - 1));
@@ -822,16 +761,13 @@ void Module_UserEvents::moveOn()
 void Module_UserEvents::concludeEvent()
 {
     const QString name = event.getName();
-    const QString organization = event.getOrganization();
     say("\n\nLadies and gentlemen, this concludes " + name + ". I hope you enjoyed the event. \n");
     say("\n\n\n" + name + " results:\n");
     for (const QString &line : qAsConst(eventResults))
         say(line);
     startTimerButton->hide();
     simToEndButton->hide();
-    World &world = World::Instance();
-    world.storeOrgEventResults(eventResults, name, organization);
-    world.rollOrgReputationLabels(organization);
+    BoutRecording::storeEventResults(World::Instance(), event, eventResults);
 }
 
 void Module_UserEvents::showFighterSummary()

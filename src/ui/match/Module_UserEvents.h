@@ -16,6 +16,7 @@
 #include "ui/shell/ScreenFrame.h"
 #include "ui/shell/VisitWidgets.h"
 
+struct BoutResult;
 class QGridLayout;
 class QLabel;
 class QListWidget;
@@ -130,9 +131,7 @@ private:
     void endRound();
     void tallyJudges();
     void finishMatch();
-    void recordResult(int winnerId, const QString &winnerLine, int loserId, const QString &loserLine,
-                      const QString &matchType, int exchange);
-    void advanceTournament(int winnerId, const QString &matchLine);
+    void recordResult(const BoutResult &bout);
     void rereadEvent();
     void moveOn();
     void concludeEvent();
