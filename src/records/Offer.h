@@ -23,6 +23,7 @@ public:
     const QString &getEventName() const { return eventName; }
     void setEventName(const QString &value) { eventName = value; }
     const QString &getOrganization() const { return organization; }
+    QDate getDate() const { return date; }
     void getTexts(QString &fighterNameOut, QString &eventNameOut, QString &organizationOut) const;
 
     // Returns false, and changes nothing, when texts holds fewer than three.

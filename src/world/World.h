@@ -148,6 +148,15 @@ public:
     // A negative purse is worked out from the fighter's charisma, his
     // reputation points and the organization's tier.
     void signContract(int id, const QString &name, int matches, int purse);
+    // The player's deals, each a fixed chain of the changes above: done, or
+    // why not (`refusal` gets the organization's words when it said no).
+    enum class Deal { Done, TurnedDown, NotBooked };
+    // A contract for the fighter at `position`; his offers end either way.
+    Deal negotiateContract(int position, const QString &name, int matches, int purse, QString &refusal);
+    // The offer's fighter on its event, and his one-match contract.
+    Deal acceptOffer(const Offer &offer);
+    Deal negotiateAppearance(int position, const QString &name, const QString &eventName,
+                             const QDate &eventDate, int purse, QString &refusal);
 
     // Fighter listings.
     // The fighters of an organization ("Free Agent" and "Amateur" name the

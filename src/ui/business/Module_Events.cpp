@@ -12,7 +12,6 @@
 
 #include "records/Fighter.h"
 #include "records/Match.h"
-#include "records/Offer.h"
 #include "records/TextDate.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/NameFields.h"
@@ -253,12 +252,7 @@ void Module_Events::negotiateOneOff()
 
     World &world = World::Instance();
     QStringList texts;
-    QVector<int> numbers;
-    QVector<int> trainingState;
     world.getFighterStrings(texts, position);
-    world.getFighterAttributes(numbers, position);
-    world.getTrainingState(trainingState, position);
-
     const QString contractWith = texts.value(Fighter::OrganizationText);
     if (contractWith == QLatin1String(noFighter)) {
         tell(QStringLiteral("You have no fighters."));
@@ -273,30 +267,17 @@ void Module_Events::negotiateOneOff()
 
     const QString organization = infoFields.at(organizationField)->text();
     QString refusal;
-    if (!world.negotiateWithOrg(organization, texts, numbers, trainingState, 1, purse, refusal)) {
+    const World::Deal deal = world.negotiateAppearance(position, organization,
+                                                       infoFields.at(eventNameField)->text(), eventDate, purse,
+                                                       refusal);
+    if (deal == World::Deal::TurnedDown) {
         tell(organization + QStringLiteral(" has turned down your offer. ") + refusal);
         return;
     }
-    const int fighterId = numbers.value(Fighter::IdIndex);
-    const QString fullName = texts.value(Fighter::FirstNameText) + QLatin1Char(' ')
-        + texts.value(Fighter::LastNameText);
-    if (!world.bookFighter(fighterId, fullName, organization, infoFields.at(eventNameField)->text(),
-                           QString::fromLatin1(MatchType::Single), eventDate, true)) {
+    if (deal == World::Deal::NotBooked) {
         tell(QString::fromLatin1(notAvailableMessage));
         return;
     }
-    recordAppearance(fighterId, fullName, organization, purse, eventDate);
     getEvents(shownDay);
     tell(QStringLiteral("The contract has been signed."));
-}
-
-void Module_Events::recordAppearance(int fighterId, const QString &fullName, const QString &organization,
-                                     int purse, const QDate &eventDate)
-{
-    World &world = World::Instance();
-    world.signContract(fighterId, organization, 1, purse);
-    world.removeOffer(fighterId);
-    Offer booking;
-    booking.set(fighterId, {fullName, infoFields.at(eventNameField)->text(), organization}, eventDate);
-    world.updateBooking(booking);
 }

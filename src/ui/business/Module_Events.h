@@ -46,10 +46,6 @@ private:
     void showOrgLogo();
     void tell(const QString &message);
     bool ask(const QString &question);
-    // The contract, the end of his offers and the booking record of a
-    // fighter placed on the event.
-    void recordAppearance(int fighterId, const QString &fullName, const QString &organization,
-                          int purse, const QDate &eventDate);
 
     // The day the list shows and its events, in the world's order.
     QDate shownDay;

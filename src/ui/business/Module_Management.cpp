@@ -385,17 +385,11 @@ void Module_Management::negotiateContract()
     if (purseEdit->text().isEmpty())
         purseEdit->setText(QStringLiteral("0"));
     const int purse = Module_Events::purseOf(purseEdit->text());
-    const int length = contractLengthSpin->value();
     const int index = fighterCombo->currentIndex();
 
     World &world = World::Instance();
     QStringList texts;
-    QVector<int> attributes;
-    QVector<int> trainingState;
     world.getFighterStrings(texts, index);
-    world.getFighterAttributes(attributes, index);
-    world.getTrainingState(trainingState, index);
-
     const QString current = texts.value(Fighter::OrganizationText);
     const QString chosen = orgCombo->currentText();
     if (current != QLatin1String(FreeAgent) && current != chosen) {
@@ -409,17 +403,13 @@ void Module_Management::negotiateContract()
     if (!confirmOnMainPage(question, QStringLiteral("Accept")))
         return;
 
-    const int id = attributes.value(Fighter::IdIndex);
-    QString reason;
-    if (world.negotiateWithOrg(chosen, texts, attributes, trainingState, length, purse, reason)) {
-        world.signContract(id, chosen, length, purse);
+    QString refusal;
+    if (world.negotiateContract(index, chosen, contractLengthSpin->value(), purse, refusal) == World::Deal::Done) {
         switchFighterShown(index);
         tellOnMainPage(QLatin1String(ContractSigned));
     } else {
-        tellOnMainPage(chosen + QStringLiteral(" has turned down your offer. ") + reason);
+        tellOnMainPage(chosen + QStringLiteral(" has turned down your offer. ") + refusal);
     }
-    // A negotiation, whatever came of it, ends the fighter's pending offers.
-    world.removeOffer(id);
     refillOffersList();
 }
 
@@ -432,25 +422,11 @@ void Module_Management::acceptOffer()
 
     World &world = World::Instance();
     const Offer offer = world.getOffer(row);
-    int id = 0;
-    QStringList texts;
-    QDate date;
-    offer.getData(id, texts, date);
-    const QString fighterName = texts.value(Offer::FighterNameText);
-    const QString eventName = texts.value(Offer::EventNameText);
-    const QString organization = texts.value(Offer::OrganizationText);
-
-    const QString question = QStringLiteral("Offered to ") + fighterName + QStringLiteral(" on ")
-        + TextDate::shortText(date);
-    if (confirmOnMainPage(question, QStringLiteral("Accept")) && id > 0) {
-        if (world.bookFighter(id, fighterName, organization, eventName, QStringLiteral("Single Match"), date,
-                              true)) {
-            // A one-match contract at the purse the organization works out.
-            world.signContract(id, organization, 1, -1);
-            world.updateBooking(offer);
+    const QString question = QStringLiteral("Offered to ") + offer.getFighterName() + QStringLiteral(" on ")
+        + TextDate::shortText(offer.getDate());
+    if (confirmOnMainPage(question, QStringLiteral("Accept")) && offer.getId() > 0) {
+        if (world.acceptOffer(offer) == World::Deal::Done) {
             fillBookingsList();
-            world.removeOffersForEvent(eventName);
-            world.removeOffer(id);
             refillOffersList();
             tellOnMainPage(QLatin1String(ContractSigned));
         } else {
