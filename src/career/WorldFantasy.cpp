@@ -35,8 +35,7 @@ World::FantasyResult World::createFantasyMatch(QDataStream &in, int position, Ev
     if (!shown)
         return FantasyResult::NoFighterShown;
     Fighter imported;
-    in >> imported;
-    if (in.status() != QDataStream::Ok)
+    if (!readExportFile(in, imported))
         return FantasyResult::DamagedFile;
 
     const Fighter playerSide = temporaryCopy(*shown, PlayerSideId);

@@ -203,8 +203,9 @@ public:
     // when the id is nobody's of that organization or the player's.
     QString advanceTournaments(int id, const QString &name);
     enum class FantasyResult { Created, NoFighterShown, DamagedFile };
-    // Reads the exported fighter first; only a sound read puts the two
-    // temporary fighters into the amateur pool and fills `event`.
+    // Reads the exported fighter first, as importFighter does; only a file
+    // the import would take puts the two temporary fighters into the
+    // amateur pool and fills `event`.
     FantasyResult createFantasyMatch(QDataStream &in, int position, Event &event);
 
 private:
@@ -213,6 +214,9 @@ private:
     // have a gym and a manager; true when the stream was read cleanly to
     // its end.
     bool readSavedGame(QDataStream &in);
+    // The one reader of an export file, for both imports: true, and the
+    // fighter set, only when the stream holds exactly one whole fighter.
+    static bool readExportFile(QDataStream &in, Fighter &fighter);
 
     // Every full name borne by a fighter of the world.
     QSet<QString> takenFullNames() const;

@@ -11,11 +11,20 @@ void World::exportFighter(QDataStream &out, int index) const
     out << static_cast<const Fighter &>(*fighter);
 }
 
+bool World::readExportFile(QDataStream &in, Fighter &fighter)
+{
+    Fighter read;
+    in >> read;
+    if (!WorldStreams::readToTheEnd(in))
+        return false;
+    fighter = read;
+    return true;
+}
+
 bool World::importFighter(QDataStream &in)
 {
     Fighter fighter;
-    in >> fighter;
-    if (!WorldStreams::readToTheEnd(in))
+    if (!readExportFile(in, fighter))
         return false;
     fighter.setId(++lastFighterId);
     freeAgents.insert(fighter.getStanding(), fighter);

@@ -87,6 +87,7 @@ private slots:
         const QByteArray sound = TestStream::bytesOf(pro(7000, "Legend", 5));
         QTest::addRow("empty file") << QByteArray() << 0 << int(World::FantasyResult::DamagedFile);
         QTest::addRow("cut short") << sound.left(sound.size() / 2) << 0 << int(World::FantasyResult::DamagedFile);
+        QTest::addRow("a byte too many") << sound + QByteArray(1, '\0') << 0 << int(World::FantasyResult::DamagedFile);
         QTest::addRow("too few numbers") << TestStream::bytesOf(QStringList{"A", "B"}) + QByteArray(8, '\0') << 0
                                          << int(World::FantasyResult::DamagedFile);
         QTest::addRow("no fighter shown") << sound << 3 << int(World::FantasyResult::NoFighterShown);

@@ -493,21 +493,27 @@ private slots:
         QVERIFY(!ids.contains(1101));
     }
 
+    // Both imports read the file alike: what one refuses the other refuses
+    // with the same message, and neither adds anybody or uses an id.
     void importRefused_data()
     {
+        QTest::addColumn<bool>("listed");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        QTest::addRow("no file") << QByteArray() << "No import file selected.";
-        QTest::addRow("truncated") << fighterBytes(ann()).left(40)
-                                   << "Error reading file ./Resources/Exports/Ann Lee.dat. The file may be damaged.";
+        const QString damaged = "Error reading file ./Resources/Exports/Ann Lee.dat. The file may be damaged.";
+        QTest::addRow("no file") << false << QByteArray() << "No import file selected.";
+        QTest::addRow("truncated") << true << fighterBytes(ann()).left(40) << damaged;
+        QTest::addRow("empty") << true << QByteArray() << damaged;
+        QTest::addRow("trailing byte") << true << fighterBytes(ann()) + QByteArray(1, '\0') << damaged;
     }
 
     void importRefused()
     {
+        QFETCH(bool, listed);
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
         buildWorld();
-        if (!content.isEmpty())
+        if (listed)
             writeExport("Ann Lee.dat", content);
         const int lastId = WorldTestAccess::lastFighterId();
         const int agentsBefore = WorldTestAccess::freeAgents().size();
