@@ -3,6 +3,7 @@
 #include "FightRecordLine.h"
 #include "GameDataStream.h"
 #include "GameRandom.h"
+#include "PlayableBounds.h"
 #include "ReputationLadder.h"
 #include "TextDate.h"
 
@@ -334,6 +335,7 @@ QDataStream &operator>>(QDataStream &in, Fighter &fighter)
     StreamRead::readList(in, titles, 4);
     if (!StreamRead::ok(in))
         return in;
+    PlayableBounds::boundFighter(ints);
     if (!fighter.setData(texts, ints, birthday, history, titles))
         StreamRead::markCorrupt(in);
     return in;

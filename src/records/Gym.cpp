@@ -1,6 +1,7 @@
 #include "Gym.h"
 
 #include "GameDataStream.h"
+#include "PlayableBounds.h"
 #include "PointScale.h"
 
 #include <algorithm>
@@ -215,6 +216,7 @@ QDataStream &operator>>(QDataStream &in, Gym &gym)
     StreamRead::readVector(in, month, 4);
     if (!StreamRead::ok(in))
         return in;
+    PlayableBounds::boundGym(numbers, month);
     if (!gym.setData(texts, numbers, month))
         StreamRead::markCorrupt(in);
     return in;

@@ -3,6 +3,7 @@
 #include "FightRecordLine.h"
 #include "GameDataStream.h"
 #include "GameRandom.h"
+#include "PlayableBounds.h"
 #include "ReputationLadder.h"
 
 #include <algorithm>
@@ -267,6 +268,7 @@ QDataStream &operator>>(QDataStream &in, GymFighter &fighter)
     StreamRead::readList(in, log, 4);
     if (!StreamRead::ok(in))
         return in;
+    PlayableBounds::boundTrainingState(state, progress);
     if (!read.setTrainingData(state, progress, log)) {
         StreamRead::markCorrupt(in);
         return in;

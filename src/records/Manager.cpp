@@ -1,6 +1,7 @@
 #include "Manager.h"
 
 #include "GameDataStream.h"
+#include "PlayableBounds.h"
 #include "PointScale.h"
 #include "TextDate.h"
 
@@ -206,6 +207,7 @@ QDataStream &operator>>(QDataStream &in, Manager &manager)
     StreamRead::readList(in, lines, 4);
     if (!StreamRead::ok(in))
         return in;
+    PlayableBounds::boundManager(numbers);
     if (!manager.setData(texts, numbers, lines))
         StreamRead::markCorrupt(in);
     return in;

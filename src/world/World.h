@@ -57,7 +57,8 @@ public:
     void save(QDataStream &out) const;
     // Replaces the world with a saved game, keeping the same gym and manager
     // objects. A file that does not read cleanly to its end changes nothing
-    // and gives false.
+    // and gives false. Numbers no play can produce come in bounded (see
+    // PlayableBounds), as they do from every other file.
     bool load(QDataStream &in);
     // Adds the default organizations and the free-agent and amateur pools
     // from ./Resources/Defaults; a file that is missing or damaged adds an

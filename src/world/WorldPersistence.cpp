@@ -4,6 +4,7 @@
 #include "records/GameDataStream.h"
 #include "records/Gym.h"
 #include "records/Manager.h"
+#include "records/PlayableBounds.h"
 
 // The manager goes before the gym, although the world holds the gym first.
 void World::save(QDataStream &out) const
@@ -49,7 +50,7 @@ bool World::readSavedGame(QDataStream &in)
     using namespace WorldStreams;
     qint32 savedLastId = 0;
     in >> savedLastId >> date >> *manager >> *gym;
-    lastFighterId = savedLastId;
+    lastFighterId = PlayableBounds::boundLastFighterId(savedLastId);
     StreamRead::readVector(in, students, SmallestFighterBytes);
     StreamRead::readVector(in, roster, SmallestGymFighterBytes);
     StreamRead::readVector(in, organizations, SmallestOrganizationBytes);

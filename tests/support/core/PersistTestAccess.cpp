@@ -1,5 +1,6 @@
 #include "PersistTestAccess.h"
 
+#include "Career2Fixtures.h"
 #include "WorldTestAccess.h"
 #include "records/GameDataStream.h"
 #include "world/World.h"
@@ -53,6 +54,46 @@ bool PersistTestAccess::loadBytes(const QByteArray &bytes)
 bool PersistTestAccess::importBytes(const QByteArray &bytes)
 {
     return readThrough(bytes, [](QDataStream &in) { return World::Instance().importFighter(in); });
+}
+
+World::FantasyResult PersistTestAccess::fantasyBytes(const QByteArray &bytes, int position, Event &event)
+{
+    World::FantasyResult result = World::FantasyResult::DamagedFile;
+    readThrough(bytes, [&](QDataStream &in) {
+        result = World::Instance().createFantasyMatch(in, position, event);
+        return true;
+    });
+    return result;
+}
+
+void PersistTestAccess::editEveryFighter(const std::function<void(Fighter &)> &edit)
+{
+    World &world = World::Instance();
+    for (Fighter &student : world.students)
+        edit(student);
+    for (GymFighter &mine : world.roster)
+        edit(mine);
+    for (Organization &organization : world.organizations) {
+        QStringList texts;
+        QVector<Event> events, lastYear;
+        Organization::Roster members;
+        Organization::Titles titles;
+        organization.getData(texts, events, lastYear, members, titles);
+        for (Fighter &member : members)
+            edit(member);
+        organization = Organization();
+        organization.setData(texts, events, lastYear, members, titles);
+    }
+    for (Fighter &agent : world.freeAgents)
+        edit(agent);
+    for (Fighter &amateur : world.amateurs)
+        edit(amateur);
+}
+
+void PersistTestAccess::editPlayerFighters(const std::function<void(GymFighter &)> &edit)
+{
+    for (GymFighter &mine : World::Instance().roster)
+        edit(mine);
 }
 
 QByteArray PersistTestAccess::withNumberAt(QByteArray bytes, int offset, quint32 value)
@@ -130,6 +171,33 @@ void fillLongGame()
     WorldTestAccess::addAmateur(fighter(1220, "Am", "One", 9000, "Amateur"));
     WorldTestAccess::addAmateur(fighter(1221, "Am", "Two", 9000, "Amateur"));
     WorldTestAccess::addAmateur(fighter(-116, "Fantasy", "Guest", 9500, "Amateur"));
+}
+
+void fillPlayingGame()
+{
+    using namespace Career2Fixtures;
+    const QDate today(2015, 3, 10);
+    World &world = WorldTestAccess::freshWorld(20000, 150, 3);
+    WorldTestAccess::setDate(today);
+    PersistTestAccess::setLastFighterId(1400);
+    const QVector<Match> card = {bout(MatchType::Single, 3000, 3001), bout(MatchType::Championship, 3002, 3003)};
+    WorldTestAccess::addOrganization(organization(
+        "O1", "National",
+        {Career2Fixtures::event("O1 Night", "O1", today, card, "O1 Belt"),
+         Career2Fixtures::event("O1 Spring", "O1", today.addDays(20), open(MatchType::Single, 2))},
+        members(4, 3000, "O1"), {{"O1 Belt", "F3002 L3002"}}));
+    WorldTestAccess::addOrganization(organization("O2", "Regional"));
+
+    WorldTestAccess::addRosterFighter(gymFighter(1101, "Jo", "Park", 500, "Free Agent", 2, 150, 0));
+    WorldTestAccess::addRosterFighter(gymFighter(1102, "Al", "Ross", 400, "O1", 1, 300, 2000));
+    world.setTrainingPlan(1101, TrainingType::HeavyBag);
+    world.updateBooking(offer(1102, "Al Ross", "O1 Spring", "O1", today.addDays(20)));
+    WorldTestAccess::addOffer(offer(1101, "Jo Park", "O1 Spring", "O1", today.addDays(20)));
+    WorldTestAccess::addStudent(pro(1150, "Student", 0, "Student", "Unknown", 20, 16));
+
+    WorldTestAccess::addFreeAgent(pro(1200, "Agent", 7000));
+    WorldTestAccess::addFreeAgent(pro(1201, "Veteran", 7100, "Free Agent", "Local Fighter", 60, 44));
+    WorldTestAccess::addAmateur(pro(1300, "Kid", 9000, "Amateur", "Unknown", 20, 17, today.addDays(1).addYears(-18)));
 }
 
 void fillShortGame()
