@@ -2,7 +2,6 @@
 
 #include "TestSupport.h"
 #include "career/DayRunner.h"
-#include "career/UnseenBouts.h"
 #include "core/Career2SoakWorld.h"
 #include "core/CoinTossEvents.h"
 #include "core/GeneratorTestFiles.h"
@@ -233,10 +232,7 @@ private slots:
         setEveryGymNumber(value);
         QVERIFY(PersistTestAccess::loadBytes(PersistTestAccess::savedBytes()));
 
-        DayRunner runner(World::Instance(), [](World &world) {
-            QVector<EventResults> all = CoinTossEvents::decidePlayerEvents(world);
-            return all << UnseenBouts::decide(world);
-        });
+        DayRunner runner(World::Instance(), CoinTossEvents::decideWithUnseenBouts);
         const DayNews firstDay = runner.runDay();
         QCOMPARE(firstDay.events.size(), 1);
         QCOMPARE(firstDay.events.first().lines.size(), 2);

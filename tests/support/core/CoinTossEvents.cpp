@@ -1,5 +1,6 @@
 #include "CoinTossEvents.h"
 
+#include "career/UnseenBouts.h"
 #include "records/GameRandom.h"
 #include "records/Match.h"
 #include "world/World.h"
@@ -130,4 +131,9 @@ QVector<EventResults> CoinTossEvents::decide(World &world)
 QVector<EventResults> CoinTossEvents::decidePlayerEvents(World &world)
 {
     return decideAll(world, world.getTodaysPlayerEvents());
+}
+
+QVector<EventResults> CoinTossEvents::decideWithUnseenBouts(World &world)
+{
+    return decidePlayerEvents(world) << UnseenBouts::decide(world);
 }

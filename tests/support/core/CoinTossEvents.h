@@ -19,6 +19,9 @@ public:
     static QVector<EventResults> decide(World &world);
     // Today's events with the player's fighters only.
     static QVector<EventResults> decidePlayerEvents(World &world);
+    // The day as the game runs it, without the event screen: the player's
+    // cards by the coin toss, every other card fought unseen.
+    static QVector<EventResults> decideWithUnseenBouts(World &world);
 };
 
 #endif // COINTOSSEVENTS_H
