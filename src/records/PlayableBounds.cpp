@@ -119,4 +119,9 @@ int boundLastFighterId(int id)
     return qBound(-LargeLimit, id, LargeLimit);
 }
 
+int boundStanding(int standing)
+{
+    return qBound(-LargeLimit, standing, LargeLimit);
+}
+
 } // namespace PlayableBounds

@@ -19,6 +19,8 @@ void boundTrainingState(QVector<int> &state, QVector<int> &progress);
 void boundGym(QVector<int> &numbers, QVector<int> &monthFigures);
 void boundManager(QVector<int> &numbers);
 int boundLastFighterId(int id);
+// A standing a pool files a fighter under.
+int boundStanding(int standing);
 
 } // namespace PlayableBounds
 

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "career/DayRunner.h"
+#include "core/Career2Fixtures.h"
 #include "core/Career2SoakWorld.h"
 #include "core/CoinTossEvents.h"
 #include "core/GeneratorTestFiles.h"
@@ -203,6 +204,10 @@ private slots:
 
         const Fighter read = readIn(Way(way), fighter);
         QCOMPARE(read.getFullName(), QString("Ed Ite"));
+        // The pool files him under his standing as it came in.
+        const QMultiMap<int, Fighter> pool =
+            way == FantasyImport ? WorldTestAccess::amateurs() : WorldTestAccess::freeAgents();
+        QCOMPARE(pool.firstKey(), standing);
         QCOMPARE(RecordsFixtures::attribute(read, 0), attribute);
         QCOMPARE(RecordsFixtures::attribute(read, Fighter::AttributeCount - 1), attribute);
         QCOMPARE(wholeNumber(read, Fighter::BodyDurabilityIndex), durability);
@@ -224,11 +229,17 @@ private slots:
         QFETCH(int, value);
         DeterministicRandom random;
         PersistFixtures::fillPlayingGame();
-        PersistTestAccess::editEveryFighter([value](Fighter &fighter) {
+        // Ages as they were: the agent is signed, the amateur comes of age
+        // and is filed after the pool's highest standing.
+        const auto edit = [value](Fighter &fighter) {
+            const int age = wholeNumber(fighter, Fighter::AgeIndex);
             setEveryNumber(fighter, value);
-            // Young enough to stay in the game rather than retire at once.
-            RecordsFixtures::setWholeNumber(fighter, Fighter::AgeIndex, 30);
-        });
+            RecordsFixtures::setWholeNumber(fighter, Fighter::AgeIndex, age);
+        };
+        PersistTestAccess::editEveryFighter(edit);
+        Fighter filedFarOut = Career2Fixtures::pro(1250, "Far", 0);
+        edit(filedFarOut);
+        WorldTestAccess::addFreeAgent(filedFarOut);
         setEveryGymNumber(value);
         QVERIFY(PersistTestAccess::loadBytes(PersistTestAccess::savedBytes()));
 
@@ -238,6 +249,7 @@ private slots:
         QCOMPARE(firstDay.events.first().lines.size(), 2);
         QVERIFY2(firstDay.freeAgentNews.join('\n').contains("F1200 Agent has been signed by"),
                  qPrintable(firstDay.freeAgentNews.join('\n')));
+        QVERIFY(firstDay.fighterNews.contains("F1300 Kid has come of age and turned professional."));
         while (World::Instance().getDate() < QDate(2016, 1, 2))
             runner.runDay();
     }
