@@ -21,6 +21,7 @@
 #include "world/ResourcePaths.h"
 #include "world/World.h"
 #include "ui/shell/NameFields.h"
+#include "ui/shell/ObjectNames.h"
 #include "ui/shell/WrappedLines.h"
 
 namespace {
@@ -145,41 +146,27 @@ QLabel *Module_Database::visitLabel(QWidget *parent, const QString &text)
     return visitWidgets.keep(new QLabel(text, parent));
 }
 
-QLineEdit *Module_Database::visitField(QWidget *parent, const QString &objectName)
-{
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(objectName);
-    field->setReadOnly(true);
-    return visitWidgets.keep(field);
-}
-
 // ---- Main page ----------------------------------------------------------
 
 void Module_Database::createMainScreenWidgets()
 {
-    nameDisplayCombo = new QComboBox(listBox);
-    nameDisplayCombo->setObjectName(QStringLiteral("name_display_combo"));
-    fighterList = new QListWidget(listBox);
-    fighterList->setObjectName(QStringLiteral("fighter_list"));
+    nameDisplayCombo = visitWidgets.keep(new QComboBox(listBox), QStringLiteral("name_display_combo"));
+    fighterList = visitWidgets.keep(new QListWidget(listBox), QStringLiteral("fighter_list"));
     WrappedLines::apply(fighterList);
-    flagLabel = visitLabel(summaryBox, QString());
-    flagLabel->setObjectName(QStringLiteral("flag_label"));
+    flagLabel = visitWidgets.keep(new QLabel(summaryBox), QStringLiteral("flag_label"));
     summaryFields.clear();
     for (int i = 0; i < 4; ++i) {
         summaryGrid->addWidget(visitLabel(summaryBox, QLatin1String(summaryCaptions[i])), i + 2, 0);
-        summaryFields.append(visitField(summaryBox, QStringLiteral("summary_field_") + QString::number(i)));
+        summaryFields.append(visitWidgets.keep(
+            ObjectNames::readOnlyField(summaryBox, QStringLiteral("summary_field_") + QString::number(i))));
     }
-    auto *detailedInfo = new QPushButton(QStringLiteral("Detailed Info"), mainPage);
-    detailedInfo->setObjectName(QStringLiteral("detailed_info_btn"));
+    auto *detailedInfo =
+        visitWidgets.keep(new QPushButton(QStringLiteral("Detailed Info"), mainPage), QStringLiteral("detailed_info_btn"));
     connect(detailedInfo, &QPushButton::clicked, this, &Module_Database::switchToFighterScreen);
     mainGrid->addWidget(detailedInfo, 5, 3, 1, 2);
-    worldMapLabel = visitLabel(mainPage, QString());
-    worldMapLabel->setObjectName(QStringLiteral("world_map_label"));
-    regionCombo = new QComboBox(filterBox);
-    regionCombo->setObjectName(QStringLiteral("region_combo"));
-    orgCombo = new QComboBox(filterBox);
-    orgCombo->setObjectName(QStringLiteral("org_combo"));
-    visitWidgets.keep({nameDisplayCombo, fighterList, detailedInfo, regionCombo, orgCombo});
+    worldMapLabel = visitWidgets.keep(new QLabel(mainPage), QStringLiteral("world_map_label"));
+    regionCombo = visitWidgets.keep(new QComboBox(filterBox), QStringLiteral("region_combo"));
+    orgCombo = visitWidgets.keep(new QComboBox(filterBox), QStringLiteral("org_combo"));
 }
 
 void Module_Database::buildMainScreen()
@@ -364,38 +351,34 @@ void Module_Database::switchToMainScreen()
 
 void Module_Database::createFighterScreenWidgets()
 {
-    portraitLabel = visitLabel(personalPanel, QString());
-    portraitLabel->setObjectName(QStringLiteral("portrait_label"));
-    auto *bio = new QTextEdit(personalPanel);
-    bio->setObjectName(QStringLiteral("bio_box"));
+    portraitLabel = visitWidgets.keep(new QLabel(personalPanel), QStringLiteral("portrait_label"));
+    auto *bio = visitWidgets.keep(new QTextEdit(personalPanel), QStringLiteral("bio_box"));
     bio->setReadOnly(true);
-    visitWidgets.keep(bio);
     personalGrid->addWidget(bio, 0, 2, 6, 1);
     for (int row = 0; row < int(std::size(personalCaptions)); ++row) {
         personalGrid->addWidget(visitLabel(personalPanel, QLatin1String(personalCaptions[row])), row + 6, 0);
-        personalGrid->addWidget(visitField(personalPanel, QStringLiteral("personal_value_") + QString::number(row)),
+        personalGrid->addWidget(visitWidgets.keep(ObjectNames::readOnlyField(
+                                    personalPanel, QStringLiteral("personal_value_") + QString::number(row))),
                                 row + 6, 1, 1, 2);
     }
     for (int row = 0; row < int(std::size(recordCaptions)); ++row) {
         recordGrid->addWidget(visitLabel(recordPanel, QLatin1String(recordCaptions[row])), row, 0);
-        recordGrid->addWidget(visitField(recordPanel, QStringLiteral("record_value_") + QString::number(row)), row, 1);
+        recordGrid->addWidget(visitWidgets.keep(ObjectNames::readOnlyField(
+                                  recordPanel, QStringLiteral("record_value_") + QString::number(row))),
+                              row, 1);
     }
-    auto *history = new QListWidget(recordPanel);
-    history->setObjectName(QStringLiteral("history_list"));
+    auto *history = visitWidgets.keep(new QListWidget(recordPanel), QStringLiteral("history_list"));
     WrappedLines::apply(history);
-    auto *titles = new QListWidget(recordPanel);
-    titles->setObjectName(QStringLiteral("titles_list"));
+    auto *titles = visitWidgets.keep(new QListWidget(recordPanel), QStringLiteral("titles_list"));
     // A title line names the fighter it was won from.
     WrappedLines::apply(titles);
     recordGrid->addWidget(history, 3, 0, 4, 2);
     recordGrid->addWidget(titles, 7, 0, 4, 2);
-    auto *close = new QPushButton(QStringLiteral("Close"), fighterPage);
-    close->setObjectName(QStringLiteral("close_btn"));
+    auto *close = visitWidgets.keep(new QPushButton(QStringLiteral("Close"), fighterPage), QStringLiteral("close_btn"));
     connect(close, &QPushButton::clicked, this, &Module_Database::switchToMainScreen);
     // Beside the 550-pixel panels, not under them: below they would not fit
     // under the menu bar.
     fighterGrid->addWidget(close, 6, 3, 1, 2);
-    visitWidgets.keep({history, titles, close});
     ratings = std::make_unique<RatingsGrid>(attributesPanel, attributesGrid, RatingsGrid::numbered(QStringLiteral("rating_value_")));
 }
 

@@ -67,7 +67,6 @@ private:
 
     // Widgets made for one visit of a page, handed back when it is left.
     QLabel *visitLabel(QWidget *parent, const QString &text);
-    QLineEdit *visitField(QWidget *parent, const QString &objectName);
 
     int pickedId;
     QString nameDisplay;

@@ -12,7 +12,11 @@
 #include "world/ResourcePaths.h"
 #include "world/World.h"
 #include "ui/shell/NameFields.h"
+#include "ui/shell/ObjectNames.h"
 #include "ui/shell/WrappedLines.h"
+
+using ObjectNames::named;
+using ObjectNames::readOnlyField;
 
 namespace {
 
@@ -28,21 +32,6 @@ QWidget *titledListBox(QWidget *parent, const QString &title, QListWidget *list,
     layout->addWidget(list);
     box->setFixedSize(size);
     return box;
-}
-
-QListWidget *namedList(const char *name)
-{
-    auto *list = new QListWidget;
-    list->setObjectName(QLatin1String(name));
-    return list;
-}
-
-QLineEdit *readOnlyField(QWidget *parent, const char *name)
-{
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setReadOnly(true);
-    return field;
 }
 
 // What the world tells of one organization.
@@ -65,10 +54,9 @@ struct OrgRecords
 Module_Orgs::Module_Orgs(QWidget *parent)
     : ScreenFrame(parent)
     , mainGrid(new QGridLayout)
-    , logoLabel(new QLabel(this))
+    , logoLabel(named(new QLabel(this), QStringLiteral("logo_label")))
     , infoBox(new QWidget(this))
 {
-    logoLabel->setObjectName(QStringLiteral("logo_label"));
     buildLayout();
     setLayout(mainGrid);
 }
@@ -80,24 +68,23 @@ QString Module_Orgs::recentEventEntry(const Event &event)
 
 void Module_Orgs::createWidgets()
 {
-    orgList = namedList("org_list");
+    orgList = named(new QListWidget, QStringLiteral("org_list"));
     QStringList names;
     World::Instance().getOrgNames(names);
     orgList->addItems(names);
     orgList->setCurrentRow(0);
 
-    nameField = readOnlyField(infoBox, "org_name_field");
-    ceoField = readOnlyField(infoBox, "org_ceo_field");
-    nationField = readOnlyField(infoBox, "org_nation_field");
-    prestigeField = readOnlyField(infoBox, "org_prestige_field");
-    bioBox = new QTextEdit(infoBox);
-    bioBox->setObjectName(QStringLiteral("org_bio_box"));
+    nameField = readOnlyField(infoBox, QStringLiteral("org_name_field"));
+    ceoField = readOnlyField(infoBox, QStringLiteral("org_ceo_field"));
+    nationField = readOnlyField(infoBox, QStringLiteral("org_nation_field"));
+    prestigeField = readOnlyField(infoBox, QStringLiteral("org_prestige_field"));
+    bioBox = named(new QTextEdit(infoBox), QStringLiteral("org_bio_box"));
     bioBox->setReadOnly(true);
 
-    recentEventsList = namedList("recent_events_list");
-    rankingsList = namedList("rankings_list");
-    championsList = namedList("champions_list");
-    resultsList = namedList("results_list");
+    recentEventsList = named(new QListWidget, QStringLiteral("recent_events_list"));
+    rankingsList = named(new QListWidget, QStringLiteral("rankings_list"));
+    championsList = named(new QListWidget, QStringLiteral("champions_list"));
+    resultsList = named(new QListWidget, QStringLiteral("results_list"));
     // Their lines name fighters.
     for (QListWidget *list : {rankingsList, championsList, resultsList})
         WrappedLines::apply(list);

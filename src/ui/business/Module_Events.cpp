@@ -15,9 +15,12 @@
 #include "records/TextDate.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/NameFields.h"
+#include "ui/shell/ObjectNames.h"
 #include "ui/shell/WrappedLines.h"
 #include "world/ResourcePaths.h"
 #include "world/World.h"
+
+using ObjectNames::named;
 
 namespace {
 
@@ -79,43 +82,32 @@ int Module_Events::purseOf(const QString &text)
 void Module_Events::createWidgets()
 {
     const QDate today = World::Instance().getDate();
-    dateLabel = new QLabel(QStringLiteral("Today's Date: ") + TextDate::longText(today));
-    dateLabel->setObjectName(QStringLiteral("date_label"));
-    calendar = new QCalendarWidget;
-    calendar->setObjectName(QStringLiteral("events_calendar"));
+    dateLabel = named(new QLabel(QStringLiteral("Today's Date: ") + TextDate::longText(today)),
+                      QStringLiteral("date_label"));
+    calendar = named(new QCalendarWidget, QStringLiteral("events_calendar"));
     calendar->setSelectedDate(today);
     calendar->setNavigationBarVisible(false);
     calendar->setGridVisible(true);
-    dayHeaderLabel = new QLabel;
-    dayHeaderLabel->setObjectName(QStringLiteral("day_header_label"));
-    dayEventsList = new QListWidget;
-    dayEventsList->setObjectName(QStringLiteral("day_events_list"));
+    dayHeaderLabel = named(new QLabel, QStringLiteral("day_header_label"));
+    dayEventsList = named(new QListWidget, QStringLiteral("day_events_list"));
 
-    for (const InfoRow &row : infoRows) {
-        auto *field = new QLineEdit;
-        field->setObjectName(QString::fromLatin1(row.field));
-        field->setReadOnly(true);
-        infoFields.append(field);
-    }
-    matchList = new QListWidget;
-    matchList->setObjectName(QStringLiteral("match_list"));
+    for (const InfoRow &row : infoRows)
+        infoFields.append(ObjectNames::readOnlyField(nullptr, QString::fromLatin1(row.field)));
+    matchList = named(new QListWidget, QStringLiteral("match_list"));
     // A bout's line holds both fighters' names.
     WrappedLines::apply(matchList);
-    logoLabel = new QLabel;
-    logoLabel->setObjectName(QStringLiteral("logo_label"));
+    logoLabel = named(new QLabel, QStringLiteral("logo_label"));
     logoLabel->setFixedSize(250, 250);
     logoLabel->setScaledContents(true);
 
-    purseEdit = new QLineEdit(QStringLiteral("0"));
-    purseEdit->setObjectName(QStringLiteral("purse_edit"));
-    fighterCombo = new QComboBox;
-    fighterCombo->setObjectName(QStringLiteral("fighter_combo"));
+    purseEdit = named(new QLineEdit(QStringLiteral("0")), QStringLiteral("purse_edit"));
+    fighterCombo = named(new QComboBox, QStringLiteral("fighter_combo"));
     NameFields::keepNarrow(fighterCombo);
     QStringList names;
     World::Instance().getRosterNames(names);
     fighterCombo->addItems(names);
-    negotiateButton = new QPushButton(QStringLiteral("Negotiate Appearance"));
-    negotiateButton->setObjectName(QStringLiteral("negotiate_appearance_btn"));
+    negotiateButton = named(new QPushButton(QStringLiteral("Negotiate Appearance")),
+                            QStringLiteral("negotiate_appearance_btn"));
 
     dialog.reset(new GameDialog(DialogStyle::A));
     getEvents(today);

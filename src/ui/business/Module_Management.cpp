@@ -26,6 +26,7 @@
 #include "world/ResourcePaths.h"
 #include "world/World.h"
 #include "ui/shell/NameFields.h"
+#include "ui/shell/ObjectNames.h"
 #include "ui/shell/WrappedLines.h"
 
 namespace {
@@ -155,22 +156,21 @@ void Module_Management::createMainScreenWidgets()
     World::Instance().getGymFinances(finances);
     createRevenueTables(finances);
 
-    bookingsList = mainPageWidgets.make<QListWidget>(mainPage);
-    bookingsList->setObjectName(QStringLiteral("bookings_list"));
+    bookingsList = mainPageWidgets.keep(new QListWidget(mainPage), QStringLiteral("bookings_list"));
     bookingsList->setMinimumWidth(BookingsWidth);
     WrappedLines::apply(bookingsList);
     fillBookingsList();
 
     createContractWidgets();
 
-    acceptOfferButton = mainPageWidgets.make<QPushButton>(QStringLiteral("Accept Offer"), mainPage);
-    acceptOfferButton->setObjectName(QStringLiteral("accept_offer_btn"));
-    rejectOfferButton = mainPageWidgets.make<QPushButton>(QStringLiteral("Reject Offer"), mainPage);
-    rejectOfferButton->setObjectName(QStringLiteral("reject_offer_btn"));
-    negotiateButton = mainPageWidgets.make<QPushButton>(QStringLiteral("Negotiate"), contractPanel);
-    negotiateButton->setObjectName(QStringLiteral("negotiate_btn"));
-    viewStudentsButton = mainPageWidgets.make<QPushButton>(QStringLiteral("View Current Students"), mainPage);
-    viewStudentsButton->setObjectName(QStringLiteral("view_students_btn"));
+    acceptOfferButton = mainPageWidgets.keep(new QPushButton(QStringLiteral("Accept Offer"), mainPage),
+                                             QStringLiteral("accept_offer_btn"));
+    rejectOfferButton = mainPageWidgets.keep(new QPushButton(QStringLiteral("Reject Offer"), mainPage),
+                                             QStringLiteral("reject_offer_btn"));
+    negotiateButton = mainPageWidgets.keep(new QPushButton(QStringLiteral("Negotiate"), contractPanel),
+                                           QStringLiteral("negotiate_btn"));
+    viewStudentsButton = mainPageWidgets.keep(new QPushButton(QStringLiteral("View Current Students"), mainPage),
+                                              QStringLiteral("view_students_btn"));
 
     createNegotiateDialog();
 }
@@ -183,13 +183,10 @@ void Module_Management::createRevenueTables(const QVector<int> &finances)
     for (int i = 0; i < Gym::MonthFigureCount; ++i) {
         thisMonthCaptions[i] = mainPageWidgets.make<QLabel>(QLatin1String(MonthCaptions[i]), revenuePanel);
         lastMonthCaptions[i] = mainPageWidgets.make<QLabel>(QLatin1String(MonthCaptions[i]), revenuePanel);
-        thisMonthFigures[i] = mainPageWidgets.make<QLineEdit>(moneyText(finances.value(i)), revenuePanel);
-        lastMonthFigures[i] =
-            mainPageWidgets.make<QLineEdit>(moneyText(finances.value(lastMonth + i)), revenuePanel);
-        thisMonthFigures[i]->setReadOnly(true);
-        lastMonthFigures[i]->setReadOnly(true);
-        thisMonthFigures[i]->setObjectName(numberedName("this_month_figure_", i));
-        lastMonthFigures[i]->setObjectName(numberedName("last_month_figure_", i));
+        thisMonthFigures[i] = mainPageWidgets.keep(ObjectNames::readOnlyField(
+            revenuePanel, numberedName("this_month_figure_", i), moneyText(finances.value(i))));
+        lastMonthFigures[i] = mainPageWidgets.keep(ObjectNames::readOnlyField(
+            revenuePanel, numberedName("last_month_figure_", i), moneyText(finances.value(lastMonth + i))));
     }
     thisMonthTotalLabel = mainPageWidgets.make<QLabel>(
         QStringLiteral("Total Revenue This Month: $") + QString::number(monthTotal(finances, 0)), revenuePanel);
@@ -208,41 +205,30 @@ void Module_Management::createContractWidgets()
     QStringList orgNames;
     world.getOrgNames(orgNames);
 
-    fighterCombo = mainPageWidgets.make<QComboBox>(contractPanel);
-    fighterCombo->setObjectName(QStringLiteral("fighter_combo"));
+    fighterCombo = mainPageWidgets.keep(new QComboBox(contractPanel), QStringLiteral("fighter_combo"));
     NameFields::keepNarrow(fighterCombo);
     fighterCombo->addItems(rosterNames);
     fighterCombo->setCurrentIndex(rosterNames.isEmpty() ? -1 : 0);
-    currentContractLabel = mainPageWidgets.make<QLabel>(contractPanel);
-    currentContractLabel->setObjectName(QStringLiteral("current_contract_label"));
-    perMatchLabel = mainPageWidgets.make<QLabel>(contractPanel);
-    perMatchLabel->setObjectName(QStringLiteral("per_match_label"));
-    remainingMatchesLabel = mainPageWidgets.make<QLabel>(contractPanel);
-    remainingMatchesLabel->setObjectName(QStringLiteral("remaining_matches_label"));
+    currentContractLabel = mainPageWidgets.keep(new QLabel(contractPanel), QStringLiteral("current_contract_label"));
+    perMatchLabel = mainPageWidgets.keep(new QLabel(contractPanel), QStringLiteral("per_match_label"));
+    remainingMatchesLabel = mainPageWidgets.keep(new QLabel(contractPanel), QStringLiteral("remaining_matches_label"));
 
-    orgCombo = mainPageWidgets.make<QComboBox>(contractPanel);
-    orgCombo->setObjectName(QStringLiteral("org_combo"));
+    orgCombo = mainPageWidgets.keep(new QComboBox(contractPanel), QStringLiteral("org_combo"));
     orgCombo->addItems(orgNames);
-    orgBioText = mainPageWidgets.make<QTextEdit>(contractPanel);
-    orgBioText->setObjectName(QStringLiteral("org_bio_text"));
+    orgBioText = mainPageWidgets.keep(new QTextEdit(contractPanel), QStringLiteral("org_bio_text"));
     orgBioText->setReadOnly(true);
-    prestigeLabel = mainPageWidgets.make<QLabel>(contractPanel);
-    prestigeLabel->setObjectName(QStringLiteral("prestige_label"));
-    orgLogoLabel = mainPageWidgets.make<QLabel>(contractPanel);
-    orgLogoLabel->setObjectName(QStringLiteral("org_logo_label"));
+    prestigeLabel = mainPageWidgets.keep(new QLabel(contractPanel), QStringLiteral("prestige_label"));
+    orgLogoLabel = mainPageWidgets.keep(new QLabel(contractPanel), QStringLiteral("org_logo_label"));
     orgLogoLabel->setScaledContents(true);
     orgLogoLabel->setFixedSize(LogoSize, LogoSize);
 
     purseCaption = mainPageWidgets.make<QLabel>(QStringLiteral("Per Match:"), contractPanel);
     contractLengthCaption = mainPageWidgets.make<QLabel>(QStringLiteral("Contract Length"), contractPanel);
     offersCaption = mainPageWidgets.make<QLabel>(QStringLiteral("Offers"), contractPanel);
-    purseEdit = mainPageWidgets.make<QLineEdit>(QStringLiteral("0"), contractPanel);
-    purseEdit->setObjectName(QStringLiteral("purse_edit"));
-    contractLengthSpin = mainPageWidgets.make<QSpinBox>(contractPanel);
-    contractLengthSpin->setObjectName(QStringLiteral("contract_length_spin"));
+    purseEdit = mainPageWidgets.keep(new QLineEdit(QStringLiteral("0"), contractPanel), QStringLiteral("purse_edit"));
+    contractLengthSpin = mainPageWidgets.keep(new QSpinBox(contractPanel), QStringLiteral("contract_length_spin"));
     contractLengthSpin->setMinimum(ShortestContract);
-    offersList = mainPageWidgets.make<QListWidget>(contractPanel);
-    offersList->setObjectName(QStringLiteral("offers_list"));
+    offersList = mainPageWidgets.keep(new QListWidget(contractPanel), QStringLiteral("offers_list"));
 }
 
 void Module_Management::createNegotiateDialog()
@@ -478,29 +464,25 @@ void Module_Management::createStudentsScreenWidgets()
     for (int i = 0; i < StudentFieldCount; ++i) {
         studentCaptions[i] =
             studentsPageWidgets.make<QLabel>(QLatin1String(StudentCaptions[i]), studentDetailsPanel);
-        studentValues[i] = studentsPageWidgets.make<QLineEdit>(studentDetailsPanel);
-        studentValues[i]->setReadOnly(true);
-        studentValues[i]->setObjectName(numberedName("student_value_", i));
+        studentValues[i] =
+            studentsPageWidgets.keep(ObjectNames::readOnlyField(studentDetailsPanel, numberedName("student_value_", i)));
     }
-    portraitLabel = studentsPageWidgets.make<QLabel>(studentDetailsPanel);
-    portraitLabel->setObjectName(QStringLiteral("portrait_label"));
-    studentBioText = studentsPageWidgets.make<QTextEdit>(studentDetailsPanel);
-    studentBioText->setObjectName(QStringLiteral("student_bio_text"));
+    portraitLabel = studentsPageWidgets.keep(new QLabel(studentDetailsPanel), QStringLiteral("portrait_label"));
+    studentBioText = studentsPageWidgets.keep(new QTextEdit(studentDetailsPanel), QStringLiteral("student_bio_text"));
     studentBioText->setReadOnly(true);
 
     projectedGrowthLabel = studentsPageWidgets.make<QLabel>(QStringLiteral("Projected Growth"), studentsPage);
-    scoutingList = studentsPageWidgets.make<QListWidget>(studentsPage);
-    scoutingList->setObjectName(QStringLiteral("scouting_list"));
+    scoutingList = studentsPageWidgets.keep(new QListWidget(studentsPage), QStringLiteral("scouting_list"));
     // The middle column is narrow.
     WrappedLines::apply(scoutingList);
     growthGroups.reset(
         new RatingsGrid(growthPanel, growthLayout, RatingsGrid::numbered(QStringLiteral("growth_value_")),
                         growthCaptions()));
-    trainStudentButton = studentsPageWidgets.make<QPushButton>(QStringLiteral("Train this Student"), studentsPage);
-    trainStudentButton->setObjectName(QStringLiteral("train_student_btn"));
+    trainStudentButton = studentsPageWidgets.keep(new QPushButton(QStringLiteral("Train this Student"), studentsPage),
+                                                  QStringLiteral("train_student_btn"));
     backToManagementButton =
-        studentsPageWidgets.make<QPushButton>(QStringLiteral("Back to Management"), studentsPage);
-    backToManagementButton->setObjectName(QStringLiteral("back_to_management_btn"));
+        studentsPageWidgets.keep(new QPushButton(QStringLiteral("Back to Management"), studentsPage),
+                                 QStringLiteral("back_to_management_btn"));
     studentDialog.reset(new GameDialog(DialogStyle::B));
 }
 
@@ -508,8 +490,7 @@ void Module_Management::createStudentCombo()
 {
     QStringList names;
     World::Instance().getStudentNames(names);
-    studentCombo = studentsPageWidgets.make<QComboBox>(studentsPage);
-    studentCombo->setObjectName(QStringLiteral("student_combo"));
+    studentCombo = studentsPageWidgets.keep(new QComboBox(studentsPage), QStringLiteral("student_combo"));
     NameFields::keepNarrow(studentCombo);
     studentCombo->addItems(names);
     studentCombo->setCurrentIndex(names.isEmpty() ? -1 : 0);

@@ -22,6 +22,7 @@
 #include "records/TextDate.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/NameFields.h"
+#include "ui/shell/ObjectNames.h"
 #include "ui/shell/WrappedLines.h"
 #include "world/ResourcePaths.h"
 #include "world/World.h"
@@ -49,14 +50,6 @@ const char *const personalCaptions[] = {"Name: ",      "Nationality", "Region", 
 enum PersonalValue { NameValue, NationalityValue, RegionValue, BackgroundValue, ReputationValue,
                      BirthdayValue, AgeValue };
 const char *const recordCaptions[] = {"Wins:", "Losses:", "KOs:"};
-
-template <typename W>
-W *kept(VisitWidgets &pageWidgets, W *widget, const char *objectName = nullptr)
-{
-    if (objectName)
-        widget->setObjectName(QLatin1String(objectName));
-    return pageWidgets.keep(widget);
-}
 
 QWidget *newBox(QWidget *page, QGridLayout *&grid)
 {
@@ -155,10 +148,8 @@ QStringList Module_Profile::historyLines(const QMultiMap<QDate, QString> &histor
 QLineEdit *Module_Profile::addValue(VisitWidgets &pageWidgets, QWidget *box, QGridLayout *grid,
                                     const QString &caption, const QString &text, int row, int valueColumnSpan)
 {
-    grid->addWidget(kept(pageWidgets, new QLabel(caption, box)), row, 0);
-    auto *value = kept(pageWidgets, new QLineEdit(text, box));
-    value->setReadOnly(true);
-    value->setObjectName(RatingsGrid::captionObjectName(caption));
+    grid->addWidget(pageWidgets.keep(new QLabel(caption, box)), row, 0);
+    auto *value = pageWidgets.keep(ObjectNames::readOnlyField(box, RatingsGrid::captionObjectName(caption), text));
     grid->addWidget(value, row, 1, 1, valueColumnSpan);
     return value;
 }
@@ -187,7 +178,7 @@ void Module_Profile::createManagerScreenWidgets()
         if (row == 2)
             nationalityValue = value;
     }
-    flagLabel = kept(widgets, new QLabel(managerPage), "flag_label");
+    flagLabel = widgets.keep(new QLabel(managerPage), "flag_label");
 
     addValue(widgets, managerRecordBox, managerRecordLayout, QStringLiteral("Overall Record"),
              recordText(numbers.value(Manager::WinsIndex), numbers.value(Manager::LossesIndex)), 0);
@@ -203,15 +194,15 @@ void Module_Profile::createManagerScreenWidgets()
         addSkillGroup(skillGrids[g], skillBoxes[g], captions, numbers, managerSkillGroups[g].firstNumber);
     }
 
-    titlesLayout->addWidget(kept(widgets, new QLabel(QStringLiteral("Manager Titles:"), titlesBox)));
-    auto *titlesList = kept(widgets, new QListWidget(titlesBox), "titles_list");
+    titlesLayout->addWidget(widgets.keep(new QLabel(QStringLiteral("Manager Titles:"), titlesBox)));
+    auto *titlesList = widgets.keep(new QListWidget(titlesBox), "titles_list");
     titlesList->addItems(titles);
     titlesLayout->addWidget(titlesList);
 
-    auto *importButton = kept(widgets, new QPushButton(QStringLiteral("Import Fighter Into Database"), managerPage),
+    auto *importButton = widgets.keep(new QPushButton(QStringLiteral("Import Fighter Into Database"), managerPage),
                               "import_button");
     auto *currentFightersButton =
-        kept(widgets, new QPushButton(QStringLiteral("Current Fighters"), managerPage), "current_fighters_button");
+        widgets.keep(new QPushButton(QStringLiteral("Current Fighters"), managerPage), "current_fighters_button");
     managerPageLayout->addWidget(importButton, 6, 2);
     managerPageLayout->addWidget(currentFightersButton, 6, 1);
     connect(importButton, &QPushButton::clicked, this, &Module_Profile::importIntoDatabase);
@@ -225,7 +216,7 @@ void Module_Profile::addSkillGroup(QGridLayout *grid, QWidget *box, const QStrin
     for (int row = 0; row < captions.size(); ++row) {
         if (row % 4 == 0) {
             // A title, or in the abilities group the empty row.
-            grid->addWidget(kept(managerPageWidgets, new QLabel(captions.at(row), box)), row, 0, 1, 2);
+            grid->addWidget(managerPageWidgets.keep(new QLabel(captions.at(row), box)), row, 0, 1, 2);
             continue;
         }
         addValue(managerPageWidgets, box, grid, captions.at(row), QString::number(numbers.value(number++)), row);
@@ -282,7 +273,7 @@ void Module_Profile::buildFighterScreen()
 void Module_Profile::createFighterScreenWidgets()
 {
     auto &widgets = fighterPageWidgets;
-    fighterCombo = kept(widgets, new QComboBox(fighterPage), "fighter_combo");
+    fighterCombo = widgets.keep(new QComboBox(fighterPage), "fighter_combo");
     NameFields::keepNarrow(fighterCombo);
     refillFighterCombo();
 
@@ -290,12 +281,12 @@ void Module_Profile::createFighterScreenWidgets()
     int row = 6;
     for (const char *caption : personalCaptions)
         personalValues << addValue(widgets, personalBox, personalLayout, QLatin1String(caption), QString(), row++, 2);
-    portraitLabel = kept(widgets, new QLabel(personalBox), "portrait_label");
+    portraitLabel = widgets.keep(new QLabel(personalBox), "portrait_label");
     personalLayout->addWidget(portraitLabel, 0, 0, 6, 2);
-    bioEdit = kept(widgets, new QTextEdit(personalBox), "bio_edit");
+    bioEdit = widgets.keep(new QTextEdit(personalBox), "bio_edit");
     personalLayout->addWidget(bioEdit, 0, 2, 5, 1);
     auto *updateBioButton =
-        kept(widgets, new QPushButton(QStringLiteral("Update Fighter Bio"), personalBox), "update_bio_button");
+        widgets.keep(new QPushButton(QStringLiteral("Update Fighter Bio"), personalBox), "update_bio_button");
     personalLayout->addWidget(updateBioButton, 5, 2, 1, 1);
     connect(updateBioButton, &QPushButton::clicked, this, &Module_Profile::updateFighterBio);
 
@@ -304,10 +295,10 @@ void Module_Profile::createFighterScreenWidgets()
     for (const char *caption : recordCaptions)
         recordValues << addValue(widgets, fighterRecordBox, fighterRecordLayout, QLatin1String(caption), QString(),
                                  row++);
-    historyList = kept(widgets, new QListWidget(fighterRecordBox), "history_list");
+    historyList = widgets.keep(new QListWidget(fighterRecordBox), "history_list");
     WrappedLines::apply(historyList);
     fighterRecordLayout->addWidget(historyList, 3, 0, 4, 2);
-    fighterTitlesList = kept(widgets, new QListWidget(fighterRecordBox), "fighter_titles_list");
+    fighterTitlesList = widgets.keep(new QListWidget(fighterRecordBox), "fighter_titles_list");
     // A title line names the fighter it was won from.
     WrappedLines::apply(fighterTitlesList);
     fighterRecordLayout->addWidget(fighterTitlesList, 7, 0, 4, 2);
@@ -330,7 +321,7 @@ void Module_Profile::layOutFighterScreen()
         {"Manager Profile", "manager_profile_button", 7, &Module_Profile::changeToManagerScreen},
     };
     for (const ButtonRow &b : buttons) {
-        auto *button = kept(fighterPageWidgets, new QPushButton(QLatin1String(b.text), fighterPage), b.objectName);
+        auto *button = fighterPageWidgets.keep(new QPushButton(QLatin1String(b.text), fighterPage), b.objectName);
         fighterPageLayout->addWidget(button, b.row, 3, 1, 2);
         connect(button, &QPushButton::clicked, this, b.slot);
     }

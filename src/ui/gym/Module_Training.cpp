@@ -16,6 +16,7 @@
 #include "records/NumberText.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/NameFields.h"
+#include "ui/shell/ObjectNames.h"
 #include "world/World.h"
 
 namespace {
@@ -106,15 +107,12 @@ QVector<int> gymFigures()
 template <typename Widget>
 Widget *Module_Training::named(Widget *widget, const QString &objectName)
 {
-    widget->setObjectName(objectName);
-    return pageWidgets.keep(widget);
+    return pageWidgets.keep(widget, objectName);
 }
 
 QLineEdit *Module_Training::readOnlyEdit(const QString &text, const QString &objectName, QWidget *parent)
 {
-    auto *edit = named(new QLineEdit(text, parent), objectName);
-    edit->setReadOnly(true);
-    return edit;
+    return pageWidgets.keep(ObjectNames::readOnlyField(parent, objectName, text));
 }
 
 Module_Training::Module_Training(QWidget *parent)

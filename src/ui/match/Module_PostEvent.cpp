@@ -10,9 +10,12 @@
 #include "StatisticsBox.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/ModuleManager.h"
+#include "ui/shell/ObjectNames.h"
 #include "ui/shell/SkillBoxes.h"
 #include "ui/shell/SkillPointPool.h"
 #include "world/World.h"
+
+using ObjectNames::named;
 
 namespace {
 
@@ -30,19 +33,15 @@ Module_PostEvent::Module_PostEvent(QVector<int> statistics, int fighterId, const
     , resultText(resultText)
     , screenLayout(new QVBoxLayout)
     // The page not shown is hidden and out of the layout, but stays ours.
-    , summaryPage(new QWidget(this))
+    , summaryPage(named(new QWidget(this), QStringLiteral("summary_page")))
     , summaryLayout(new QGridLayout)
     , portraitBox(new QWidget)
     , portraitLayout(new QVBoxLayout)
     , statisticsBox(new QWidget)
-    , proceedButton(new QPushButton)
-    , levelUpPage(new QWidget(this))
+    , proceedButton(named(new QPushButton, QStringLiteral("proceed_btn")))
+    , levelUpPage(named(new QWidget(this), QStringLiteral("level_up_page")))
     , levelUpLayout(new QGridLayout)
 {
-    // Names for the tests; the style sheet does not address them.
-    summaryPage->setObjectName(QStringLiteral("summary_page"));
-    levelUpPage->setObjectName(QStringLiteral("level_up_page"));
-    proceedButton->setObjectName(QStringLiteral("proceed_btn"));
     portraitBox->setLayout(portraitLayout);
     // The page owns its layout from the start: a screen that never levels
     // up would leave it behind.
@@ -59,10 +58,8 @@ Module_PostEvent::~Module_PostEvent() = default;
 
 void Module_PostEvent::createMatchSummaryWidgets()
 {
-    summaryTitle = summaryWidgets.keep(new QLabel(QStringLiteral("Match Summary")));
-    summaryTitle->setObjectName(QStringLiteral("summary_title"));
-    portraitLabel = summaryWidgets.keep(new QLabel);
-    portraitLabel->setObjectName(QStringLiteral("summary_portrait"));
+    summaryTitle = summaryWidgets.keep(new QLabel(QStringLiteral("Match Summary")), QStringLiteral("summary_title"));
+    portraitLabel = summaryWidgets.keep(new QLabel, QStringLiteral("summary_portrait"));
     drawPortrait();
 
     // The one place the bout reaches the manager and the gym.
@@ -155,11 +152,9 @@ void Module_PostEvent::createLevelUpWidgets()
     World::Instance().getManagerStats(managerStats);
 
     levelUpTitleBox = new QWidget;
-    auto *title = new QLabel(QStringLiteral("Reputation Level Up!"));
-    title->setObjectName(QStringLiteral("level_up_title"));
+    auto *title = named(new QLabel(QStringLiteral("Reputation Level Up!")), QStringLiteral("level_up_title"));
     skillPoints = levelUpPoints;
-    skillPointsLabel = new QLabel(SkillBoxes::pointsText(skillPoints));
-    skillPointsLabel->setObjectName(QStringLiteral("level_up_skill_points"));
+    skillPointsLabel = named(new QLabel(SkillBoxes::pointsText(skillPoints)), QStringLiteral("level_up_skill_points"));
     auto *titleLayout = new QVBoxLayout;
     titleLayout->setSpacing(0);
     titleLayout->addWidget(title, 0, Qt::AlignHCenter);

@@ -22,10 +22,13 @@
 #include "ui/gym/Module_Profile.h"
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/NameFields.h"
+#include "ui/shell/ObjectNames.h"
 #include "ui/shell/SkillPointPool.h"
 #include "ui/shell/WrappedLines.h"
 #include "world/ResourcePaths.h"
 #include "world/World.h"
+
+using ObjectNames::named;
 
 namespace {
 
@@ -97,15 +100,15 @@ Module_UserEvents::Module_UserEvents(Event shown, QWidget *parent)
     , event(std::move(shown))
     , matches(event.getMatches())
     , mainLayout(new QVBoxLayout)
-    , combatPage(new QWidget(this))
+    , combatPage(named(new QWidget(this), QStringLiteral("combat_page")))
     , combatGrid(new QGridLayout(combatPage))
     , headerBox(new QWidget)
     , headerGrid(new QGridLayout(headerBox))
     , scoreboardBox(new QWidget)
     , scoreboardGrid(new QGridLayout(scoreboardBox))
-    , taleOfTapeBox(new QWidget)
+    , taleOfTapeBox(named(new QWidget, QStringLiteral("tale_of_tape_box")))
     , taleGrid(new QGridLayout(taleOfTapeBox))
-    , cornerPage(new QWidget(this))
+    , cornerPage(named(new QWidget(this), QStringLiteral("corner_page")))
     , cornerGrid(new QGridLayout(cornerPage))
     , statusBox(new QWidget)
     , statusLayout(new QVBoxLayout(statusBox))
@@ -114,27 +117,15 @@ Module_UserEvents::Module_UserEvents(Event shown, QWidget *parent)
     , statisticsBox(new QWidget)
     , cornerActionsBox(new QWidget)
     , cornerActionsGrid(new QGridLayout(cornerActionsBox))
-    , startTimerButton(new QPushButton(QStringLiteral("Start Timer")))
-    , nextStepButton(new QPushButton(QStringLiteral("Next Step")))
-    , simToEndButton(new QPushButton(QStringLiteral("Sim to End")))
-    , commentaryView(new QTextEdit)
-    , portraitA(new QLabel)
-    , portraitB(new QLabel)
-    , flagA(new QLabel)
-    , flagB(new QLabel)
+    , startTimerButton(named(new QPushButton(QStringLiteral("Start Timer")), QStringLiteral("start_timer_btn")))
+    , nextStepButton(named(new QPushButton(QStringLiteral("Next Step")), QStringLiteral("next_step_btn")))
+    , simToEndButton(named(new QPushButton(QStringLiteral("Sim to End")), QStringLiteral("sim_to_end_btn")))
+    , commentaryView(named(new QTextEdit, QStringLiteral("commentary_view")))
+    , portraitA(named(new QLabel, QStringLiteral("portrait_a")))
+    , portraitB(named(new QLabel, QStringLiteral("portrait_b")))
+    , flagA(named(new QLabel, QStringLiteral("flag_a")))
+    , flagB(named(new QLabel, QStringLiteral("flag_b")))
 {
-    // Names for the tests; the style sheet does not address them.
-    combatPage->setObjectName(QStringLiteral("combat_page"));
-    cornerPage->setObjectName(QStringLiteral("corner_page"));
-    taleOfTapeBox->setObjectName(QStringLiteral("tale_of_tape_box"));
-    startTimerButton->setObjectName(QStringLiteral("start_timer_btn"));
-    nextStepButton->setObjectName(QStringLiteral("next_step_btn"));
-    simToEndButton->setObjectName(QStringLiteral("sim_to_end_btn"));
-    commentaryView->setObjectName(QStringLiteral("commentary_view"));
-    portraitA->setObjectName(QStringLiteral("portrait_a"));
-    portraitB->setObjectName(QStringLiteral("portrait_b"));
-    flagA->setObjectName(QStringLiteral("flag_a"));
-    flagB->setObjectName(QStringLiteral("flag_b"));
     commentaryView->setReadOnly(true);
 
     for (QLabel *portrait : {portraitA, portraitB}) {
@@ -251,55 +242,42 @@ QStringList Module_UserEvents::judgeLines(const JudgeCards &cards, const QString
 
 void Module_UserEvents::createMainCombatWidgets()
 {
-    orgLogo = new QLabel;
-    orgLogo->setObjectName(QStringLiteral("org_logo"));
+    orgLogo = combatWidgets.keep(new QLabel, QStringLiteral("org_logo"));
     orgLogo->setFixedSize(75, 75);
     orgLogo->setScaledContents(true);
     orgLogo->setPixmap(QPixmap(ResourcePaths::orgLogo(event.getOrganization())));
-    eventNameLabel = new QLabel(event.getName());
-    eventNameLabel->setObjectName(QStringLiteral("event_name_label"));
-    matchList = new QListWidget;
-    matchList->setObjectName(QStringLiteral("match_list"));
+    eventNameLabel = combatWidgets.keep(new QLabel(event.getName()), QStringLiteral("event_name_label"));
+    matchList = combatWidgets.keep(new QListWidget, QStringLiteral("match_list"));
     WrappedLines::apply(matchList);
     // Four rows; longer cards scroll, and the commentary keeps the room.
     matchList->setMaximumHeight(88);
-    nameBarA = new QLabel;
+    nameBarA = combatWidgets.keep(new QLabel);
     nameBarA->setStyleSheet(QString::fromLatin1(nameBarRed));
-    nameBarB = new QLabel;
+    nameBarB = combatWidgets.keep(new QLabel);
     nameBarB->setStyleSheet(QString::fromLatin1(nameBarBlue));
-    nameLabelA = new QLabel;
-    nameLabelA->setObjectName(QStringLiteral("name_label_a"));
-    nameLabelB = new QLabel;
-    nameLabelB->setObjectName(QStringLiteral("name_label_b"));
-    clockLabel = new QLabel;
-    clockLabel->setObjectName(QStringLiteral("clock_label"));
-    roundLabel = new QLabel;
-    roundLabel->setObjectName(QStringLiteral("round_label"));
+    nameLabelA = combatWidgets.keep(new QLabel, QStringLiteral("name_label_a"));
+    nameLabelB = combatWidgets.keep(new QLabel, QStringLiteral("name_label_b"));
+    clockLabel = combatWidgets.keep(new QLabel, QStringLiteral("clock_label"));
+    roundLabel = combatWidgets.keep(new QLabel, QStringLiteral("round_label"));
     for (QLabel *centred : {nameLabelA, nameLabelB, clockLabel, roundLabel})
         centred->setAlignment(Qt::AlignCenter);
-    instructionList = new QListWidget;
-    instructionList->setObjectName(QStringLiteral("instruction_list"));
+    instructionList = combatWidgets.keep(new QListWidget, QStringLiteral("instruction_list"));
     instructionList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    taleTitle = new QLabel(QStringLiteral("Tale of the Tape"));
+    taleTitle = combatWidgets.keep(new QLabel(QStringLiteral("Tale of the Tape")));
     taleTitle->setAlignment(Qt::AlignCenter);
     taleLabelsA.clear();
     taleLabelsB.clear();
     for (int line = 1; line <= 5; ++line) {
         for (QVector<QLabel *> *side : {&taleLabelsA, &taleLabelsB}) {
-            auto *label = new QLabel;
+            auto *label = combatWidgets.keep(
+                new QLabel, QStringLiteral("tale_%1%2").arg(side == &taleLabelsA ? "a" : "b").arg(line));
             label->setAlignment(Qt::AlignCenter);
-            label->setObjectName(QStringLiteral("tale_%1%2").arg(side == &taleLabelsA ? "a" : "b").arg(line));
             *side << label;
         }
     }
-    combatWidgets.keep({orgLogo, eventNameLabel, matchList, nameBarA, nameBarB, nameLabelA,
-                        nameLabelB, clockLabel, roundLabel, instructionList, taleTitle});
-    for (int i = 0; i < taleLabelsA.size(); ++i)
-        combatWidgets.keep({taleLabelsA.at(i), taleLabelsB.at(i)});
 
     fillMatchList();
-    stepTimer = combatWidgets.keep(new QTimer(this));
-    stepTimer->setObjectName(QStringLiteral("step_timer"));
+    stepTimer = combatWidgets.keep(new QTimer(this), QStringLiteral("step_timer"));
 }
 
 void Module_UserEvents::fillMatchList()
@@ -815,32 +793,25 @@ void Module_UserEvents::createCornerWidgets()
     const int id = playerCorner == 0 ? fighterA->getId() : fighterB->getId();
     const QVector<int> statistics = MatchEngine::Instance().getFighterStatistics(id);
 
-    auto *statusTitle = new QLabel(QStringLiteral("Current Status"));
-    statusPicture = new QLabel;
-    statusPicture->setObjectName(QStringLiteral("status_picture"));
+    auto *statusTitle = cornerWidgets.keep(new QLabel(QStringLiteral("Current Status")));
+    statusPicture = cornerWidgets.keep(new QLabel, QStringLiteral("status_picture"));
     statusPicture->setFixedSize(220, 352);
     statusPicture->setScaledContents(true);
-    auto *observationsTitle = new QLabel(QStringLiteral("Observations"));
-    observationsView = new QTextEdit;
-    observationsView->setObjectName(QStringLiteral("observations_view"));
+    auto *observationsTitle = cornerWidgets.keep(new QLabel(QStringLiteral("Observations")));
+    observationsView = cornerWidgets.keep(new QTextEdit, QStringLiteral("observations_view"));
     observationsView->setReadOnly(true);
-    strategyList = new QListWidget;
-    strategyList->setObjectName(QStringLiteral("strategy_list"));
+    strategyList = cornerWidgets.keep(new QListWidget, QStringLiteral("strategy_list"));
     // The longest instructions wrap instead of scrolling sideways.
     strategyList->setMinimumWidth(340);
     WrappedLines::apply(strategyList);
-    trainerPointsLabel = new QLabel;
-    trainerPointsLabel->setObjectName(QStringLiteral("trainer_points_label"));
-    cornerWidgets.keep({statusTitle, statusPicture, observationsTitle, observationsView, strategyList,
-                        trainerPointsLabel});
+    trainerPointsLabel = cornerWidgets.keep(new QLabel, QStringLiteral("trainer_points_label"));
     statusLayout->addWidget(statusTitle, 0, Qt::AlignHCenter);
     observationsLayout->addWidget(observationsTitle, 0, Qt::AlignHCenter);
 
     cornerBoxes.clear();
     for (int row = 0; row < 4; ++row) {
         auto *label = new QLabel(QString::fromLatin1(cornerBoxLabels[row]));
-        auto *box = new QSpinBox;
-        box->setObjectName(QString::fromLatin1(cornerBoxNames[row]));
+        auto *box = named(new QSpinBox, QString::fromLatin1(cornerBoxNames[row]));
         cornerActionsGrid->addWidget(label, row + 2, 0);
         cornerActionsGrid->addWidget(box, row + 2, 1);
         cornerBoxes << box;

@@ -11,8 +11,11 @@
 
 #include "ModuleManager.h"
 #include "Module_MainMenu.h"
+#include "ObjectNames.h"
 #include "ReadingView.h"
 #include "records/GameDataStream.h"
+
+using ObjectNames::named;
 
 namespace {
 
@@ -120,21 +123,14 @@ void Module_Help::loadHelpData()
 void Module_Help::createWidgets()
 {
     screenLabel = new QLabel(QStringLiteral("Choose screen: "));
-    screenChooser = new QComboBox;
-    iconLabel = new QLabel;
+    screenChooser = named(new QComboBox, QStringLiteral("help_screen_chooser"));
+    iconLabel = named(new QLabel, QStringLiteral("help_icon"));
     topicLabel = new QLabel(QStringLiteral("Choose topic: "));
-    topicChooser = new QComboBox;
-    pictureLabel = new QLabel;
-    helpText = new ReadingView;
+    topicChooser = named(new QComboBox, QStringLiteral("help_topic_chooser"));
+    pictureLabel = named(new QLabel, QStringLiteral("help_picture"));
+    helpText = named(new ReadingView, QStringLiteral("help_text"));
     // Opened from the menu bar the screen leaves it out; it is still ours.
     backButton = new QPushButton(QStringLiteral("Back to Main Menu"), this);
-
-    // Names for the tests; the style sheet does not address them.
-    screenChooser->setObjectName(QStringLiteral("help_screen_chooser"));
-    topicChooser->setObjectName(QStringLiteral("help_topic_chooser"));
-    iconLabel->setObjectName(QStringLiteral("help_icon"));
-    pictureLabel->setObjectName(QStringLiteral("help_picture"));
-    helpText->setObjectName(QStringLiteral("help_text"));
 
     iconLabel->setFixedSize(75, 75);
     iconLabel->setScaledContents(true);

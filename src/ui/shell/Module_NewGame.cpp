@@ -12,6 +12,7 @@
 
 #include "GameDialog.h"
 #include "ModuleManager.h"
+#include "ObjectNames.h"
 #include "SkillBoxes.h"
 #include "Module_MainMenu.h"
 #include "records/Gym.h"
@@ -22,6 +23,8 @@
 #include "world/OriginFiles.h"
 #include "world/ResourcePaths.h"
 #include "world/World.h"
+
+using ObjectNames::named;
 
 namespace {
 
@@ -52,34 +55,21 @@ Module_NewGame::Module_NewGame(QWidget *parent)
     , nameBox(new QWidget)
     , nameBoxLayout(new QGridLayout)
     , managerTitle(new QLabel(QStringLiteral("Create Your Manager")))
-    , firstNameEdit(new QLineEdit)
-    , lastNameEdit(new QLineEdit)
-    , regionCombo(new QComboBox)
-    , nationalityCombo(new QComboBox)
-    , skillPointsLabel(new QLabel(SkillBoxes::pointsText(skillPool)))
-    , flagLabel(new QLabel)
+    , firstNameEdit(named(new QLineEdit, QStringLiteral("manager_first_name")))
+    , lastNameEdit(named(new QLineEdit, QStringLiteral("manager_last_name")))
+    , regionCombo(named(new QComboBox, QStringLiteral("manager_region")))
+    , nationalityCombo(named(new QComboBox, QStringLiteral("manager_nationality")))
+    , skillPointsLabel(named(new QLabel(SkillBoxes::pointsText(skillPool)), QStringLiteral("manager_skill_points")))
+    , flagLabel(named(new QLabel, QStringLiteral("manager_flag")))
     , gymBox(new QWidget)
     , gymBoxLayout(new QGridLayout)
     , gymTitle(new QLabel(QStringLiteral("Create Your Gym")))
-    , gymNameEdit(new QLineEdit)
-    , styleCombo(new QComboBox)
-    , primaryCombo(new QComboBox)
-    , secondaryCombo(new QComboBox)
-    , colourLabel(new QLabel)
+    , gymNameEdit(named(new QLineEdit, QStringLiteral("gym_name")))
+    , styleCombo(named(new QComboBox, QStringLiteral("gym_style")))
+    , primaryCombo(named(new QComboBox, QStringLiteral("gym_primary_colour")))
+    , secondaryCombo(named(new QComboBox, QStringLiteral("gym_secondary_colour")))
+    , colourLabel(named(new QLabel, QStringLiteral("gym_colour_picture")))
 {
-    // Names for the tests; the style sheet does not address them.
-    firstNameEdit->setObjectName(QStringLiteral("manager_first_name"));
-    lastNameEdit->setObjectName(QStringLiteral("manager_last_name"));
-    regionCombo->setObjectName(QStringLiteral("manager_region"));
-    nationalityCombo->setObjectName(QStringLiteral("manager_nationality"));
-    skillPointsLabel->setObjectName(QStringLiteral("manager_skill_points"));
-    flagLabel->setObjectName(QStringLiteral("manager_flag"));
-    gymNameEdit->setObjectName(QStringLiteral("gym_name"));
-    styleCombo->setObjectName(QStringLiteral("gym_style"));
-    primaryCombo->setObjectName(QStringLiteral("gym_primary_colour"));
-    secondaryCombo->setObjectName(QStringLiteral("gym_secondary_colour"));
-    colourLabel->setObjectName(QStringLiteral("gym_colour_picture"));
-
     skillSpins = SkillBoxes::makeSpins();
     pointPool.reset(new SkillPointPool(skillPool, skillSpins));
 

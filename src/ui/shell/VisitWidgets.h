@@ -1,6 +1,8 @@
 #ifndef VISITWIDGETS_H
 #define VISITWIDGETS_H
 
+#include "ObjectNames.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QVector>
@@ -22,6 +24,12 @@ public:
         return made;
     }
     void keep(std::initializer_list<QObject *> made);
+    // The same, giving the object its name (the name tests find it by).
+    template <typename W>
+    W *keep(W *made, const QString &objectName)
+    {
+        return keep(ObjectNames::named(made, objectName));
+    }
 
     template <typename W, typename... Args>
     W *make(Args &&...args)
