@@ -14,16 +14,9 @@ const QDate FantasyDate(2011, 1, 1);
 // A copy under a temporary id, filed under standing 0.
 Fighter temporaryCopy(const Fighter &fighter, int id)
 {
-    QStringList texts;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    QStringList titles;
-    fighter.getData(texts, ints, birthday, history, titles);
-    ints[Fighter::IdIndex] = id;
-    ints[Fighter::StandingIndex] = 0;
-    Fighter copy;
-    copy.setData(texts, ints, birthday, history, titles);
+    Fighter copy = fighter;
+    copy.setId(id);
+    copy.setStanding(0);
     return copy;
 }
 

@@ -85,16 +85,9 @@ bool World::promoteStudent(int index)
     if (roster.size() >= gymNumbers.value(Gym::FighterSlotsIndex))
         return false;
 
-    QStringList texts;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    QStringList titles;
-    students.at(index).getData(texts, ints, birthday, history, titles);
-
     GymFighter fighter;
-    ints[Fighter::IdIndex] = ++lastFighterId;
-    fighter.setData(texts, ints, birthday, history, titles);
+    static_cast<Fighter &>(fighter) = students.at(index);
+    fighter.setId(++lastFighterId);
     roster.append(fighter);
 
     Offer booking;

@@ -60,6 +60,7 @@ public:
     // Attribute k (0..82); 0 outside them.
     int getAttribute(int k) const { return k >= 0 && k < AttributeCount ? attributes[k] : 0; }
     void addStanding(int delta) { standing += delta; }
+    void setStanding(int value) { standing = value; }
     void getHistory(QMultiMap<QDate, QString> &out) const { out = history; }
     void getTitles(QStringList &out) const { out = titles; }
     QStringList getAppearance(int &body, int &head, int &face) const;

@@ -66,16 +66,6 @@ const char nameBarRed[] = "QLabel\t { \tborder: 3px groove #885038; background-c
 const char nameBarBlue[] = "QLabel\t { \tborder: 3px groove #885038; background-color: #1032A4; "
                            "\tfont-weight:bold; color:Black;\t }";
 
-void copyFighter(const Fighter &source, Fighter &target)
-{
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    source.getData(texts, ints, birthday, history, titles);
-    target.setData(texts, ints, birthday, history, titles);
-}
-
 // Makes a list exactly `rows` of its rows high, so that none shows cut.
 void fitWholeRows(QListWidget *list, int rows)
 {
@@ -479,8 +469,8 @@ void Module_UserEvents::resolveFighters(const QString &organization)
         playerCorner = ids.contains(idA) ? 0 : 1;
         playerFighterId = playerCorner == 0 ? idA : idB;
         const int opponentId = playerCorner == 0 ? idB : idA;
-        copyFighter(world.getFighterById(playerFighterId), playerCorner == 0 ? *fighterA : *fighterB);
-        copyFighter(world.getOrgFighter(organization, opponentId), playerCorner == 0 ? *fighterB : *fighterA);
+        (playerCorner == 0 ? *fighterA : *fighterB) = world.getFighterById(playerFighterId);
+        (playerCorner == 0 ? *fighterB : *fighterA) = world.getOrgFighter(organization, opponentId);
         return;
     }
     // A bout marked as the player's without any of his fighters in it is
@@ -489,11 +479,11 @@ void Module_UserEvents::resolveFighters(const QString &organization)
     if (playerMatch)
         currentMatch.setData(texts, idA, idB, false);
     if (organization == fantasyOrganization) {
-        copyFighter(world.getAmateur(idA), *fighterA);
-        copyFighter(world.getAmateur(idB), *fighterB);
+        *fighterA = world.getAmateur(idA);
+        *fighterB = world.getAmateur(idB);
     } else {
-        copyFighter(world.getOrgFighter(organization, idA), *fighterA);
-        copyFighter(world.getOrgFighter(organization, idB), *fighterB);
+        *fighterA = world.getOrgFighter(organization, idA);
+        *fighterB = world.getOrgFighter(organization, idB);
     }
 }
 
