@@ -80,8 +80,8 @@ private:
     // Export and import.
     void refreshExportList();
     void writeExport(QSaveFile &file, const QString &path);
-    // Runs the chooser and gives the chosen name and its file's path (both
-    // empty when no file is listed); false when it was not accepted.
+    // Runs the chooser and gives the chosen name and its file's path; false
+    // when it was not accepted or (said so) no file was listed.
     bool chooseExportFile(QString &name, QString &path);
 
     // A caption in column 0 and a read-only value named after it beside it,

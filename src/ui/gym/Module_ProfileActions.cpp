@@ -170,23 +170,18 @@ void Module_Profile::exportFighter()
     const QString path = exportPath(name);
     // A save file leaves an old export whole until the new one is complete,
     // and leaves nothing behind when the export is called off.
+    // An old export is confirmed before the file is opened, a new one after.
     QSaveFile file(path);
-    if (QFileInfo::exists(path)) {
-        if (!run(*messageDialog, confirmOverwrite))
-            return;
-        if (!file.open(QIODevice::WriteOnly)) {
-            run(*messageDialog, errorOpening, path);
-            return;
-        }
-    } else {
-        if (!file.open(QIODevice::WriteOnly)) {
-            run(*messageDialog, errorOpening, path);
-            return;
-        }
-        if (!run(*messageDialog, confirmExport, name)) {
-            file.cancelWriting();
-            return;
-        }
+    const bool exists = QFileInfo::exists(path);
+    if (exists && !run(*messageDialog, confirmOverwrite))
+        return;
+    if (!file.open(QIODevice::WriteOnly)) {
+        run(*messageDialog, errorOpening, path);
+        return;
+    }
+    if (!exists && !run(*messageDialog, confirmExport, name)) {
+        file.cancelWriting();
+        return;
     }
     writeExport(file, path);
 }
@@ -221,11 +216,16 @@ void Module_Profile::refreshExportList()
 bool Module_Profile::chooseExportFile(QString &name, QString &path)
 {
     refreshExportList();
-    const bool accepted = runImport(*importDialog, chooseImport, true);
+    if (!runImport(*importDialog, chooseImport, true))
+        return false;
     QListWidgetItem *chosen = importDialog->list()->currentItem();
-    name = chosen ? chosen->text() : QString();
-    path = chosen ? importPath(name) : QString();
-    return accepted;
+    if (!chosen) {
+        runImport(*importDialog, noImportFile);
+        return false;
+    }
+    name = chosen->text();
+    path = importPath(name);
+    return true;
 }
 
 void Module_Profile::importIntoDatabase()
@@ -233,10 +233,6 @@ void Module_Profile::importIntoDatabase()
     QString name, path;
     if (!chooseExportFile(name, path))
         return;
-    if (path.isEmpty()) {
-        runImport(*importDialog, noImportFile);
-        return;
-    }
     if (!runImport(*importDialog, confirmImport, false, name))
         return;
     QFile file(path);
@@ -257,10 +253,6 @@ void Module_Profile::importFantasyMatch()
     QString name, path;
     if (!chooseExportFile(name, path))
         return;
-    if (path.isEmpty()) {
-        runImport(*importDialog, noImportFile);
-        return;
-    }
     const QString fighterName = shownFighterName();
     if (fighterName.isEmpty()) {
         runImport(*importDialog, noUserFighter);
