@@ -245,8 +245,7 @@ QDataStream &operator<<(QDataStream &out, const Event &event)
     QStringList lines;
     bool flag = false;
     event.getData(texts, date, card, lines, flag);
-    out << texts << date << card << lines << flag;
-    return out;
+    return out << texts << date << card << lines << flag;
 }
 
 QDataStream &operator>>(QDataStream &in, Event &event)
@@ -263,9 +262,7 @@ QDataStream &operator>>(QDataStream &in, Event &event)
     StreamRead::readVector(in, card, smallestMatchBytes);
     StreamRead::readList(in, lines, 4);
     in >> flag;
-    if (!StreamRead::ok(in))
-        return in;
-    if (!event.setData(texts, date, card, lines, flag))
+    if (StreamRead::ok(in) && !event.setData(texts, date, card, lines, flag))
         StreamRead::markCorrupt(in);
     return in;
 }

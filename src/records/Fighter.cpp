@@ -318,8 +318,7 @@ QDataStream &operator<<(QDataStream &out, const Fighter &fighter)
     QDate birthday;
     QMultiMap<QDate, QString> history;
     fighter.getData(texts, ints, birthday, history, titles);
-    out << texts << ints << birthday << history << titles;
-    return out;
+    return out << texts << ints << birthday << history << titles;
 }
 
 QDataStream &operator>>(QDataStream &in, Fighter &fighter)

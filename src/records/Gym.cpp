@@ -203,8 +203,7 @@ QDataStream &operator<<(QDataStream &out, const Gym &gym)
     QStringList texts;
     QVector<int> numbers, month;
     gym.getStreamData(texts, numbers, month);
-    out << texts << numbers << month;
-    return out;
+    return out << texts << numbers << month;
 }
 
 QDataStream &operator>>(QDataStream &in, Gym &gym)

@@ -253,8 +253,7 @@ QDataStream &operator<<(QDataStream &out, const GymFighter &fighter)
     QVector<int> state, progress;
     QStringList log;
     fighter.getTrainingData(state, progress, log);
-    out << static_cast<const Fighter &>(fighter) << state << progress << log;
-    return out;
+    return out << static_cast<const Fighter &>(fighter) << state << progress << log;
 }
 
 QDataStream &operator>>(QDataStream &in, GymFighter &fighter)

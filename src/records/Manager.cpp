@@ -194,8 +194,7 @@ QDataStream &operator<<(QDataStream &out, const Manager &manager)
     QStringList texts, lines;
     QVector<int> numbers;
     manager.getStreamData(texts, numbers, lines);
-    out << texts << numbers << lines;
-    return out;
+    return out << texts << numbers << lines;
 }
 
 QDataStream &operator>>(QDataStream &in, Manager &manager)

@@ -95,8 +95,7 @@ QDataStream &operator<<(QDataStream &out, const Match &match)
     int idB = 0;
     bool flag = false;
     match.getData(texts, idA, idB, flag);
-    out << texts << qint32(idA) << qint32(idB) << flag;
-    return out;
+    return out << texts << qint32(idA) << qint32(idB) << flag;
 }
 
 QDataStream &operator>>(QDataStream &in, Match &match)
@@ -107,9 +106,7 @@ QDataStream &operator>>(QDataStream &in, Match &match)
     bool flag = false;
     StreamRead::readList(in, texts, 4);
     in >> idA >> idB >> flag;
-    if (!StreamRead::ok(in))
-        return in;
-    if (!match.setData(texts, idA, idB, flag))
+    if (StreamRead::ok(in) && !match.setData(texts, idA, idB, flag))
         StreamRead::markCorrupt(in);
     return in;
 }

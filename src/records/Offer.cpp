@@ -66,8 +66,7 @@ QDataStream &operator<<(QDataStream &out, const Offer &offer)
     QStringList texts;
     QDate date;
     offer.getData(id, texts, date);
-    out << qint32(id) << texts << date;
-    return out;
+    return out << qint32(id) << texts << date;
 }
 
 QDataStream &operator>>(QDataStream &in, Offer &offer)
@@ -78,9 +77,7 @@ QDataStream &operator>>(QDataStream &in, Offer &offer)
     in >> id;
     StreamRead::readList(in, texts, 4);
     in >> date;
-    if (!StreamRead::ok(in))
-        return in;
-    if (!offer.set(id, texts, date))
+    if (StreamRead::ok(in) && !offer.set(id, texts, date))
         StreamRead::markCorrupt(in);
     return in;
 }

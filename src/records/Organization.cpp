@@ -496,8 +496,7 @@ QDataStream &operator<<(QDataStream &out, const Organization &organization)
     Organization::Roster roster;
     Organization::Titles titles;
     organization.getData(texts, events, lastYearEvents, roster, titles);
-    out << texts << events << lastYearEvents << roster << titles;
-    return out;
+    return out << texts << events << lastYearEvents << roster << titles;
 }
 
 QDataStream &operator>>(QDataStream &in, Organization &organization)
@@ -515,9 +514,7 @@ QDataStream &operator>>(QDataStream &in, Organization &organization)
     StreamRead::readVector(in, lastYearEvents, smallestEventBytes);
     StreamRead::readMultiMap(in, roster, smallestRosterEntryBytes);
     StreamRead::readMultiMap(in, titles, 8);
-    if (!StreamRead::ok(in))
-        return in;
-    if (!organization.setData(texts, events, lastYearEvents, roster, titles))
+    if (StreamRead::ok(in) && !organization.setData(texts, events, lastYearEvents, roster, titles))
         StreamRead::markCorrupt(in);
     return in;
 }
