@@ -118,32 +118,24 @@ QLineEdit *Module_Training::readOnlyEdit(const QString &text, const QString &obj
 Module_Training::Module_Training(QWidget *parent)
     : ScreenFrame(parent)
     , mainLayout(new QVBoxLayout)
-    , gymInfoPage(new QWidget(this))
+    , gymInfoPage(ObjectNames::named(new QWidget(this), QStringLiteral("gym_info_page")))
     , gymInfoLayout(new QGridLayout(gymInfoPage))
-    , gymDetailsPanel(new QWidget(gymInfoPage))
+    , gymDetailsPanel(ObjectNames::named(new QWidget(gymInfoPage), QStringLiteral("gym_details_panel")))
     , gymDetailsLayout(new QGridLayout(gymDetailsPanel))
-    , equipmentPanel(new QWidget(gymInfoPage))
+    , equipmentPanel(ObjectNames::named(new QWidget(gymInfoPage), QStringLiteral("equipment_panel")))
     , equipmentLayout(new QGridLayout(equipmentPanel))
-    , trainingInfoPage(new QWidget(this))
+    , trainingInfoPage(ObjectNames::named(new QWidget(this), QStringLiteral("training_info_page")))
     , trainingInfoLayout(new QGridLayout(trainingInfoPage))
-    , fighterDetailsPanel(new QWidget(trainingInfoPage))
+    , fighterDetailsPanel(ObjectNames::named(new QWidget(trainingInfoPage), QStringLiteral("fighter_details_panel")))
     , fighterDetailsLayout(new QGridLayout(fighterDetailsPanel))
-    , fighterChooserPanel(new QWidget(trainingInfoPage))
+    , fighterChooserPanel(ObjectNames::named(new QWidget(trainingInfoPage), QStringLiteral("fighter_chooser_panel")))
     , fighterChooserLayout(new QGridLayout(fighterChooserPanel))
-    , trainingLogPanel(new QWidget(trainingInfoPage))
+    , trainingLogPanel(ObjectNames::named(new QWidget(trainingInfoPage), QStringLiteral("training_log_panel")))
     , trainingLogLayout(new QVBoxLayout(trainingLogPanel))
-    , planPanel(new QWidget(trainingInfoPage))
+    , planPanel(ObjectNames::named(new QWidget(trainingInfoPage), QStringLiteral("plan_panel")))
     , planLayout(new QGridLayout(planPanel))
     , messageDialog(new GameDialog(DialogStyle::B))
 {
-    const std::pair<QWidget *, const char *> panels[] = {
-        {gymInfoPage, "gym_info_page"}, {gymDetailsPanel, "gym_details_panel"},
-        {equipmentPanel, "equipment_panel"}, {trainingInfoPage, "training_info_page"},
-        {fighterDetailsPanel, "fighter_details_panel"}, {fighterChooserPanel, "fighter_chooser_panel"},
-        {trainingLogPanel, "training_log_panel"}, {planPanel, "plan_panel"}};
-    for (const auto &panel : panels)
-        panel.first->setObjectName(QLatin1String(panel.second));
-
     gymDetailsPanel->setFixedWidth(270);
     equipmentPanel->setFixedSize(735, 545);
     gymDetailsLayout->setSpacing(0);
