@@ -6,37 +6,6 @@ namespace {
 
 const char VersusSeparator[] = " vs. ";
 
-const QStringList &singleTypes()
-{
-    static const QStringList types{MatchType::Single};
-    return types;
-}
-
-const QStringList &championshipTypes()
-{
-    static const QStringList types{MatchType::Championship};
-    return types;
-}
-
-const QStringList &qualifierTypes()
-{
-    static const QStringList types{MatchType::Qualifier};
-    return types;
-}
-
-const QStringList &tournamentRoundTypes()
-{
-    static const QStringList types{MatchType::Quarterfinal, MatchType::Semifinal, MatchType::Final};
-    return types;
-}
-
-// The matches that take new tournament entrants (the later rounds are
-// filled by the winners).
-const QStringList &tournamentEntryTypes()
-{
-    static const QStringList types{MatchType::Qualifier, MatchType::Quarterfinal};
-    return types;
-}
 
 } // namespace
 
@@ -78,30 +47,33 @@ bool Event::setData(const QStringList &texts, const QDate &dateIn, const QVector
     return true;
 }
 
-bool Event::hasMatchOf(const QStringList &types) const
+bool Event::hasMatchOf(std::initializer_list<const char *> types, bool openOnly) const
 {
     for (const Match &match : card) {
-        if (types.contains(match.getType()))
-            return true;
+        if (openOnly && match.isFilled())
+            continue;
+        for (const char *type : types) {
+            if (match.getType() == QLatin1String(type))
+                return true;
+        }
     }
     return false;
 }
 
-bool Event::openMatchOf(const QStringList &types) const
+bool Event::hasTournamentQualifier() const { return hasMatchOf({MatchType::Qualifier}); }
+bool Event::hasChampionshipMatch() const { return hasMatchOf({MatchType::Championship}); }
+bool Event::hasTournamentRound() const
 {
-    for (const Match &match : card) {
-        if (types.contains(match.getType()) && !match.isFilled())
-            return true;
-    }
-    return false;
+    return hasMatchOf({MatchType::Quarterfinal, MatchType::Semifinal, MatchType::Final});
 }
-
-bool Event::hasTournamentQualifier() const { return hasMatchOf(qualifierTypes()); }
-bool Event::hasChampionshipMatch() const { return hasMatchOf(championshipTypes()); }
-bool Event::hasTournamentRound() const { return hasMatchOf(tournamentRoundTypes()); }
-bool Event::singleMatchesFilled() const { return !openMatchOf(singleTypes()); }
-bool Event::championshipMatchesFilled() const { return !openMatchOf(championshipTypes()); }
-bool Event::tournamentEntriesFilled() const { return !openMatchOf(tournamentEntryTypes()); }
+bool Event::singleMatchesFilled() const { return !hasMatchOf({MatchType::Single}, true); }
+bool Event::championshipMatchesFilled() const { return !hasMatchOf({MatchType::Championship}, true); }
+// The matches that take new tournament entrants (the later rounds are filled
+// by the winners).
+bool Event::tournamentEntriesFilled() const
+{
+    return !hasMatchOf({MatchType::Qualifier, MatchType::Quarterfinal}, true);
+}
 
 bool Event::isCardComplete() const
 {

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <initializer_list>
+
 class QDataStream;
 
 // One fight card of an organization: its texts, its date, the card of
@@ -59,8 +61,9 @@ public:
     bool operator!=(const Event &other) const { return !(*this == other); }
 
 private:
-    bool hasMatchOf(const QStringList &types) const;
-    bool openMatchOf(const QStringList &types) const;
+    // Whether the card holds a match of one of the types (an open one only
+    // when `openOnly`).
+    bool hasMatchOf(std::initializer_list<const char *> types, bool openOnly = false) const;
     bool isMovingUpBracket(const QString &matchType) const;
     bool holdsFighter(int id) const;
     QString opponentInName() const;
