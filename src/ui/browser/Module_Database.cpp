@@ -85,22 +85,19 @@ Module_Database::Module_Database(QWidget *parent)
     , mainPage(new QWidget(this))
     , mainGrid(new QGridLayout(mainPage))
     , listBox(new QWidget(mainPage))
-    , summaryBox(new QWidget(mainPage))
+    // The shared rules of the style sheet select these three by name.
+    , summaryBox(ObjectNames::named(new QWidget(mainPage), QStringLiteral("summary_box")))
     , summaryGrid(new QGridLayout(summaryBox))
     , filterBox(new QWidget(mainPage))
     , fighterPage(new QWidget(this))
     , fighterGrid(new QGridLayout(fighterPage))
-    , personalPanel(new QWidget(fighterPage))
+    , personalPanel(ObjectNames::named(new QWidget(fighterPage), QStringLiteral("personal_box")))
     , personalGrid(new QGridLayout(personalPanel))
     , recordPanel(new QWidget(fighterPage))
     , recordGrid(new QGridLayout(recordPanel))
-    , attributesPanel(new QWidget(fighterPage))
+    , attributesPanel(ObjectNames::named(new QWidget(fighterPage), QStringLiteral("attributes_box")))
     , attributesGrid(new QGridLayout(attributesPanel))
 {
-    // The shared sheet rules of the style sheet select these names.
-    personalPanel->setObjectName(QStringLiteral("personal_box"));
-    attributesPanel->setObjectName(QStringLiteral("attributes_box"));
-    summaryBox->setObjectName(QStringLiteral("summary_box"));
     new QVBoxLayout(listBox);
     new QVBoxLayout(filterBox);
     fighterPage->hide();

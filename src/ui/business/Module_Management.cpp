@@ -68,13 +68,15 @@ Module_Management::Module_Management(QWidget *parent)
     , mainPageLayout(new QGridLayout(mainPage))
     , revenuePanel(new QWidget(mainPage))
     , revenueLayout(new QGridLayout(revenuePanel))
-    , contractPanel(new QWidget(mainPage))
+    // The style sheet sets smaller fonts in the contract and growth panels
+    // by name.
+    , contractPanel(ObjectNames::named(new QWidget(mainPage), QStringLiteral("contract_panel")))
     , contractLayout(new QGridLayout(contractPanel))
     , studentsPage(new QWidget(this))
     , studentsLayout(new QGridLayout(studentsPage))
     , studentDetailsPanel(new QWidget(studentsPage))
     , studentDetailsLayout(new QGridLayout(studentDetailsPanel))
-    , growthPanel(new QWidget(studentsPage))
+    , growthPanel(ObjectNames::named(new QWidget(studentsPage), QStringLiteral("growth_panel")))
     , growthLayout(new QGridLayout(growthPanel))
 {
     // The panels stay in their page's grid for the screen's life; only the
@@ -86,9 +88,6 @@ Module_Management::Module_Management(QWidget *parent)
     for (int column : {0, 3, 6, 9})
         mainPageLayout->setColumnStretch(column, 1);
     revenuePanel->setFixedSize(PanelWidth, PanelHeight);
-    // The style sheet sets smaller fonts in these two by name.
-    contractPanel->setObjectName(QStringLiteral("contract_panel"));
-    growthPanel->setObjectName(QStringLiteral("growth_panel"));
     contractPanel->setFixedSize(PanelWidth, PanelHeight);
 
     studentsLayout->addWidget(studentDetailsPanel, 1, 1, 8, 2);

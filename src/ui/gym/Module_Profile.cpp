@@ -75,9 +75,11 @@ Module_Profile::Module_Profile(QWidget *parent)
     , titlesLayout(new QVBoxLayout(titlesBox))
     , fighterPage(new QWidget(this))
     , fighterPageLayout(new QGridLayout(fighterPage))
-    , personalBox(newBox(fighterPage, personalLayout))
-    , fighterRecordBox(newBox(fighterPage, fighterRecordLayout))
-    , attributesBox(new QWidget(fighterPage))
+    // Named for the style sheet, which gives the fixed panels a smaller font.
+    , personalBox(ObjectNames::named(newBox(fighterPage, personalLayout), QStringLiteral("personal_box")))
+    , fighterRecordBox(
+          ObjectNames::named(newBox(fighterPage, fighterRecordLayout), QStringLiteral("fighter_record_box")))
+    , attributesBox(ObjectNames::named(new QWidget(fighterPage), QStringLiteral("attributes_box")))
     , attributesLayout(new QGridLayout(attributesBox))
     , messageDialog(new GameDialog(DialogStyle::B))
     , importDialog(new ImportChooser)
@@ -103,10 +105,6 @@ Module_Profile::Module_Profile(QWidget *parent)
     managerPageLayout->addWidget(abilitiesBox, 3, 3, 3, 1);
     managerPageLayout->addWidget(titlesBox, 3, 4, 3, 1);
 
-    // Named for the style sheet, which gives the fixed panels a smaller font.
-    personalBox->setObjectName(QStringLiteral("personal_box"));
-    fighterRecordBox->setObjectName(QStringLiteral("fighter_record_box"));
-    attributesBox->setObjectName(QStringLiteral("attributes_box"));
     personalBox->setFixedSize(400, 550);
     personalLayout->setColumnStretch(1, 1);
     fighterRecordLayout->setColumnStretch(1, 1);
