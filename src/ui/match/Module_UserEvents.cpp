@@ -632,7 +632,7 @@ void Module_UserEvents::switchToMainCombat()
     clearCorner();
     buildMainCombat();
     nextStepButton->setText(QStringLiteral("Next Step"));
-    leadButtonTo(&Module_UserEvents::stepMatch);
+    leadTo(&Module_UserEvents::stepMatch);
     showRoundAndClock();
     NameFields::showElided(nameLabelA, fighterA->getFullName());
     NameFields::showElided(nameLabelB, fighterB->getFullName());
@@ -640,13 +640,10 @@ void Module_UserEvents::switchToMainCombat()
     simToEndButton->show();
     mainLayout->addWidget(combatPage);
     combatPage->show();
-    if (roundNumber <= BoutScoring::RegularRounds) {
+    if (roundNumber <= BoutScoring::RegularRounds)
         beginNextRound();
-    } else {
+    else
         tallyJudges();
-        disconnect(stepTimer, &QTimer::timeout, nullptr, nullptr);
-        connect(stepTimer, &QTimer::timeout, this, &Module_UserEvents::stepMatch);
-    }
 }
 
 // --- Finishing a bout ------------------------------------------------------------
@@ -715,13 +712,11 @@ void Module_UserEvents::moveOn()
         stopTimer();
         return;
     }
-    leadButtonTo(&Module_UserEvents::initializeNextMatch);
+    leadTo(&Module_UserEvents::initializeNextMatch);
     if (stepTimer->isActive() && runEndsWithBout) {
         stopTimer();
         startTimerButton->show();
     }
-    disconnect(stepTimer, &QTimer::timeout, nullptr, nullptr);
-    connect(stepTimer, &QTimer::timeout, this, &Module_UserEvents::initializeNextMatch);
 }
 
 // --- The end of the event --------------------------------------------------------
