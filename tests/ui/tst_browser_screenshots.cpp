@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -28,8 +27,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!ScreenShots::enterBuildFolder(QStringLiteral("Resources/Defaults/default_orgs_G1.dat")))
-            QSKIP("The resources have not been written into the build folder.");
+        ENTER_GAME_COPY();
         ShellTest::startGame();
         WorldTestAccess::freshWorld();
         World::Instance().loadDefaultData();

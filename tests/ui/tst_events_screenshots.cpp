@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include <QDir>
 #include <QListWidget>
 
 #include "core/WorldTestAccess.h"
@@ -12,7 +11,7 @@
 
 // A picture of the events screen with an event chosen, as the player sees
 // it with the resources the build wrote, saved to the temporary folder for
-// a look. The build folder is the game's working folder.
+// a look.
 class TestEventsScreenshots : public QObject
 {
     Q_OBJECT
@@ -20,8 +19,7 @@ class TestEventsScreenshots : public QObject
 private slots:
     void initTestCase()
     {
-        if (!ScreenShots::enterBuildFolder(QStringLiteral("StyleSheet.css")))
-            QSKIP("The style sheets have not been written into the build folder.");
+        ENTER_GAME_COPY();
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }

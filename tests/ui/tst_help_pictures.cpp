@@ -198,8 +198,7 @@ class TestHelpPictures : public QObject
 private slots:
     void initTestCase()
     {
-        if (!ScreenShots::enterBuildFolder(QStringLiteral("Resources/Defaults/default_orgs_G1.dat")))
-            QSKIP("The resources have not been written into the build folder.");
+        ENTER_GAME_COPY();
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }

@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -52,8 +51,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!ScreenShots::enterBuildFolder(QStringLiteral("Resources/Body/portraitbg.jpg")))
-            QSKIP("The resources have not been written into the build folder.");
+        ENTER_GAME_COPY();
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }

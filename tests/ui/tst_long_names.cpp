@@ -267,8 +267,7 @@ class TestLongNames : public QObject
 private slots:
     void initTestCase()
     {
-        if (!ScreenShots::enterBuildFolder(QStringLiteral("StyleSheet.css")))
-            QSKIP("The style sheets have not been written into the build folder.");
+        ENTER_GAME_COPY();
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }

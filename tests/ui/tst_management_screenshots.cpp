@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include <QDir>
 #include <QPushButton>
 
 #include "records/Gym.h"
@@ -42,8 +41,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!ScreenShots::enterBuildFolder(QStringLiteral("Resources/Defaults")))
-            QSKIP("The resources have not been written into the build folder.");
+        ENTER_GAME_COPY();
         ShellTest::startGame();
         setUpGame();
         ModuleManager::Instance()->showTopMenu();

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QPainter>
 
+#include "ui/ScreenShots.h"
 #include "ui/gym/FighterPortrait.h"
 
 namespace {
@@ -40,10 +41,7 @@ class TestPortraitContactSheet : public QObject
 private slots:
     void initTestCase()
     {
-        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-        if (!QFileInfo::exists(buildFolder + QStringLiteral("/Resources/Body/portraitbg.jpg")))
-            QSKIP("The resources have not been written into the build folder.");
-        QVERIFY(QDir::setCurrent(buildFolder));
+        ENTER_GAME_COPY();
     }
 
     void contactSheet()
@@ -79,9 +77,7 @@ private slots:
                              QFileInfo(icons.at(i)).baseName());
         }
         painter.end();
-        const QString folder = QDir::tempPath() + QStringLiteral("/ringwright_shots/");
-        QDir().mkpath(folder);
-        QVERIFY(sheet.save(folder + QStringLiteral("portrait_contact_sheet.png")));
+        QVERIFY(sheet.save(ScreenShots::folder() + QStringLiteral("portrait_contact_sheet.png")));
     }
 };
 

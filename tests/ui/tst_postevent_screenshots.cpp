@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include <QDir>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -13,7 +12,7 @@
 
 // Pictures of the post-event summary and the level-up page as the player
 // sees them, with the resources the build wrote, saved to the temporary
-// folder for a look. The build folder is the game's working folder.
+// folder for a look.
 class TestPostEventScreenshots : public QObject
 {
     Q_OBJECT
@@ -24,8 +23,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!ScreenShots::enterBuildFolder(QStringLiteral("StyleSheet.css")))
-            QSKIP("The style sheets have not been written into the build folder.");
+        ENTER_GAME_COPY();
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }

@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QDir>
-#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +20,7 @@
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ScreenGallery.h"
+#include "ui/ScreenShots.h"
 #include "ui/SeasonDriver.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/business/Module_Management.h"
@@ -75,19 +74,6 @@ QString bookingOf(const QString &fighterName)
 {
     const QString booking = World::Instance().getBookingDescriptions().value(fighterName);
     return booking.startsWith(QLatin1String("N/A")) ? QString() : booking;
-}
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFile::copy(source, target))
-            return false;
-    }
-    return true;
 }
 
 QString text(const QString &objectName, SeasonDriver &driver)
@@ -157,18 +143,7 @@ private slots:
 
 void TestSeasonPlaythrough::initTestCase()
 {
-    // Tests run in build/tests/work/<name>; the build folder holds the
-    // generated resources. The game plays on a copy in the working folder.
-    const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-    QVERIFY2(QFileInfo::exists(buildFolder + QStringLiteral("/Resources/Defaults")),
-             "the build has not written its resources");
-    QDir(QStringLiteral("Resources")).removeRecursively();
-    QVERIFY(copyTree(buildFolder + QStringLiteral("/Resources"), QStringLiteral("Resources")));
-    QDir().mkpath(QStringLiteral("Resources/Saves"));
-    for (const char *sheet : {"StyleSheet.css", "TopMenuStyle.css"}) {
-        QFile::remove(QLatin1String(sheet));
-        QVERIFY(QFile::copy(buildFolder + QLatin1Char('/') + QLatin1String(sheet), QLatin1String(sheet)));
-    }
+    ENTER_GAME_COPY();
     random.reset(new DeterministicRandom(0, 2011));
     driver.reset(new SeasonDriver(gallery, DeadlineMs));
     ShellTest::startGame();

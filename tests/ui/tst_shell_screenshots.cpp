@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include <QComboBox>
-#include <QDir>
 #include <QPainter>
 #include <QPushButton>
 
@@ -21,8 +20,7 @@
 
 // Pictures of the help, save/load and new-game screens as the player sees
 // them, with the resources the build wrote, saved to the temporary folder
-// for a look. The build folder is the game's working folder; the test only
-// reads from it.
+// for a look.
 class TestShellScreenshots : public QObject
 {
     Q_OBJECT
@@ -46,9 +44,7 @@ private:
 private slots:
     void initTestCase()
     {
-        // Tests run in build/tests/work/<name>; the game's folder is build.
-        if (!ScreenShots::enterBuildFolder(QStringLiteral("Resources/Defaults/help_screen_data.dat")))
-            QSKIP("The resources have not been written into the build folder.");
+        ENTER_GAME_COPY();
         ShellTest::startGame();
     }
     void cleanupTestCase() { ShellTest::stopGame(); }

@@ -1,9 +1,9 @@
 #include <QtTest>
 
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/Module_Help.h"
@@ -53,11 +53,7 @@ private:
 private slots:
     void initTestCase()
     {
-        // Tests run in build/tests/work/<name>; the game's folder is build.
-        const QString buildFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-        if (!QFileInfo::exists(buildFolder + QStringLiteral("/StyleSheet.css")))
-            QSKIP("The style sheets have not been written into the build folder.");
-        QVERIFY(QDir::setCurrent(buildFolder));
+        ENTER_GAME_COPY();
     }
 
     void init() { ShellTest::startGame(); }
