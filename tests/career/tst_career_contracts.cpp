@@ -2,6 +2,7 @@
 
 #include "world/World.h"
 #include "TestSupport.h"
+#include "core/FighterBuilder.h"
 #include "core/RecordsFixtures.h"
 #include "core/WorldTestAccess.h"
 
@@ -52,9 +53,9 @@ private:
         members << member(1300, "Low", "Deal", 30, "Big League", 2);
         members << member(1301, "Rel", "One", 20, "Free Agent", 0);
         members << member(1302, "Rel", "Two", 20, "Free Agent", 0);
-        Fighter champion = member(1303, "Old", "Champ", 25, "Free Agent", 0);
-        setTitles(champion, {"Big League World Championship - from Sat Jan 1 2011"});
-        members << champion;
+        members << FighterBuilder(member(1303, "Old", "Champ", 25, "Free Agent", 0))
+                       .titles({"Big League World Championship - from Sat Jan 1 2011"})
+                       .build();
         WorldTestAccess::addOrganization(organization(
             "Big League", "National", {}, members,
             {{"Big League World Championship", "Old Champ"}, {"Big League Regional Title", "Old Champ"},

@@ -6,12 +6,12 @@
 #include "world/World.h"
 #include "TestSupport.h"
 #include "core/CareerFixtures.h"
+#include "core/FighterBuilder.h"
 #include "core/RecordsFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "records/TextDate.h"
 
 using namespace WorldFixtures;
-using CareerFixtures::setAge;
 
 // The gym's people over time: names, promotion, birthdays and retirements.
 class TestCareerStudents : public QObject
@@ -40,7 +40,7 @@ private:
                                   const QString &organization = "Free Agent")
     {
         GymFighter made = gymFighter(id, first, last, 50, organization);
-        setAge(made, age, birthday);
+        FighterBuilder(made).age(age).born(birthday).into(made);
         return made;
     }
 
@@ -88,10 +88,8 @@ private slots:
     {
         World &world = WorldTestAccess::freshWorld();
         WorldTestAccess::setDate(today());
-        Fighter second = fighter(1101, "Bo", "Kim", 77);
-        setTitles(second, {"Amateur Cup"});
         WorldTestAccess::addStudent(fighter(1100, "Ann", "Lee", 10));
-        WorldTestAccess::addStudent(second);
+        WorldTestAccess::addStudent(FighterBuilder(fighter(1101, "Bo", "Kim", 77)).titles({"Amateur Cup"}).build());
         WorldTestAccess::addStudent(fighter(1102, "Cy", "Park", 12));
         const int lastId = WorldTestAccess::lastFighterId();
 
@@ -176,9 +174,7 @@ private slots:
         World &world = WorldTestAccess::freshWorld();
         WorldTestAccess::setDate(day);
         WorldTestAccess::addRosterFighter(agedFighter(1100, "Ann", "Lee", 25, birthday));
-        Fighter student = fighter(1200, "Stu", "Dent", 10);
-        setAge(student, 19, birthday);
-        WorldTestAccess::addStudent(student);
+        WorldTestAccess::addStudent(FighterBuilder(fighter(1200, "Stu", "Dent", 10)).age(19).born(birthday).build());
 
         QStringList news;
         world.ageGymFighters(news);
@@ -256,8 +252,7 @@ private slots:
                            {"Big League World Championship"});
 
         GymFighter veteran = agedFighter(1100, "Old", "Timer", 50, QDate(1962, 1, 2), "Big League");
-        setWinsAndLosses(veteran, 5, 2);
-        setTitles(veteran, {"Big League World Championship"});
+        FighterBuilder(veteran).record(5, 2).titles({"Big League World Championship"}).into(veteran);
         const QDate fightNight = today().addDays(10);
         WorldTestAccess::addOrganization(organization(
             "Big League", "National",

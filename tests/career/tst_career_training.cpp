@@ -8,6 +8,7 @@
 #include "records/TrainingType.h"
 #include "TestSupport.h"
 #include "core/CareerFixtures.h"
+#include "core/FighterBuilder.h"
 #include "core/RecordsFixtures.h"
 #include "records/TextDate.h"
 
@@ -352,7 +353,7 @@ private slots:
     void restDayBringsAttributesBack()
     {
         GymFighter fighter = trainee(TrainingType::Rest);
-        RecordsFixtures::setAttributes(fighter, {{3, -4}, {4, 130}});
+        FighterBuilder(fighter).attributes({{3, -4}, {4, 130}}).into(fighter);
         QString news;
         fighter.trainDay(day(), managerStats(0), gymStats(0, 0), news);
         QCOMPARE(attribute(fighter, 3), 0);

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "core/Career2Fixtures.h"
+#include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
@@ -19,7 +20,7 @@ private:
         World &world = WorldTestAccess::freshWorld();
         WorldTestAccess::setDate(QDate(2015, 7, 9));
         GymFighter mine = gymFighter(1101, "Jo", "Park", 500, "O1");
-        setTitles(mine, {"O1 World Championship - from then"});
+        FighterBuilder(mine).titles({"O1 World Championship - from then"}).into(mine);
         WorldTestAccess::addRosterFighter(mine);
         WorldTestAccess::addAmateur(pro(6000, "Kid", 0, "Amateur", "Unknown", 40, 16));
         return world;

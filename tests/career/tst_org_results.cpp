@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "core/Career2Fixtures.h"
+#include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "records/Manager.h"
 #include "world/World.h"
@@ -151,8 +152,7 @@ private slots:
         World &world = WorldTestAccess::freshWorld();
         WorldTestAccess::setDate(today());
         GymFighter mine = gymFighter(1101, "Jo", "Park", 500, "O1");
-        RecordsFixtures::setWholeNumber(mine, Fighter::ContractMatchesIndex, contract);
-        setTitles(mine, fighterTitles);
+        FighterBuilder(mine).number(Fighter::ContractMatchesIndex, contract).titles(fighterTitles).into(mine);
         WorldTestAccess::addRosterFighter(mine);
         for (const QString &line : managerTitlesBefore)
             WorldTestAccess::addManagerTitle(line);

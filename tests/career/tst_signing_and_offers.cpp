@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "core/Career2Fixtures.h"
+#include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
@@ -51,7 +52,7 @@ private:
             eventOn("O1 Next", "O1", today.addDays(daysAway), card),
         }, members(3, 3000, "O1")));
         GymFighter mine = gymFighter(1101, "Jo", "Park", 500, contract);
-        RecordsFixtures::setText(mine, Fighter::ReputationText, label);
+        FighterBuilder(mine).text(Fighter::ReputationText, label).into(mine);
         WorldTestAccess::addRosterFighter(mine);
     }
 

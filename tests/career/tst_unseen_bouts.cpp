@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "career/UnseenBouts.h"
 #include "core/Career2Fixtures.h"
+#include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "match/BoutScoring.h"
 #include "records/FightRecordLine.h"
@@ -30,7 +31,7 @@ World &leagueWorld(const QVector<Match> &card)
     titles.insert(belt, "F3011 L3011");
     QVector<Fighter> roster = members(12, 3000, "O1");
     for (int i : {2, 9})
-        setTitles(roster[i], {QString(belt) + " - from Sat Jan 1 2011"});
+        FighterBuilder(roster[i]).titles({QString(belt) + " - from Sat Jan 1 2011"}).into(roster[i]);
     WorldTestAccess::addOrganization(organization("O1", "National", {event("Fight Night", "O1", today, card, belt)},
                                                   roster, titles, "Unwilling"));
     return world;

@@ -3,11 +3,10 @@
 #include "records/Fighter.h"
 #include "records/SkillTable.h"
 #include "TestSupport.h"
+#include "core/FighterBuilder.h"
 #include "core/RecordsFixtures.h"
 #include "records/GameRandom.h"
 #include "records/Organization.h"
-
-using namespace RecordsFixtures;
 
 using namespace RecordsFixtures;
 
@@ -206,7 +205,7 @@ private slots:
     {
         Fighter fighter;
         fill(fighter);
-        setAttributes(fighter, {{0, 150}, {1, 99}, {2, 100}, {3, -3}});
+        FighterBuilder(fighter).attributes({{0, 150}, {1, 99}, {2, 100}, {3, -3}}).into(fighter);
         fighter.capAttributes();
         QCOMPARE(attribute(fighter, 0), 99);
         QCOMPARE(attribute(fighter, 1), 99);
@@ -249,14 +248,14 @@ private slots:
     {
         Fighter fighter;
         fill(fighter, 0);
-        setAttributes(fighter, {{0, 10}, {1, 11}, {2, 12}, {61, 13}});
+        FighterBuilder(fighter).attributes({{0, 10}, {1, 11}, {2, 12}, {61, 13}}).into(fighter);
         QCOMPARE(fighter.getJab(), 11); // 1150 / 100
         QCOMPARE(fighter.getAttackSpeed(), 3); // 13 x 25 / 100
-        setAttributes(fighter, {{0, -6}, {1, 0}, {2, 0}, {61, 0}});
+        FighterBuilder(fighter).attributes({{0, -6}, {1, 0}, {2, 0}, {61, 0}}).into(fighter);
         QCOMPARE(fighter.getJab(), -1); // -150 / 100 truncates toward zero
         // One attribute feeding one skill with an odd weight.
         fill(fighter, 0);
-        setAttributes(fighter, {{59, 20}});
+        FighterBuilder(fighter).attributes({{59, 20}}).into(fighter);
         QCOMPARE(fighter.getDirtyBoxDef(), 1);  // 20 x 5
         QCOMPARE(fighter.getReaction(), 8);     // 20 x 40
         QCOMPARE(fighter.getCounter(), 6);      // 20 x 30

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "records/Manager.h"
 #include "ui/ScreenShots.h"
@@ -44,15 +45,11 @@ private slots:
         world.setupManager({"Samantha", "Cole-Whitaker", "Europe", "England", "Well Known"}, numbers,
                            {"Manager of the Year 2010", "Best Corner - Elite League"});
         GymFighter first = WorldFixtures::gymFighter(1103, "Alexander", "Montgomery-Reyes", 100, "G1");
-        WorldFixtures::setWinsAndLosses(first, 14, 2);
-        WorldFixtures::setTitles(first, {"G1 World Championship - from Sat Jan 15 2011"});
-        QStringList texts, titles;
-        QVector<int> ints;
-        QDate birthday;
-        QMultiMap<QDate, QString> history;
-        first.getData(texts, ints, birthday, history, titles);
-        history.insert(QDate(2011, 1, 15), "Win: Ken Sato - KO(Hook) - Rd. 2(1:05) - G1: New Year");
-        first.setData(texts, ints, birthday, history, titles);
+        FighterBuilder(first)
+            .record(14, 2)
+            .titles({"G1 World Championship - from Sat Jan 15 2011"})
+            .result(QDate(2011, 1, 15), "Win: Ken Sato - KO(Hook) - Rd. 2(1:05) - G1: New Year")
+            .into(first);
         WorldTestAccess::addRosterFighter(first);
         WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1110, "Bo", "Kim", 200));
         world.setFighterBio("Came up through the amateur ranks in Osaka.", 0);

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "TestSupport.h"
+#include "core/FighterBuilder.h"
 #include "core/LiveEventFixtures.h"
-#include "core/RecordsFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/MatchEngine.h"
@@ -158,9 +158,10 @@ private slots:
         QTest::addRow("seven seconds") << Module_UserEvents::clockText(7) << "0:07";
         QTest::addRow("card row") << Module_UserEvents::matchRowText(championshipCard().at(1))
                                   << "Championship Match - Bo Lee vs. Al Ray";
-        Fighter veteran = WorldFixtures::fighter(1, "Vic", "Tor", 5);
-        WorldFixtures::setWinsAndLosses(veteran, 12, 3);
-        RecordsFixtures::setWholeNumber(veteran, Fighter::KnockoutsIndex, 8);
+        const Fighter veteran = FighterBuilder(WorldFixtures::fighter(1, "Vic", "Tor", 5))
+                                    .record(12, 3)
+                                    .number(Fighter::KnockoutsIndex, 8)
+                                    .build();
         QTest::addRow("record") << Module_UserEvents::taleLines(veteran).at(4) << "12W - 3L - 8KO";
         QTest::addRow("no bouts") << Module_UserEvents::taleLines(Fighter()).at(4) << "0W - 0L - 0KO";
         QTest::addRow("title bout") << Module_UserEvents::introductionLine(MatchType::Championship, "X", false)

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "TestSupport.h"
+#include "core/FighterBuilder.h"
 #include "core/LiveEventFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "ui/ScreenShots.h"
@@ -34,8 +35,8 @@ private:
         LiveEventFixtures::setManagerAbilities(4, 5);
         const QString league = QStringLiteral("Centurion");
         WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1102, "Al", "Ray", 250, league));
-        Fighter opponent = WorldFixtures::fighter(1205, "Bartholomew", "Kowalczyk", 100, league);
-        WorldFixtures::setWinsAndLosses(opponent, 12, 3);
+        const Fighter opponent =
+            FighterBuilder(WorldFixtures::fighter(1205, "Bartholomew", "Kowalczyk", 100, league)).record(12, 3).build();
         const QVector<Match> card{
             WorldFixtures::match(MatchType::Single, "Cy Orr", 1203, "Di Poe", 1204),
             WorldFixtures::match(MatchType::Championship, "Al Ray", 1102, "Bartholomew Kowalczyk", 1205, true)};

@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "TestSupport.h"
+#include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "records/Manager.h"
 #include "ui/ScreenShots.h"
@@ -61,14 +62,10 @@ void installWorld()
     world.setupManager({longFirst, longLast, "Europe", "England", "Unknown"}, QVector<int>(Manager::IntCount, 10),
                        QStringList());
     GymFighter mine = WorldFixtures::gymFighter(playerId, longFirst, longLast, 250, league);
-    WorldFixtures::setTitles(mine, {league + " World Championship - from " + longName});
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    mine.getData(texts, ints, birthday, history, titles);
-    history.insert(QDate(2010, 12, 1), "Win: " + longName + " - KO(Hook) - Rd. 2(1:05) - Centurion 3");
-    mine.setData(texts, ints, birthday, history, titles);
+    FighterBuilder(mine)
+        .titles({league + " World Championship - from " + longName})
+        .result(QDate(2010, 12, 1), "Win: " + longName + " - KO(Hook) - Rd. 2(1:05) - Centurion 3")
+        .into(mine);
     WorldTestAccess::addRosterFighter(mine);
     WorldTestAccess::addStudent(WorldFixtures::fighter(1300, longFirst, longLast, 900));
     WorldTestAccess::addFreeAgent(WorldFixtures::fighter(1301, longFirst, longLast, 50));

@@ -5,6 +5,7 @@
 #include "core/Career2Fixtures.h"
 #include "core/Career2SoakWorld.h"
 #include "core/CoinTossEvents.h"
+#include "core/FighterBuilder.h"
 #include "core/GeneratorTestFiles.h"
 #include "core/PersistTestAccess.h"
 #include "core/RecordsFixtures.h"
@@ -35,10 +36,12 @@ private:
     // Every whole number of the fighter at `value`, his id aside.
     static void setEveryNumber(Fighter &fighter, int value)
     {
+        FighterBuilder edited(fighter);
         for (int i = 0; i < Fighter::IntCount; ++i) {
             if (i != Fighter::IdIndex)
-                RecordsFixtures::setWholeNumber(fighter, i, value);
+                edited.number(i, value);
         }
+        edited.into(fighter);
     }
 
     // The gym's, the manager's and the player's fighters' own numbers.
@@ -110,10 +113,10 @@ private:
         if (kind == Largest || kind == Smallest)
             setEveryNumber(fighter, kind == Largest ? INT_MAX : INT_MIN);
         if (kind == ByTurns) {
-            QMap<int, int> attributes;
+            FighterBuilder edited(fighter);
             for (int k = 0; k < Fighter::AttributeCount; ++k)
-                attributes.insert(k, k % 2 ? INT_MAX : INT_MIN);
-            RecordsFixtures::setAttributes(fighter, attributes);
+                edited.number(Fighter::attributeIndex(k), k % 2 ? INT_MAX : INT_MIN);
+            edited.into(fighter);
         }
         return readIn(Import, fighter);
     }
@@ -155,10 +158,11 @@ private slots:
             // Capped at 99; aged far below zero; durabilities are never
             // capped; a free agent's appearances count below zero.
             PersistTestAccess::editEveryFighter([](Fighter &fighter) {
-                RecordsFixtures::setAttributes(fighter, {{0, 99}, {52, -350}, {82, -1}});
-                RecordsFixtures::setWholeNumber(fighter, Fighter::HeadDurabilityIndex, 140);
-                RecordsFixtures::setWholeNumber(fighter, Fighter::ContractMatchesIndex, -12);
-                RecordsFixtures::setWholeNumber(fighter, Fighter::StandingIndex, -250000);
+                FighterBuilder(fighter)
+                    .attributes({{0, 99}, {52, -350}, {82, -1}})
+                    .numbers({{Fighter::HeadDurabilityIndex, 140}, {Fighter::ContractMatchesIndex, -12},
+                              {Fighter::StandingIndex, -250000}})
+                    .into(fighter);
             });
         }
         const QByteArray saved = PersistTestAccess::savedBytes();
@@ -234,7 +238,7 @@ private slots:
         const auto edit = [value](Fighter &fighter) {
             const int age = wholeNumber(fighter, Fighter::AgeIndex);
             setEveryNumber(fighter, value);
-            RecordsFixtures::setWholeNumber(fighter, Fighter::AgeIndex, age);
+            FighterBuilder(fighter).age(age).into(fighter);
         };
         PersistTestAccess::editEveryFighter(edit);
         Fighter filedFarOut = Career2Fixtures::pro(1250, "Far", 0);

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "TestSupport.h"
+#include "core/FighterBuilder.h"
 #include "core/PersistTestAccess.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
@@ -24,7 +25,7 @@ private:
     static GymFighter trainedFighter()
     {
         GymFighter fighter = gymFighter(1100, "Jo", "Park", 40, "G1", 7, 250, 3000);
-        setTitles(fighter, {"G1 World Championship - 2013"});
+        FighterBuilder(fighter).titles({"G1 World Championship - 2013"}).into(fighter);
         return fighter;
     }
 

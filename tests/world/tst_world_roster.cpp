@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "records/Gym.h"
 #include "records/Manager.h"
@@ -259,8 +260,7 @@ private slots:
                          {fighter(1200, "Ken", "Sato", 10, "G1")}, {{"G1 World Championship", "F2 Roe"}}));
 
         GymFighter champion = gymFighter(1102, "F2", "Roe", 200, "G1");
-        setWinsAndLosses(champion, 5, 2);
-        setTitles(champion, {"G1 Grand Prix 2010", titleLine});
+        FighterBuilder(champion).record(5, 2).titles({"G1 Grand Prix 2010", titleLine}).into(champion);
         WorldTestAccess::addRosterFighter(gymFighter(1101, "F1", "Roe", 100, "G1"));
         WorldTestAccess::addRosterFighter(champion);
         WorldTestAccess::addRosterFighter(gymFighter(1103, "F3", "Roe", 300, "Free Agent"));

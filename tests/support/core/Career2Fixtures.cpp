@@ -1,23 +1,19 @@
 #include "Career2Fixtures.h"
 
-#include "CareerFixtures.h"
-#include "RecordsFixtures.h"
+#include "FighterBuilder.h"
 #include "WorldTestAccess.h"
 
 namespace Career2Fixtures {
 
-
 Fighter pro(int id, const QString &lastName, int standing, const QString &organization,
             const QString &reputation, int attribute, int age, const QDate &birthday)
 {
-    Fighter made = WorldFixtures::fighter(id, "F" + QString::number(id), lastName, standing, organization);
-    RecordsFixtures::setText(made, Fighter::ReputationText, reputation);
-    QMap<int, int> attributes;
-    for (int k = 0; k < Fighter::AttributeCount; ++k)
-        attributes.insert(k, attribute);
-    RecordsFixtures::setAttributes(made, attributes);
-    CareerFixtures::setAge(made, age, birthday);
-    return made;
+    return FighterBuilder(WorldFixtures::fighter(id, "F" + QString::number(id), lastName, standing, organization))
+        .text(Fighter::ReputationText, reputation)
+        .attributes(attribute)
+        .age(age)
+        .born(birthday)
+        .build();
 }
 
 QVector<Fighter> members(int count, int firstId, const QString &organization, const QString &reputation,

@@ -1,6 +1,7 @@
 #include "Career2SoakWorld.h"
 
 #include "Career2Fixtures.h"
+#include "FighterBuilder.h"
 #include "GeneratorTestFiles.h"
 #include "WorldTestAccess.h"
 #include "core/CoinTossEvents.h"
@@ -52,7 +53,7 @@ Fighter randomFighter(int year, int id, int standing, const QString &organizatio
     const QString label = ReputationLadder::labels().at(GameRandom::roll(ReputationLadder::RankCount));
     Fighter made = pro(id, "S" + QString::number(id), standing, organization, label,
                        qBound(5, attribute + between(-8, 8), 95), age, birthday);
-    RecordsFixtures::setWholeNumber(made, Fighter::ContractMatchesIndex, between(1, 5));
+    FighterBuilder(made).number(Fighter::ContractMatchesIndex, between(1, 5)).into(made);
     return made;
 }
 
@@ -107,10 +108,12 @@ void addOrganizations(int year)
 void addPlayerFighters()
 {
     GymFighter signedOne = gymFighter(100001, "Jo", "Park", 900, "Vanguard");
-    RecordsFixtures::setWholeNumber(signedOne, Fighter::ContractMatchesIndex, 3);
-    RecordsFixtures::setText(signedOne, Fighter::ReputationText, "Nationally Ranked");
+    FighterBuilder(signedOne)
+        .number(Fighter::ContractMatchesIndex, 3)
+        .text(Fighter::ReputationText, "Nationally Ranked")
+        .into(signedOne);
     GymFighter localOne = gymFighter(100002, "Al", "Ross", 2500);
-    RecordsFixtures::setText(localOne, Fighter::ReputationText, "Local Fighter");
+    FighterBuilder(localOne).text(Fighter::ReputationText, "Local Fighter").into(localOne);
     GymFighter unknownOne = gymFighter(100003, "Cy", "Moss", 2900);
     WorldTestAccess::addRosterFighter(signedOne);
     WorldTestAccess::addRosterFighter(localOne);

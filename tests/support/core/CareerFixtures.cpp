@@ -60,15 +60,4 @@ QVector<int> gymStats(int money, int level)
     return stats;
 }
 
-void setAge(Fighter &fighter, int age, const QDate &birthday)
-{
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate oldBirthday;
-    QMultiMap<QDate, QString> history;
-    fighter.getData(texts, ints, oldBirthday, history, titles);
-    ints[Fighter::AgeIndex] = age;
-    fighter.setData(texts, ints, birthday, history, titles);
-}
-
 } // namespace CareerFixtures

@@ -27,9 +27,6 @@ QVector<int> managerStats(int skill);
 // The gym's 26 numbers: the money and every equipment level at `level`.
 QVector<int> gymStats(int money, int level);
 
-// Sets age and birthday through the packing.
-void setAge(Fighter &fighter, int age, const QDate &birthday);
-
 } // namespace CareerFixtures
 
 #endif // CAREERFIXTURES_H

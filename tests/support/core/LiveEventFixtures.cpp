@@ -1,6 +1,6 @@
 #include "LiveEventFixtures.h"
 
-#include "RecordsFixtures.h"
+#include "FighterBuilder.h"
 #include "TestSupport.h"
 #include "WorldTestAccess.h"
 #include "records/Manager.h"
@@ -20,10 +20,7 @@ const char *const lastNames[RosterSize] = {"Lee", "Orr", "Poe", "Fox", "Gil", "H
 GymFighter playerFighter(int attribute = 40)
 {
     GymFighter made = WorldFixtures::gymFighter(PlayerId, "Al", "Ray", 250, League);
-    QMap<int, int> attributes;
-    for (int k = 0; k < Fighter::AttributeCount; ++k)
-        attributes.insert(k, attribute);
-    RecordsFixtures::setAttributes(made, attributes);
+    FighterBuilder(made).attributes(attribute).into(made);
     return made;
 }
 

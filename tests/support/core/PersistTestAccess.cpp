@@ -1,6 +1,7 @@
 #include "PersistTestAccess.h"
 
 #include "Career2Fixtures.h"
+#include "FighterBuilder.h"
 #include "WorldTestAccess.h"
 #include "records/GameDataStream.h"
 #include "world/World.h"
@@ -116,19 +117,6 @@ namespace PersistFixtures {
 
 using namespace WorldFixtures;
 
-Fighter withHistory(Fighter fighter, const QVector<QPair<QDate, QString>> &entries)
-{
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    fighter.getData(texts, ints, birthday, history, titles);
-    for (const auto &entry : entries)
-        history.insert(entry.first, entry.second);
-    fighter.setData(texts, ints, birthday, history, titles);
-    return fighter;
-}
-
 void fillLongGame()
 {
     World &world = WorldTestAccess::freshWorld(25000, 340, 6);
@@ -138,11 +126,14 @@ void fillLongGame()
     world.upgradeEquipment(4);
     world.upgradeGym();
 
-    Fighter veteran = withHistory(fighter(1201, "Ken", "Sato", 12, "G1"),
-                                  {{QDate(2013, 3, 1), "Win - KO"}, {QDate(2013, 3, 1), "Loss - Decision"},
-                                   {QDate(2012, 6, 9), "Win - Decision"}});
-    setWinsAndLosses(veteran, 2, 1);
-    setTitles(veteran, {"G1 World Championship - 2013 until Mar 1 2014", ""});
+    // Two results under one date: the newer goes before the older.
+    const Fighter veteran = FighterBuilder(fighter(1201, "Ken", "Sato", 12, "G1"))
+                                .result(QDate(2013, 3, 1), "Win - KO")
+                                .result(QDate(2013, 3, 1), "Loss - Decision")
+                                .result(QDate(2012, 6, 9), "Win - Decision")
+                                .record(2, 1)
+                                .titles({"G1 World Championship - 2013 until Mar 1 2014", ""})
+                                .build();
     const QVector<Match> card = {match("Championship Match", "Ken Sato", 1201, "Jo Park", 1101, true),
                                  match("Single Match")};
     const Event pastEvent = eventOn("G1 Grand Prix", "G1", QDate(2014, 5, 1), card, true,

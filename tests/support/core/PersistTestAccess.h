@@ -60,9 +60,6 @@ void fillShortGame();
 // a booking, a student, free agents a small organization signs, a veteran
 // near retirement and an amateur who comes of age tomorrow, and an offer.
 void fillPlayingGame();
-// A fighter with the history entries added in the given order (a newer
-// entry under an equal date goes before the older one).
-Fighter withHistory(Fighter fighter, const QVector<QPair<QDate, QString>> &entries);
 
 } // namespace PersistFixtures
 

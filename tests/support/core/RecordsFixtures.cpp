@@ -25,44 +25,11 @@ void fill(Fighter &fighter, int attribute, const QMultiMap<QDate, QString> &hist
     fighter.setData(fighterTexts(), fighterInts(attribute), QDate(1988, 2, 29), history, titles);
 }
 
-namespace {
-struct Packed {
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    explicit Packed(const Fighter &fighter)
-    {
-        fighter.getData(texts, ints, birthday, history, titles);
-    }
-};
-} // namespace
-
-void setAttributes(Fighter &fighter, const QMap<int, int> &values)
-{
-    Packed p(fighter);
-    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-        p.ints[Fighter::attributeIndex(it.key())] = it.value();
-    fighter.setData(p.texts, p.ints, p.birthday, p.history, p.titles);
-}
-
-void setWholeNumber(Fighter &fighter, int index, int value)
-{
-    Packed p(fighter);
-    p.ints[index] = value;
-    fighter.setData(p.texts, p.ints, p.birthday, p.history, p.titles);
-}
-
-void setText(Fighter &fighter, int index, const QString &value)
-{
-    Packed p(fighter);
-    p.texts[index] = value;
-    fighter.setData(p.texts, p.ints, p.birthday, p.history, p.titles);
-}
-
 int wholeNumber(const Fighter &fighter, int index)
 {
-    return Packed(fighter).ints.value(index);
+    QVector<int> ints;
+    fighter.getInts(ints);
+    return ints.value(index);
 }
 
 int attribute(const Fighter &fighter, int k)
@@ -72,17 +39,23 @@ int attribute(const Fighter &fighter, int k)
 
 QString text(const Fighter &fighter, int index)
 {
-    return Packed(fighter).texts.value(index);
+    QStringList texts;
+    fighter.getStrings(texts);
+    return texts.value(index);
 }
 
 QStringList titlesOf(const Fighter &fighter)
 {
-    return Packed(fighter).titles;
+    QStringList titles;
+    fighter.getTitles(titles);
+    return titles;
 }
 
 QStringList historyOf(const Fighter &fighter)
 {
-    return Packed(fighter).history.values();
+    QMultiMap<QDate, QString> history;
+    fighter.getHistory(history);
+    return history.values();
 }
 
 } // namespace RecordsFixtures

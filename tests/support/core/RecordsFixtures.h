@@ -22,14 +22,8 @@ QVector<int> fighterInts(int attribute = 50);
 void fill(Fighter &fighter, int attribute = 50,
           const QMultiMap<QDate, QString> &history = QMultiMap<QDate, QString>(),
           const QStringList &titles = QStringList());
-// Sets single attributes (by attribute number k) through the packing.
-void setAttributes(Fighter &fighter, const QMap<int, int> &values);
-// Sets whole number i or text i through the packing.
-void setWholeNumber(Fighter &fighter, int index, int value);
-void setText(Fighter &fighter, int index, const QString &value);
-// Reads attribute k through the packing.
+// Attribute k, whole number i and text i as the packing gives them.
 int attribute(const Fighter &fighter, int k);
-// Reads whole number i through the packing.
 int wholeNumber(const Fighter &fighter, int index);
 QString text(const Fighter &fighter, int index);
 QStringList titlesOf(const Fighter &fighter);

@@ -1,5 +1,6 @@
 #include "WorldTestAccess.h"
 
+#include "FighterBuilder.h"
 #include "records/Gym.h"
 #include "records/Manager.h"
 #include "world/World.h"
@@ -145,69 +146,32 @@ QStringList fighterTexts(const QString &firstName, const QString &lastName, cons
             "Unknown", "Blue", "White", "Black", ""};
 }
 
-QVector<int> fighterInts(int id, int standing)
+FighterBuilder worldFighter(int id, const QString &firstName, const QString &lastName, int standing,
+                            const QString &organization)
 {
-    QVector<int> ints(Fighter::IntCount, 40);
-    ints[Fighter::AgeIndex] = 24;
-    ints[Fighter::WinsIndex] = 0;
-    ints[Fighter::LossesIndex] = 0;
-    ints[Fighter::KnockoutsIndex] = 0;
-    ints[Fighter::ContractMatchesIndex] = 4;
-    ints[Fighter::BodyImageIndex] = id % 100;
-    ints[Fighter::HeadImageIndex] = id % 100 + 1;
-    ints[Fighter::FaceImageIndex] = id % 100 + 2;
-    ints[Fighter::IdIndex] = id;
-    ints[Fighter::StandingIndex] = standing;
-    return ints;
+    return FighterBuilder()
+        .texts(fighterTexts(firstName, lastName, organization))
+        .numbers(QVector<int>(Fighter::IntCount, 40))
+        .numbers({{Fighter::AgeIndex, 24}, {Fighter::WinsIndex, 0}, {Fighter::LossesIndex, 0},
+                  {Fighter::KnockoutsIndex, 0}, {Fighter::ContractMatchesIndex, 4},
+                  {Fighter::BodyImageIndex, id % 100}, {Fighter::HeadImageIndex, id % 100 + 1},
+                  {Fighter::FaceImageIndex, id % 100 + 2}, {Fighter::IdIndex, id},
+                  {Fighter::StandingIndex, standing}})
+        .born(QDate(1990, 5, 17));
 }
-
-struct Packed {
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    explicit Packed(const Fighter &fighter) { fighter.getData(texts, ints, birthday, history, titles); }
-    void into(Fighter &fighter) const { fighter.setData(texts, ints, birthday, history, titles); }
-};
 
 } // namespace
 
 Fighter fighter(int id, const QString &firstName, const QString &lastName, int standing,
                 const QString &organization)
 {
-    Fighter made;
-    made.setData(fighterTexts(firstName, lastName, organization), fighterInts(id, standing),
-                 QDate(1990, 5, 17), QMultiMap<QDate, QString>(), QStringList());
-    return made;
+    return worldFighter(id, firstName, lastName, standing, organization).build();
 }
 
 GymFighter gymFighter(int id, const QString &firstName, const QString &lastName, int standing,
                       const QString &organization, int charisma, int reputationPoints, int purse)
 {
-    GymFighter made;
-    made.setData(fighterTexts(firstName, lastName, organization), fighterInts(id, standing),
-                 QDate(1990, 5, 17), QMultiMap<QDate, QString>(), QStringList());
-    QVector<int> state(GymFighter::StateCount, 0);
-    state[GymFighter::CharismaIndex] = charisma;
-    state[GymFighter::ReputationPointsIndex] = reputationPoints;
-    state[GymFighter::ContractPurseIndex] = purse;
-    made.setTrainingData(state, QVector<int>(GymFighter::ProgressCount, 0), QStringList());
-    return made;
-}
-
-void setWinsAndLosses(Fighter &fighter, int wins, int losses)
-{
-    Packed packed(fighter);
-    packed.ints[Fighter::WinsIndex] = wins;
-    packed.ints[Fighter::LossesIndex] = losses;
-    packed.into(fighter);
-}
-
-void setTitles(Fighter &fighter, const QStringList &titles)
-{
-    Packed packed(fighter);
-    packed.titles = titles;
-    packed.into(fighter);
+    return worldFighter(id, firstName, lastName, standing, organization).gymFighter(charisma, reputationPoints, purse);
 }
 
 Match match(const QString &type, const QString &nameA, int idA, const QString &nameB, int idB,

@@ -57,6 +57,8 @@ public:
 // Records filled for world tests.
 namespace WorldFixtures {
 
+// A Japanese kickboxer, 24 years old and born 17 May 1990, every attribute
+// and both durabilities 40, no fights yet, four matches left on his contract.
 Fighter fighter(int id, const QString &firstName, const QString &lastName, int standing,
                 const QString &organization = "Free Agent");
 // Charisma, reputation points and purse go into his training state; the
@@ -64,8 +66,6 @@ Fighter fighter(int id, const QString &firstName, const QString &lastName, int s
 GymFighter gymFighter(int id, const QString &firstName, const QString &lastName, int standing,
                       const QString &organization = "Free Agent", int charisma = 0,
                       int reputationPoints = 0, int purse = 0);
-void setWinsAndLosses(Fighter &fighter, int wins, int losses);
-void setTitles(Fighter &fighter, const QStringList &titles);
 
 Match match(const QString &type, const QString &nameA = "TBA", int idA = 0,
             const QString &nameB = "TBA", int idB = 0, bool playerMatch = false);

@@ -1,0 +1,58 @@
+#ifndef FIGHTERBUILDER_H
+#define FIGHTERBUILDER_H
+
+#include <QDate>
+#include <QMap>
+#include <QMultiMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include "records/Fighter.h"
+
+class GymFighter;
+
+// Builds a fighter for a test through the record's packed form: it starts
+// blank (twelve empty texts, 95 zeros, no birthday, history or titles) or
+// from a fighter to change, takes what the test is about, and gives the
+// fighter, a player's fighter, or writes itself into one.
+class FighterBuilder
+{
+public:
+    FighterBuilder();
+    explicit FighterBuilder(const Fighter &from);
+
+    FighterBuilder &name(const QString &first, const QString &last);
+    FighterBuilder &text(Fighter::TextIndex index, const QString &value);
+    FighterBuilder &texts(const QStringList &all);
+    FighterBuilder &style(const QString &style) { return text(Fighter::StyleText, style); }
+    // Whole numbers by their index in the 95 of them.
+    FighterBuilder &number(int index, int value);
+    FighterBuilder &numbers(const QVector<int> &all);
+    FighterBuilder &numbers(const QMap<int, int> &byIndex);
+    // Attributes by their number k (0 to 82): every one, or some.
+    FighterBuilder &attributes(int value);
+    FighterBuilder &attributes(const QMap<int, int> &byAttribute);
+    FighterBuilder &id(int id) { return number(Fighter::IdIndex, id); }
+    FighterBuilder &age(int years) { return number(Fighter::AgeIndex, years); }
+    FighterBuilder &record(int wins, int losses);
+    FighterBuilder &born(const QDate &birthday);
+    FighterBuilder &result(const QDate &day, const QString &line);
+    FighterBuilder &titles(const QStringList &lines);
+
+    Fighter build() const;
+    // A player's fighter: a training state of zeros but for the given
+    // charisma, reputation points and purse, no progress and no log.
+    GymFighter gymFighter(int charisma = 0, int reputationPoints = 0, int purse = 0) const;
+    // Writes the fighter part; a player's fighter keeps his training state.
+    void into(Fighter &fighter) const;
+
+private:
+    QStringList m_texts;
+    QVector<int> m_ints;
+    QDate m_birthday;
+    QMultiMap<QDate, QString> m_history;
+    QStringList m_titles;
+};
+
+#endif // FIGHTERBUILDER_H
