@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "AttackRing.h"
+#include "core/AttackRing.h"
 #include "match/attack/StateFactory.h"
 #include "TestSupport.h"
 #include "match/FightMath.h"

@@ -24,15 +24,7 @@ private:
         return fighter;
     }
 
-    static void refill(Entity_MatchFighter &fighter, const Fighter &source)
-    {
-        QStringList texts, titles;
-        QVector<int> ints;
-        QDate birthday;
-        QMultiMap<QDate, QString> history;
-        source.getData(texts, ints, birthday, history, titles);
-        fighter.setData(texts, ints, birthday, history, titles);
-    }
+    static void refill(Entity_MatchFighter &fighter, const Fighter &source) { FighterBuilder(source).into(fighter); }
 
 private slots:
     void initHealthSetsMaximaAndCurrentValues()

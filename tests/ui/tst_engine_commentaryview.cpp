@@ -2,6 +2,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
+#include "core/FighterBuilder.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/MatchEngine.h"
 #include "records/Fighter.h"
@@ -10,12 +11,13 @@
 namespace {
 Fighter named(const QString &last, int id)
 {
-    QVector<int> ints(Fighter::IntCount, 50);
-    ints[Fighter::IdIndex] = id;
-    Fighter fighter;
-    fighter.setData({"Al", last, "", "", "", "Tactician", "", "", "", "", "", ""}, ints,
-                    QDate(1990, 1, 1), {}, {});
-    return fighter;
+    return FighterBuilder()
+        .numbers(QVector<int>(Fighter::IntCount, 50))
+        .id(id)
+        .name("Al", last)
+        .style("Tactician")
+        .born(QDate(1990, 1, 1))
+        .build();
 }
 }
 

@@ -1,22 +1,11 @@
 #include "BoutDriver.h"
 
-#include <QDate>
-#include <QMultiMap>
-#include <QStringList>
-
+#include "FighterBuilder.h"
 
 Fighter BoutDriver::makeFighter(const QString &lastName, const QString &style,
                                 const QVector<int> &ints)
 {
-    QStringList texts;
-    for (int i = 0; i < Fighter::TextCount; ++i)
-        texts << QString();
-    texts[Fighter::FirstNameText] = "Test";
-    texts[Fighter::LastNameText] = lastName;
-    texts[Fighter::StyleText] = style;
-    Fighter fighter;
-    fighter.setData(texts, ints, QDate(1990, 1, 1), QMultiMap<QDate, QString>(), QStringList());
-    return fighter;
+    return FighterBuilder().numbers(ints).name("Test", lastName).style(style).born(QDate(1990, 1, 1)).build();
 }
 
 Fighter BoutDriver::makeFighter(const QString &lastName, const QString &style, int value)

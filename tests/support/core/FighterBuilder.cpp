@@ -107,8 +107,3 @@ GymFighter FighterBuilder::gymFighter(int charisma, int reputationPoints, int pu
     made.setTrainingData(state, QVector<int>(GymFighter::ProgressCount, 0), QStringList());
     return made;
 }
-
-void FighterBuilder::into(Fighter &fighter) const
-{
-    fighter.setData(m_texts, m_ints, m_birthday, m_history, m_titles);
-}

@@ -44,8 +44,14 @@ public:
     // A player's fighter: a training state of zeros but for the given
     // charisma, reputation points and purse, no progress and no log.
     GymFighter gymFighter(int charisma = 0, int reputationPoints = 0, int purse = 0) const;
-    // Writes the fighter part; a player's fighter keeps his training state.
-    void into(Fighter &fighter) const;
+    // Writes the fighter part through the record's own setData: a player's
+    // fighter keeps his training state, a fighter in the ring renews the
+    // snapshot his states read.
+    template <class Record>
+    void into(Record &fighter) const
+    {
+        fighter.setData(m_texts, m_ints, m_birthday, m_history, m_titles);
+    }
 
 private:
     QStringList m_texts;

@@ -12,21 +12,12 @@
 #include <functional>
 #include <memory>
 
-#include "match/CommentarySink.h"
+#include "EngineTestKit.h"
+#include "FighterBuilder.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/MatchEngine.h"
 #include "match/MatchState.h"
 #include "records/Fighter.h"
-
-class RecordingSink : public CommentarySink
-{
-public:
-    explicit RecordingSink(QStringList *paragraphs) : paragraphs(paragraphs) {}
-    void addParagraph(const QString &text) override { paragraphs->append(text); }
-
-private:
-    QStringList *paragraphs;
-};
 
 class ProbeDefender : public MatchState
 {
@@ -84,21 +75,15 @@ public:
 inline Fighter ringFighter(const QString &lastName, const QString &style,
                            const std::function<int(int)> &value)
 {
-    QStringList texts;
-    for (int i = 0; i < Fighter::TextCount; ++i)
-        texts << QString();
-    texts[Fighter::FirstNameText] = "Ray";
-    texts[Fighter::LastNameText] = lastName;
-    texts[Fighter::StyleText] = style;
-    QVector<int> ints(Fighter::IntCount, 0);
-    ints[0] = 25;
+    FighterBuilder fighter;
     for (int i = Fighter::FirstAttributeIndex; i < Fighter::HeadDurabilityIndex; ++i)
-        ints[i] = value(i);
-    ints[Fighter::HeadDurabilityIndex] = 90;
-    ints[Fighter::BodyDurabilityIndex] = 90;
-    Fighter fighter;
-    fighter.setData(texts, ints, QDate(1990, 1, 1), {}, {});
-    return fighter;
+        fighter.number(i, value(i));
+    return fighter.name("Ray", lastName)
+        .style(style)
+        .age(25)
+        .numbers({{Fighter::HeadDurabilityIndex, 90}, {Fighter::BodyDurabilityIndex, 90}})
+        .born(QDate(1990, 1, 1))
+        .build();
 }
 
 struct AttackRing
@@ -111,7 +96,7 @@ struct AttackRing
     {
         MatchEngine &engine = MatchEngine::Instance();
         engine.setupMatch(a, ringFighter("Probe", "Brawler", [](int) { return 50; }),
-                          std::unique_ptr<CommentarySink>(new RecordingSink(&paragraphs)));
+                          std::unique_ptr<CommentarySink>(new EngineKit::RecordingSink(&paragraphs)));
         engine.startRound();
         if (engine.getAttacker() != engine.getFighterA())
             engine.swapRoles();

@@ -9,6 +9,7 @@
 #include <QVector>
 #include <memory>
 
+#include "core/FighterBuilder.h"
 #include "match/CommentarySink.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/ExchangeRule.h"
@@ -32,20 +33,14 @@ inline Fighter makeFighter(const QString &first, const QString &last, int id,
                            const QString &style = "Tactician", int level = 50,
                            const QMap<int, int> &overrides = {})
 {
-    QStringList texts = {first, last, "Japan", "Asia", "Karate", style, "None",
-                         "Unknown", "Red", "Black", "Brown", ""};
-    QVector<int> ints(Fighter::IntCount, 0);
-    ints[Fighter::AgeIndex] = 25;
-    for (int k = 0; k < Fighter::AttributeCount; ++k)
-        ints[Fighter::attributeIndex(k)] = level;
-    ints[Fighter::HeadDurabilityIndex] = 50;
-    ints[Fighter::BodyDurabilityIndex] = 50;
-    ints[Fighter::IdIndex] = id;
-    for (auto it = overrides.cbegin(); it != overrides.cend(); ++it)
-        ints[it.key()] = it.value();
-    Fighter fighter;
-    fighter.setData(texts, ints, QDate(1990, 1, 1), {}, {});
-    return fighter;
+    return FighterBuilder()
+        .texts({first, last, "Japan", "Asia", "Karate", style, "None", "Unknown", "Red", "Black", "Brown", ""})
+        .age(25)
+        .attributes(level)
+        .numbers({{Fighter::HeadDurabilityIndex, 50}, {Fighter::BodyDurabilityIndex, 50}, {Fighter::IdIndex, id}})
+        .numbers(overrides)
+        .born(QDate(1990, 1, 1))
+        .build();
 }
 
 // Vector index of attribute k.
