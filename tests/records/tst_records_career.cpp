@@ -204,15 +204,13 @@ private slots:
     {
         QFETCH(int, age);
         DeterministicRandom seam(40);
-        Fighter fighter;
-        QVector<int> ints = fighterInts(50);
-        ints[Fighter::AgeIndex] = age;
-        fighter.setData(fighterTexts(), ints, QDate(), {}, {});
+        Fighter fighter = sample().age(age).build();
         fighter.ageOneYear();
-        ints[Fighter::AgeIndex] = age + 1;
+        QVector<int> expected = fighterInts(50);
+        expected[Fighter::AgeIndex] = age + 1;
         QVector<int> after;
         fighter.getInts(after);
-        QCOMPARE(after, ints);
+        QCOMPARE(after, expected);
     }
 
     void agingChangesByBracket_data()
@@ -235,10 +233,7 @@ private slots:
         QFETCH(int, high);
         for (int start = 0; start < 5; ++start) {
             DeterministicRandom seam(start * 97, start + 1);
-            Fighter fighter;
-            QVector<int> ints = fighterInts(50);
-            ints[Fighter::AgeIndex] = age;
-            fighter.setData(fighterTexts(), ints, QDate(), {}, {});
+            Fighter fighter = sample().age(age).build();
             fighter.ageOneYear();
             QCOMPARE(wholeNumber(fighter, Fighter::AgeIndex), age + 1);
             QSet<int> changes;
@@ -256,18 +251,12 @@ private slots:
     void agingCapsAtTopAndHasNoFloor()
     {
         DeterministicRandom seam(3);
-        Fighter young;
-        QVector<int> ints = fighterInts(98);
-        ints[Fighter::AgeIndex] = 18;
-        young.setData(fighterTexts(), ints, QDate(), {}, {});
+        Fighter young = sample(98).age(18).build();
         young.ageOneYear();
         for (int k = 0; k < Fighter::AttributeCount; ++k)
             QCOMPARE(attribute(young, k), 99);
 
-        Fighter old;
-        ints = fighterInts(0);
-        ints[Fighter::AgeIndex] = 45;
-        old.setData(fighterTexts(), ints, QDate(), {}, {});
+        Fighter old = sample(0).age(45).build();
         old.ageOneYear();
         int below = 0;
         for (int k = 0; k < Fighter::AttributeCount; ++k)
@@ -303,12 +292,8 @@ private slots:
         QFETCH(QStringList, allowed);
         for (int start = 0; start < 8; ++start) {
             DeterministicRandom seam(start * 131, start);
-            Fighter fighter;
-            QStringList texts = fighterTexts();
-            texts[Fighter::ReputationText] = before;
-            QVector<int> ints = fighterInts();
-            ints[Fighter::StandingIndex] = standing;
-            fighter.setData(texts, ints, QDate(), {}, {});
+            Fighter fighter =
+                sample().text(Fighter::ReputationText, before).number(Fighter::StandingIndex, standing).build();
             fighter.rollReputationLabel();
             const QString label = text(fighter, Fighter::ReputationText);
             QVERIFY2(allowed.contains(label), qPrintable(label));

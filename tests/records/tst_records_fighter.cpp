@@ -3,7 +3,6 @@
 #include "records/Fighter.h"
 #include "records/SkillTable.h"
 #include "TestSupport.h"
-#include "core/FighterBuilder.h"
 #include "core/RecordsFixtures.h"
 #include "records/GameRandom.h"
 #include "records/Organization.h"
@@ -220,9 +219,7 @@ private slots:
         Fighter fighter;
         fill(fighter);
         QCOMPARE(fighter.getFullName(), QString("Ann Lee"));
-        QStringList texts = fighterTexts();
-        texts[Fighter::LastNameText] = "";
-        fighter.setData(texts, fighterInts(), QDate(), {}, {});
+        fighter = sample().text(Fighter::LastNameText, "").build();
         QCOMPARE(fighter.getFullName(), QString("Ann "));
         QCOMPARE(fighter.getLastName(), QString(""));
     }
@@ -364,10 +361,7 @@ private slots:
         for (int start = 0; start < 6; ++start) {
             const QVector<int> expected = replayAging(age, start * 53);
             DeterministicRandom seam(start * 53, start * 53 + 3);
-            Fighter fighter;
-            QVector<int> ints = fighterInts(50);
-            ints[Fighter::AgeIndex] = age;
-            fighter.setData(fighterTexts(), ints, QDate(), {}, {});
+            Fighter fighter = sample().age(age).build();
             fighter.ageOneYear();
             for (int k = 0; k < Fighter::AttributeCount; ++k)
                 QCOMPARE(attribute(fighter, k), expected.at(k));
@@ -395,12 +389,8 @@ private slots:
         for (int start = 0; start < 40; ++start) {
             const QString expected = replayReputation(standing, "Before", start * 131);
             DeterministicRandom seam(start * 131, start * 131 + 5);
-            Fighter fighter;
-            QStringList texts = fighterTexts();
-            texts[Fighter::ReputationText] = "Before";
-            QVector<int> ints = fighterInts();
-            ints[Fighter::StandingIndex] = standing;
-            fighter.setData(texts, ints, QDate(), {}, {});
+            Fighter fighter =
+                sample().text(Fighter::ReputationText, "Before").number(Fighter::StandingIndex, standing).build();
             fighter.rollReputationLabel();
             QCOMPARE(text(fighter, Fighter::ReputationText), expected);
             seen << expected;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "records/Manager.h"
 #include "records/SkillTable.h"
@@ -21,17 +22,12 @@ namespace {
 Fighter browsed(int id, const QString &first, const QString &last, int standing, const QString &region,
                 const QString &organization = "G-1")
 {
-    Fighter fighter = WorldFixtures::fighter(id, first, last, standing, organization);
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    fighter.getData(texts, ints, birthday, history, titles);
-    texts[3] = region;
-    texts[4] = "Muay Thai";
-    texts[5] = "Clincher";
-    fighter.setData(texts, ints, QDate(1990, 3, 5), history, titles);
-    return fighter;
+    return FighterBuilder(WorldFixtures::fighter(id, first, last, standing, organization))
+        .text(Fighter::RegionText, region)
+        .text(Fighter::BackgroundText, "Muay Thai")
+        .style("Clincher")
+        .born(QDate(1990, 3, 5))
+        .build();
 }
 
 void setScouting(int scouting)
@@ -88,18 +84,14 @@ private slots:
     {
         ShellTest::startGame();
         WorldTestAccess::freshWorld();
-        Fighter veteran = browsed(3, "Ken", "Sato", 200, "East Asia");
-        QMultiMap<QDate, QString> history;
-        QStringList texts, titles;
-        QVector<int> ints;
-        QDate birthday;
-        veteran.getData(texts, ints, birthday, history, titles);
         // One tournament day: quarterfinal, semifinal, final recorded in that order.
-        history.insert(QDate(2011, 1, 1), "Win: quarterfinal");
-        history.insert(QDate(2011, 1, 1), "Win: semifinal");
-        history.insert(QDate(2011, 1, 1), "Win: final");
-        history.insert(QDate(2010, 6, 4), "Loss: debut");
-        veteran.setData(texts, ints, birthday, history, {"G-1 World Championship"});
+        const Fighter veteran = FighterBuilder(browsed(3, "Ken", "Sato", 200, "East Asia"))
+                                    .result(QDate(2011, 1, 1), "Win: quarterfinal")
+                                    .result(QDate(2011, 1, 1), "Win: semifinal")
+                                    .result(QDate(2011, 1, 1), "Win: final")
+                                    .result(QDate(2010, 6, 4), "Loss: debut")
+                                    .titles({"G-1 World Championship"})
+                                    .build();
         WorldTestAccess::addOrganization(WorldFixtures::organization(
             "G-1", "Elite", {},
             {browsed(1, "Zed", "Abe", 100, "Oceania"), browsed(2, "Al", "Moon", 150, "Oceania"), veteran,

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+#include "core/FighterBuilder.h"
 #include "core/FileSizeLimit.h"
 #include "core/WorldTestAccess.h"
 #include "records/GameDataStream.h"
@@ -42,18 +43,16 @@ const QStringList cancelOnly{"Cancel"};
 GymFighter ann()
 {
     GymFighter fighter = gymFighter(1101, "Ann", "Lee", 100, "Free Agent");
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    fighter.getData(texts, ints, birthday, history, titles);
-    texts[Fighter::BackgroundText] = "Muay Thai";
-    texts[Fighter::StyleText] = "Clincher";
-    ints[Fighter::attributeIndex(0)] = 90; // Jab
-    history.insert(QDate(2011, 2, 5), "Win: first of the night");
-    history.insert(QDate(2011, 2, 5), "Loss: final");
-    history.insert(QDate(2011, 1, 1), "Win: debut");
-    fighter.setData(texts, ints, QDate(1990, 3, 5), history, {"Belt A", "Belt B"});
+    FighterBuilder(fighter)
+        .text(Fighter::BackgroundText, "Muay Thai")
+        .style("Clincher")
+        .attributes({{0, 90}}) // Jab
+        .result(QDate(2011, 2, 5), "Win: first of the night")
+        .result(QDate(2011, 2, 5), "Loss: final")
+        .result(QDate(2011, 1, 1), "Win: debut")
+        .born(QDate(1990, 3, 5))
+        .titles({"Belt A", "Belt B"})
+        .into(fighter);
     return fighter;
 }
 

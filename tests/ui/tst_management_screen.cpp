@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QTextEdit>
 
+#include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "records/Gym.h"
 #include "records/Manager.h"
@@ -61,20 +62,15 @@ void setUpBookingWorld(const QString &tier = "Elite", const QString &willingness
 // A student born 5 March 1993 whose attributes run from `attribute` up.
 Fighter student(const QString &firstName, int attribute = 15)
 {
-    QStringList texts, titles;
-    QVector<int> ints;
-    QDate birthday;
-    QMultiMap<QDate, QString> history;
-    fighter(0, firstName, "Lee", 0).getData(texts, ints, birthday, history, titles);
-    texts[Fighter::BackgroundText] = "Muay Thai";
-    texts[Fighter::StyleText] = "Clincher";
-    texts[Fighter::BioText] = firstName + "'s bio";
+    FighterBuilder made(fighter(0, firstName, "Lee", 0));
     for (int k = 0; k < Fighter::AttributeCount; ++k)
-        ints[Fighter::attributeIndex(k)] = attribute + k % 7;
-    ints[Fighter::AgeIndex] = 17;
-    Fighter made;
-    made.setData(texts, ints, QDate(1993, 3, 5), history, titles);
-    return made;
+        made.number(Fighter::attributeIndex(k), attribute + k % 7);
+    return made.text(Fighter::BackgroundText, "Muay Thai")
+        .style("Clincher")
+        .text(Fighter::BioText, firstName + "'s bio")
+        .age(17)
+        .born(QDate(1993, 3, 5))
+        .build();
 }
 
 QStringList rows(const QListWidget *list)

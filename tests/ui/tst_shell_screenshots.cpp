@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/Career2Fixtures.h"
+#include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
@@ -26,19 +27,6 @@ class TestShellScreenshots : public QObject
     Q_OBJECT
 
 private:
-    static void setPictureNumbers(Fighter &fighter, int body, int head, int face)
-    {
-        QStringList texts, titles;
-        QVector<int> ints;
-        QDate birthday;
-        QMultiMap<QDate, QString> history;
-        fighter.getData(texts, ints, birthday, history, titles);
-        ints[Fighter::BodyImageIndex] = body;
-        ints[Fighter::HeadImageIndex] = head;
-        ints[Fighter::FaceImageIndex] = face;
-        fighter.setData(texts, ints, birthday, history, titles);
-    }
-
     void shoot(const QString &name) { SHOOT_WINDOW(name); }
 
 private slots:
@@ -105,7 +93,9 @@ private slots:
     {
         WorldTestAccess::freshWorld(250000);
         GymFighter fighter = WorldFixtures::gymFighter(1100, "Al", "Ray", 100);
-        setPictureNumbers(fighter, 3, 2, 2);
+        FighterBuilder(fighter)
+            .numbers({{Fighter::BodyImageIndex, 3}, {Fighter::HeadImageIndex, 2}, {Fighter::FaceImageIndex, 2}})
+            .into(fighter);
         QVector<int> progress(GymFighter::ProgressCount, 0);
         progress.last() = TrainingType::KettleBells;
         fighter.setTrainingData(QVector<int>(GymFighter::StateCount, 0), progress,

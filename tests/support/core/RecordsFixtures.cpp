@@ -19,6 +19,11 @@ QVector<int> fighterInts(int attribute)
     return ints;
 }
 
+FighterBuilder sample(int attribute)
+{
+    return FighterBuilder().texts(fighterTexts()).numbers(fighterInts(attribute));
+}
+
 void fill(Fighter &fighter, int attribute, const QMultiMap<QDate, QString> &history,
           const QStringList &titles)
 {

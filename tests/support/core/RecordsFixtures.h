@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QVector>
 
-class Fighter;
+#include "FighterBuilder.h"
 
 // Filled fighters for the record tests.
 namespace RecordsFixtures {
@@ -17,6 +17,8 @@ QStringList fighterTexts();
 // attribute `attribute`, then durabilities 120/110, contract 4, pictures
 // 1/2/3, id 1100, standing 900.
 QVector<int> fighterInts(int attribute = 50);
+// A builder holding the above, with no birthday.
+FighterBuilder sample(int attribute = 50);
 // Fills a fighter (or the fighter part of a GymFighter) with the above,
 // born 29 Feb 1988, with the given history and titles.
 void fill(Fighter &fighter, int attribute = 50,
