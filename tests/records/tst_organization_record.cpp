@@ -2,6 +2,9 @@
 
 #include "records/GameRandom.h"
 #include "records/Organization.h"
+#include "core/BoutBuilder.h"
+#include "core/EventBuilder.h"
+#include "core/FighterBuilder.h"
 #include "core/RecordChecks.h"
 
 // The organization: roster order, titles, the walks over its events,
@@ -15,22 +18,17 @@ private:
                            int contractMatches = 4, const QString &organization = "Apex",
                            const QDate &birthday = QDate(1985, 2, 3))
     {
-        QStringList texts;
-        for (int i = 0; i < Fighter::TextCount; ++i)
-            texts << "x";
-        texts[Fighter::FirstNameText] = "Ray";
-        texts[Fighter::LastNameText] = lastName;
-        texts[Fighter::OrganizationText] = organization;
-        QVector<int> ints(Fighter::IntCount, attributes);
-        ints[Fighter::ContractMatchesIndex] = contractMatches;
-        ints[Fighter::IdIndex] = id;
-        ints[Fighter::StandingIndex] = standing;
-        QMultiMap<QDate, QString> history;
-        history.insert(QDate(2010, 5, 1), "Win - KO");
-        history.insert(QDate(2010, 5, 1), "Loss - Decision");
-        Fighter result;
-        result.setData(texts, ints, birthday, history, QStringList());
-        return result;
+        return FighterBuilder()
+            .texts(QVector<QString>(Fighter::TextCount, "x").toList())
+            .name("Ray", lastName)
+            .text(Fighter::OrganizationText, organization)
+            .numbers(QVector<int>(Fighter::IntCount, attributes))
+            .numbers({{Fighter::ContractMatchesIndex, contractMatches}, {Fighter::IdIndex, id},
+                      {Fighter::StandingIndex, standing}})
+            .born(birthday)
+            .result(QDate(2010, 5, 1), "Win - KO")
+            .result(QDate(2010, 5, 1), "Loss - Decision")
+            .build();
     }
 
     static Organization organization(const QString &tier = "Regional", const QString &willingness = "Willing",
@@ -50,12 +48,12 @@ private:
     // An event whose card holds fighter `id` on side B of its first match.
     static Event eventOn(const QDate &date, int id, const QString &name = "Apex Event")
     {
-        Match match;
-        match.setData({"Other", "Ray Cole", "Single Match", "TBA"}, 99, id, true);
-        Event event;
-        event.setData({name, "Apex", "Hall", "Regional", "Single Event", "No Title"}, date,
-                      {match}, QStringList(), true);
-        return event;
+        return EventBuilder(name, "Apex", date)
+            .text(Event::PlaceText, "Hall")
+            .text(Event::TierText, "Regional")
+            .card({BoutBuilder().sideA("Other", 99).sideB("Ray Cole", id).forPlayer().build()})
+            .withPlayerFighter()
+            .build();
     }
 
     static QVector<int> rosterIds(const Organization &org)

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "TestSupport.h"
+#include "core/EventBuilder.h"
 #include "core/FighterBuilder.h"
 #include "core/LiveEventFixtures.h"
 #include "core/WorldTestAccess.h"
@@ -40,8 +41,11 @@ private:
         const QVector<Match> card{
             WorldFixtures::match(MatchType::Single, "Cy Orr", 1203, "Di Poe", 1204),
             WorldFixtures::match(MatchType::Championship, "Al Ray", 1102, "Bartholomew Kowalczyk", 1205, true)};
-        Event event = WorldFixtures::eventOn("Centurion: Ray vs. Kowalczyk", league, world.getDate(), card, true);
-        event.setTitle("Centurion World Championship");
+        const Event event = EventBuilder("Centurion: Ray vs. Kowalczyk", league, world.getDate())
+                                .card(card)
+                                .withPlayerFighter()
+                                .title("Centurion World Championship")
+                                .build();
         WorldTestAccess::addOrganization(WorldFixtures::organization(
             league, "Elite", {event},
             {opponent, WorldFixtures::fighter(1203, "Cy", "Orr", 200, league),

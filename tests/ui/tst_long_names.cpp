@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "TestSupport.h"
+#include "core/EventBuilder.h"
 #include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
 #include "records/Manager.h"
@@ -74,8 +75,11 @@ void installWorld()
     const QVector<Match> card{
         WorldFixtures::match(MatchType::Single, "Cy Orr", 1203, "Di Poe", 1204),
         WorldFixtures::match(MatchType::Championship, longName, playerId, opponentName, 1205, true)};
-    Event event = WorldFixtures::eventOn("Centurion: Fight Night", league, world.getDate(), card, true);
-    event.setTitle("Centurion World Championship");
+    const Event event = EventBuilder("Centurion: Fight Night", league, world.getDate())
+                            .card(card)
+                            .withPlayerFighter()
+                            .title("Centurion World Championship")
+                            .build();
     WorldTestAccess::addOrganization(WorldFixtures::organization(
         league, "Elite", {event},
         {WorldFixtures::fighter(1205, longLast, longFirst, 100, league),

@@ -1,5 +1,6 @@
 #include "Career2Fixtures.h"
 
+#include "EventBuilder.h"
 #include "FighterBuilder.h"
 #include "WorldTestAccess.h"
 
@@ -30,10 +31,7 @@ QVector<Fighter> members(int count, int firstId, const QString &organization, co
 Event event(const QString &name, const QString &organization, const QDate &date, const QVector<Match> &card,
             const QString &title)
 {
-    Event made;
-    made.setData({name, organization, "Tokyo", "National", "Single Event", title}, date, card, QStringList(),
-                 false);
-    return made;
+    return EventBuilder(name, organization, date).card(card).title(title).build();
 }
 
 QVector<Match> open(const QString &type, int count)

@@ -1,5 +1,6 @@
 #include "LiveEventFixtures.h"
 
+#include "EventBuilder.h"
 #include "FighterBuilder.h"
 #include "TestSupport.h"
 #include "WorldTestAccess.h"
@@ -94,8 +95,7 @@ Event install(const QVector<Match> &card, const QString &title, int cornering, i
     World &world = WorldTestAccess::freshWorld();
     setManagerAbilities(cornering, motivating);
     WorldTestAccess::addRosterFighter(playerFighter(playerAttribute));
-    Event event = WorldFixtures::eventOn(name, League, world.getDate(), card, true);
-    event.setTitle(title);
+    const Event event = EventBuilder(name, League, world.getDate()).card(card).withPlayerFighter().title(title).build();
     WorldTestAccess::addOrganization(WorldFixtures::organization(League, "National", {event}, roster()));
     const QVector<Event> today = world.getTodaysPlayerEvents();
     return today.isEmpty() ? Event() : today.first();

@@ -1,5 +1,7 @@
 #include "WorldTestAccess.h"
 
+#include "BoutBuilder.h"
+#include "EventBuilder.h"
 #include "FighterBuilder.h"
 #include "records/Gym.h"
 #include "records/Manager.h"
@@ -177,18 +179,17 @@ GymFighter gymFighter(int id, const QString &firstName, const QString &lastName,
 Match match(const QString &type, const QString &nameA, int idA, const QString &nameB, int idB,
             bool playerMatch)
 {
-    Match made;
-    made.setData({nameA, nameB, type, "TBA"}, idA, idB, playerMatch);
-    return made;
+    return BoutBuilder(type).sideA(nameA, idA).sideB(nameB, idB).forPlayer(playerMatch).build();
 }
 
 Event eventOn(const QString &name, const QString &organization, const QDate &date,
             const QVector<Match> &card, bool playerFighterOnCard, const QStringList &resultLines)
 {
-    Event made;
-    made.setData({name, organization, "Tokyo", "National", "Single Event", "No Title"}, date, card,
-                 resultLines, playerFighterOnCard);
-    return made;
+    return EventBuilder(name, organization, date)
+        .card(card)
+        .withPlayerFighter(playerFighterOnCard)
+        .results(resultLines)
+        .build();
 }
 
 Organization organization(const QString &name, const QString &tier, const QVector<Event> &events,
