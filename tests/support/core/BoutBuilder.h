@@ -11,14 +11,22 @@
 class BoutBuilder
 {
 public:
-    explicit BoutBuilder(const QString &type = MatchType::Single);
+    explicit BoutBuilder(const QString &type = MatchType::Single)
+        : m_texts{Match::OpenName, Match::OpenName, type, Match::OpenName}
+    {
+    }
 
-    BoutBuilder &sideA(const QString &name, int id);
-    BoutBuilder &sideB(const QString &name, int id);
-    BoutBuilder &result(const QString &text);
-    BoutBuilder &forPlayer(bool player = true);
+    BoutBuilder &sideA(const QString &name, int id) { m_texts[Match::FighterAText] = name; m_idA = id; return *this; }
+    BoutBuilder &sideB(const QString &name, int id) { m_texts[Match::FighterBText] = name; m_idB = id; return *this; }
+    BoutBuilder &result(const QString &text) { m_texts[Match::ResultText] = text; return *this; }
+    BoutBuilder &forPlayer(bool player = true) { m_player = player; return *this; }
 
-    Match build() const;
+    Match build() const
+    {
+        Match made;
+        made.setData(m_texts, m_idA, m_idB, m_player);
+        return made;
+    }
 
 private:
     QStringList m_texts;

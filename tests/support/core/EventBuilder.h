@@ -15,15 +15,23 @@
 class EventBuilder
 {
 public:
-    EventBuilder(const QString &name, const QString &organization, const QDate &date);
+    EventBuilder(const QString &name, const QString &organization, const QDate &date)
+        : m_texts{name, organization, "Tokyo", "National", "Single Event", "No Title"}, m_date(date)
+    {
+    }
 
-    EventBuilder &text(Event::TextIndex index, const QString &value);
+    EventBuilder &text(Event::TextIndex index, const QString &value) { m_texts[index] = value; return *this; }
     EventBuilder &title(const QString &title) { return text(Event::TitleText, title); }
-    EventBuilder &card(const QVector<Match> &bouts);
-    EventBuilder &results(const QStringList &lines);
-    EventBuilder &withPlayerFighter(bool onCard = true);
+    EventBuilder &card(const QVector<Match> &bouts) { m_card = bouts; return *this; }
+    EventBuilder &results(const QStringList &lines) { m_results = lines; return *this; }
+    EventBuilder &withPlayerFighter(bool onCard = true) { m_playerOnCard = onCard; return *this; }
 
-    Event build() const;
+    Event build() const
+    {
+        Event made;
+        made.setData(m_texts, m_date, m_card, m_results, m_playerOnCard);
+        return made;
+    }
 
 private:
     QStringList m_texts;

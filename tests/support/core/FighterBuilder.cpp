@@ -12,37 +12,6 @@ FighterBuilder::FighterBuilder(const Fighter &from)
     from.getData(m_texts, m_ints, m_birthday, m_history, m_titles);
 }
 
-FighterBuilder &FighterBuilder::name(const QString &first, const QString &last)
-{
-    m_texts[Fighter::FirstNameText] = first;
-    m_texts[Fighter::LastNameText] = last;
-    return *this;
-}
-
-FighterBuilder &FighterBuilder::text(Fighter::TextIndex index, const QString &value)
-{
-    m_texts[index] = value;
-    return *this;
-}
-
-FighterBuilder &FighterBuilder::texts(const QStringList &all)
-{
-    m_texts = all;
-    return *this;
-}
-
-FighterBuilder &FighterBuilder::number(int index, int value)
-{
-    m_ints[index] = value;
-    return *this;
-}
-
-FighterBuilder &FighterBuilder::numbers(const QVector<int> &all)
-{
-    m_ints = all;
-    return *this;
-}
-
 FighterBuilder &FighterBuilder::numbers(const QMap<int, int> &byIndex)
 {
     for (auto it = byIndex.cbegin(); it != byIndex.cend(); ++it)
@@ -61,31 +30,6 @@ FighterBuilder &FighterBuilder::attributes(const QMap<int, int> &byAttribute)
 {
     for (auto it = byAttribute.cbegin(); it != byAttribute.cend(); ++it)
         m_ints[Fighter::attributeIndex(it.key())] = it.value();
-    return *this;
-}
-
-FighterBuilder &FighterBuilder::record(int wins, int losses)
-{
-    m_ints[Fighter::WinsIndex] = wins;
-    m_ints[Fighter::LossesIndex] = losses;
-    return *this;
-}
-
-FighterBuilder &FighterBuilder::born(const QDate &birthday)
-{
-    m_birthday = birthday;
-    return *this;
-}
-
-FighterBuilder &FighterBuilder::result(const QDate &day, const QString &line)
-{
-    m_history.insert(day, line);
-    return *this;
-}
-
-FighterBuilder &FighterBuilder::titles(const QStringList &lines)
-{
-    m_titles = lines;
     return *this;
 }
 

@@ -22,23 +22,29 @@ public:
     FighterBuilder();
     explicit FighterBuilder(const Fighter &from);
 
-    FighterBuilder &name(const QString &first, const QString &last);
-    FighterBuilder &text(Fighter::TextIndex index, const QString &value);
-    FighterBuilder &texts(const QStringList &all);
+    FighterBuilder &name(const QString &first, const QString &last)
+    {
+        return text(Fighter::FirstNameText, first).text(Fighter::LastNameText, last);
+    }
+    FighterBuilder &text(Fighter::TextIndex index, const QString &value) { m_texts[index] = value; return *this; }
+    FighterBuilder &texts(const QStringList &all) { m_texts = all; return *this; }
     FighterBuilder &style(const QString &style) { return text(Fighter::StyleText, style); }
     // Whole numbers by their index in the 95 of them.
-    FighterBuilder &number(int index, int value);
-    FighterBuilder &numbers(const QVector<int> &all);
+    FighterBuilder &number(int index, int value) { m_ints[index] = value; return *this; }
+    FighterBuilder &numbers(const QVector<int> &all) { m_ints = all; return *this; }
     FighterBuilder &numbers(const QMap<int, int> &byIndex);
     // Attributes by their number k (0 to 82): every one, or some.
     FighterBuilder &attributes(int value);
     FighterBuilder &attributes(const QMap<int, int> &byAttribute);
     FighterBuilder &id(int id) { return number(Fighter::IdIndex, id); }
     FighterBuilder &age(int years) { return number(Fighter::AgeIndex, years); }
-    FighterBuilder &record(int wins, int losses);
-    FighterBuilder &born(const QDate &birthday);
-    FighterBuilder &result(const QDate &day, const QString &line);
-    FighterBuilder &titles(const QStringList &lines);
+    FighterBuilder &record(int wins, int losses)
+    {
+        return number(Fighter::WinsIndex, wins).number(Fighter::LossesIndex, losses);
+    }
+    FighterBuilder &born(const QDate &birthday) { m_birthday = birthday; return *this; }
+    FighterBuilder &result(const QDate &day, const QString &line) { m_history.insert(day, line); return *this; }
+    FighterBuilder &titles(const QStringList &lines) { m_titles = lines; return *this; }
 
     Fighter build() const;
     // A player's fighter: a training state of zeros but for the given
