@@ -23,7 +23,7 @@
 #include "career/DayRunner.h"
 #include "career/UnseenBouts.h"
 #include "records/GameDataStream.h"
-#include "core/Career2SoakWorld.h"
+#include "core/SoakWorld.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
@@ -51,7 +51,7 @@ int main(int argc, char **argv)
         chosen = &WorldTestAccess::freshWorld(50000);
         chosen->loadDefaultData();
     } else {
-        chosen = &Career2SoakWorld::build(2020, 7);
+        chosen = &SoakWorld::build(2020, 7);
     }
     World &world = *chosen;
     UnseenBouts::Counts counts;

@@ -2,10 +2,10 @@
 
 #include "TestSupport.h"
 #include "career/BookingChoice.h"
-#include "core/Career2Fixtures.h"
+#include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
 // The candidate of one card-filling attempt: who, in what bout, and whether
@@ -28,7 +28,7 @@ private:
 
     static Event cardEvent(const QVector<Match> &card)
     {
-        return Career2Fixtures::event("O1 Event", "O1", QDate(2011, 3, 20), card);
+        return LeagueFixtures::event("O1 Event", "O1", QDate(2011, 3, 20), card);
     }
 
     static Match filled(int idA, int idB, const QString &type = MatchType::Single)

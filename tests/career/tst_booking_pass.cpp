@@ -1,15 +1,15 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "core/Career2Fixtures.h"
+#include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 #include "records/GameRandom.h"
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
 // The daily booking pass: title fights, then the other open sides of each
@@ -32,7 +32,7 @@ private:
         WorldTestAccess::setDate(today());
         WorldTestAccess::addOrganization(organization("O1", "National", {
             eventOn("O1 Old", "O1", today().addDays(-10), open(MatchType::Single, 2)),
-            Career2Fixtures::event(eventName, "O1", today().addDays(daysAway), card, "O1 World Championship"),
+            LeagueFixtures::event(eventName, "O1", today().addDays(daysAway), card, "O1 World Championship"),
         }, members(rosterSize, 3000, "O1"), titles));
         return world;
     }
@@ -377,7 +377,7 @@ private slots:
             World &world = WorldTestAccess::freshWorld();
             WorldTestAccess::setDate(drawDay());
             WorldTestAccess::addOrganization(organization("O1", "National", {
-                Career2Fixtures::event("O1 Event", "O1", drawDay().addDays(9), open(MatchType::Single, 4))},
+                LeagueFixtures::event("O1 Event", "O1", drawDay().addDays(9), open(MatchType::Single, 4))},
                 members(20, 3000, "O1")));
             QStringList news;
             int nextAfterPass = 0;
@@ -437,7 +437,7 @@ private slots:
                 roster << pro(4000 + i, "L" + QString::number(i), 10 * (i + 1), "O1", "Unknown", 40,
                               members[i].first, members[i].second);
             WorldTestAccess::addOrganization(organization("O1", "National", {
-                Career2Fixtures::event("O1 Event", "O1", drawDay().addDays(9), open(MatchType::Single, 4))}, roster));
+                LeagueFixtures::event("O1 Event", "O1", drawDay().addDays(9), open(MatchType::Single, 4))}, roster));
             QVector<Fighter> pool;
             for (int i = 0; i < agents.size(); ++i) {
                 pool << pro(5000 + i, "P" + QString::number(i), 10 * (i + 1), "Free Agent", "Unknown", 40,

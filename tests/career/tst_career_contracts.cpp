@@ -3,12 +3,12 @@
 #include "world/World.h"
 #include "TestSupport.h"
 #include "core/FighterBuilder.h"
-#include "core/RecordsFixtures.h"
+#include "core/FighterFields.h"
 #include "core/WorldTestAccess.h"
 
 using namespace WorldFixtures;
-using RecordsFixtures::text;
-using RecordsFixtures::wholeNumber;
+using FighterFields::text;
+using FighterFields::wholeNumber;
 
 // The daily contract expiries: renewals of all organizations, then the
 // releases into the free-agent pool.

@@ -4,7 +4,7 @@
 #include "records/TrainingType.h"
 #include "world/World.h"
 #include "TestSupport.h"
-#include "core/CareerFixtures.h"
+#include "core/TrainingFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "records/TextDate.h"
 
@@ -19,7 +19,7 @@ class TestCareerGymDay : public QObject
 private:
     static void setGym(World &world, int money, int equipmentLevel, const QString &prestige = "Unknown")
     {
-        QVector<int> numbers = CareerFixtures::gymStats(money, equipmentLevel);
+        QVector<int> numbers = TrainingFixtures::gymStats(money, equipmentLevel);
         world.setupGym({"Iron Gym", "Boxing", "Red", "Black", prestige}, numbers,
                        QVector<int>{1, 2, 3, 4, 5, 6, 7, 8});
     }

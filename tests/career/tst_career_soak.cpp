@@ -1,8 +1,8 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "core/Career2SoakWorld.h"
 #include "core/GeneratorTestFiles.h"
+#include "core/SoakWorld.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
@@ -29,9 +29,9 @@ private slots:
     void worldStaysConsistent()
     {
         // From 2020, so that the second year makes new professionals.
-        World &world = Career2SoakWorld::build(2020, 7);
-        Career2SoakWorld::Totals totals;
-        const QString breach = Career2SoakWorld::run(world, world.getDate().addYears(years()), totals);
+        World &world = SoakWorld::build(2020, 7);
+        SoakWorld::Totals totals;
+        const QString breach = SoakWorld::run(world, world.getDate().addYears(years()), totals);
         QVERIFY2(breach.isEmpty(), qPrintable(breach));
         qInfo("%s", qPrintable(totals.summary()));
 

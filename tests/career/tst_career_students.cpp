@@ -5,9 +5,9 @@
 #include "records/Manager.h"
 #include "world/World.h"
 #include "TestSupport.h"
-#include "core/CareerFixtures.h"
 #include "core/FighterBuilder.h"
-#include "core/RecordsFixtures.h"
+#include "core/FighterFields.h"
+#include "core/TrainingFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "records/TextDate.h"
 
@@ -103,7 +103,7 @@ private slots:
         QStringList titles;
         promoted.getTitles(titles);
         QCOMPARE(titles, QStringList{"Amateur Cup"});
-        QCOMPARE(CareerFixtures::progressOf(promoted), QVector<int>(GymFighter::ProgressCount, 0));
+        QCOMPARE(TrainingFixtures::progressOf(promoted), QVector<int>(GymFighter::ProgressCount, 0));
 
         QCOMPARE(WorldTestAccess::bookings().size(), 1);
         QCOMPARE(WorldTestAccess::bookings().first(),
@@ -184,7 +184,7 @@ private slots:
         } else {
             QVERIFY(news.isEmpty());
         }
-        QCOMPARE(RecordsFixtures::wholeNumber(world.getFighterById(1100), Fighter::AgeIndex), hasBirthday ? 26 : 25);
+        QCOMPARE(FighterFields::wholeNumber(world.getFighterById(1100), Fighter::AgeIndex), hasBirthday ? 26 : 25);
         QStringList texts, titles;
         QVector<int> ints;
         QDate born;

@@ -7,13 +7,13 @@
 #include "records/SkillTable.h"
 #include "records/TrainingType.h"
 #include "TestSupport.h"
-#include "core/CareerFixtures.h"
 #include "core/FighterBuilder.h"
-#include "core/RecordsFixtures.h"
+#include "core/FighterFields.h"
+#include "core/TrainingFixtures.h"
 #include "records/TextDate.h"
 
-using namespace CareerFixtures;
-using RecordsFixtures::attribute;
+using namespace TrainingFixtures;
+using FighterFields::attribute;
 
 // The training day of one of the player's fighters and its workouts.
 class TestCareerTraining : public QObject

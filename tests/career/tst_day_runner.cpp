@@ -2,12 +2,12 @@
 
 #include "TestSupport.h"
 #include "career/DayRunner.h"
-#include "core/Career2Fixtures.h"
+#include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "records/Gym.h"
 #include "world/World.h"
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
 // The order of one headless day and its monthly and yearly steps.

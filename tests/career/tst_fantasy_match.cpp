@@ -1,12 +1,12 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "core/Career2Fixtures.h"
 #include "core/FighterBuilder.h"
+#include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
 // One of the player's fighters against an exported fighter.
@@ -70,7 +70,7 @@ private slots:
         // Both temporary fighters sit under key 0, the later one first.
         QCOMPARE(amateurKeys(), (QStringList{"0:-117:" + importedName, "0:-116:Jo Park", "0:6000:F6000 Kid"}));
         QCOMPARE(world.getAmateur(-116).getFullName(), QString("Jo Park"));
-        QCOMPARE(RecordsFixtures::wholeNumber(world.getAmateur(-117), Fighter::StandingIndex), 0);
+        QCOMPARE(FighterFields::wholeNumber(world.getAmateur(-117), Fighter::StandingIndex), 0);
         // The player's fighter himself is untouched.
         QCOMPARE(world.getFighterById(1101), before);
 

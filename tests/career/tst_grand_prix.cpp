@@ -2,12 +2,12 @@
 
 #include "TestSupport.h"
 #include "core/CoinTossEvents.h"
-#include "core/Career2Fixtures.h"
+#include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "records/GameRandom.h"
 #include "world/World.h"
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
 // A Grand Prix from its qualifier card to its final: the daily booking pass
@@ -34,8 +34,8 @@ private:
         QMap<QString, QString> titles;
         titles.insert(title(), "Vacant");
         WorldTestAccess::addOrganization(organization("O1", "National", {
-            Career2Fixtures::event("O1 Opening Round", "O1", today().addDays(qualifierDays), open(MatchType::Qualifier, 8)),
-            Career2Fixtures::event("O1 Final", "O1", today().addDays(finalsDays), finalsCard(), title())},
+            LeagueFixtures::event("O1 Opening Round", "O1", today().addDays(qualifierDays), open(MatchType::Qualifier, 8)),
+            LeagueFixtures::event("O1 Final", "O1", today().addDays(finalsDays), finalsCard(), title())},
             members(rosterSize, 3000, "O1"), titles));
         return world;
     }
@@ -46,8 +46,8 @@ private:
         World &world = WorldTestAccess::freshWorld();
         WorldTestAccess::setDate(today());
         WorldTestAccess::addOrganization(organization("O1", "National", {
-            Career2Fixtures::event("O1 Opening Round", "O1", today(), qualifiers),
-            Career2Fixtures::event("O1 Final", "O1", today().addDays(7), finalsCard(), title())},
+            LeagueFixtures::event("O1 Opening Round", "O1", today(), qualifiers),
+            LeagueFixtures::event("O1 Final", "O1", today().addDays(7), finalsCard(), title())},
             members(20, 3000, "O1")));
         return world;
     }

@@ -1,13 +1,13 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "core/Career2Fixtures.h"
 #include "core/FighterBuilder.h"
+#include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "records/Manager.h"
 #include "world/World.h"
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
 // Fought bouts reach the records, and tournament winners the next round.
@@ -57,7 +57,7 @@ private:
             card << match(MatchType::Quarterfinal, "F" + QString::number(3000 + 2 * i), 3000 + 2 * i,
                           "F" + QString::number(3001 + 2 * i), 3001 + 2 * i);
         card << semis << final;
-        QVector<Event> events{Career2Fixtures::event("Cup Day", "O1", today(), card, "O1 Grand Prix")};
+        QVector<Event> events{LeagueFixtures::event("Cup Day", "O1", today(), card, "O1 Grand Prix")};
         events << later;
         WorldTestAccess::addOrganization(organization("O1", "National", events, members(12, 3000, "O1")));
         return world;
@@ -167,13 +167,13 @@ private slots:
         after.getTitles(titles);
         QCOMPARE(titles, titlesAfter);
         QCOMPARE(managerTitles(), managerTitlesAfter);
-        QCOMPARE(RecordsFixtures::wholeNumber(after, Fighter::WinsIndex), counts.at(0));
-        QCOMPARE(RecordsFixtures::wholeNumber(after, Fighter::LossesIndex), counts.at(1));
-        QCOMPARE(RecordsFixtures::wholeNumber(after, Fighter::KnockoutsIndex), counts.at(2));
+        QCOMPARE(FighterFields::wholeNumber(after, Fighter::WinsIndex), counts.at(0));
+        QCOMPARE(FighterFields::wholeNumber(after, Fighter::LossesIndex), counts.at(1));
+        QCOMPARE(FighterFields::wholeNumber(after, Fighter::KnockoutsIndex), counts.at(2));
         QCOMPARE(managerNumbers().at(Manager::WinsIndex), counts.at(3));
         QCOMPARE(managerNumbers().at(Manager::LossesIndex), counts.at(4));
         QCOMPARE(managerNumbers().at(Manager::ActiveWinsIndex), counts.at(3));
-        QCOMPARE(RecordsFixtures::text(after, Fighter::OrganizationText), organization);
+        QCOMPARE(FighterFields::text(after, Fighter::OrganizationText), organization);
     }
 
     void organizationFighterResult()
@@ -193,10 +193,10 @@ private slots:
         QMultiMap<QDate, QString> history;
         fighter.getHistory(history);
         QCOMPARE(history.values(today()).size(), 2);
-        QCOMPARE(RecordsFixtures::wholeNumber(fighter, Fighter::WinsIndex), 1);
-        QCOMPARE(RecordsFixtures::wholeNumber(fighter, Fighter::LossesIndex), 1);
-        QCOMPARE(RecordsFixtures::wholeNumber(fighter, Fighter::ContractMatchesIndex), 2);
-        QCOMPARE(RecordsFixtures::wholeNumber(roster.value(30), Fighter::WinsIndex), 0);
+        QCOMPARE(FighterFields::wholeNumber(fighter, Fighter::WinsIndex), 1);
+        QCOMPARE(FighterFields::wholeNumber(fighter, Fighter::LossesIndex), 1);
+        QCOMPARE(FighterFields::wholeNumber(fighter, Fighter::ContractMatchesIndex), 2);
+        QCOMPARE(FighterFields::wholeNumber(roster.value(30), Fighter::WinsIndex), 0);
         QCOMPARE(managerNumbers().at(Manager::WinsIndex), 0);
     }
 
@@ -252,7 +252,7 @@ private slots:
             final = match(MatchType::Final, "F3001", 3001, "F3003", 3003);
         if (scenario.contains("later")) {
             const bool full = scenario.contains("quarterfinals full");
-            later << Career2Fixtures::event("Next Cup", "O1", today().addDays(1), {
+            later << LeagueFixtures::event("Next Cup", "O1", today().addDays(1), {
                 full ? match(MatchType::Quarterfinal, "F3008", 3008, "F3009", 3009) : match(MatchType::Quarterfinal),
                 match(MatchType::Semifinal), match(MatchType::Final)}, "O1 Grand Prix");
         }

@@ -1,12 +1,12 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "core/Career2Fixtures.h"
 #include "core/FighterBuilder.h"
+#include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
 // The organizations sign free agents and offer single matches to the
@@ -101,8 +101,8 @@ private slots:
         const Organization::Roster roster = rosterOf("O1");
         QCOMPARE(roster.size(), 31);
         const Fighter signedFighter = roster.value(100);
-        QCOMPARE(RecordsFixtures::text(signedFighter, Fighter::OrganizationText), QString("O1"));
-        QCOMPARE(RecordsFixtures::wholeNumber(signedFighter, Fighter::ContractMatchesIndex), 4);
+        QCOMPARE(FighterFields::text(signedFighter, Fighter::OrganizationText), QString("O1"));
+        QCOMPARE(FighterFields::wholeNumber(signedFighter, Fighter::ContractMatchesIndex), 4);
     }
 
     void signedAgentIsGoneForTheNext()

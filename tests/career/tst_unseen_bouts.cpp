@@ -4,14 +4,14 @@
 
 #include "TestSupport.h"
 #include "career/UnseenBouts.h"
-#include "core/Career2Fixtures.h"
 #include "core/FighterBuilder.h"
+#include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "match/BoutScoring.h"
 #include "records/FightRecordLine.h"
 #include "world/World.h"
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
 namespace {
@@ -244,7 +244,7 @@ void TestUnseenBouts::twoEventsOfOneName()
 {
     DeterministicRandom random(21, 4);
     World &world = leagueWorld({bout(MatchType::Single, 3000, 3001)});
-    WorldTestAccess::addOrganization(organization("O2", "National", {Career2Fixtures::event("Fight Night", "O2", today,
+    WorldTestAccess::addOrganization(organization("O2", "National", {LeagueFixtures::event("Fight Night", "O2", today,
         {bout(MatchType::Quarterfinal, 3100, 3101), bout(MatchType::Single, 3102, 3103), match(MatchType::Semifinal)})},
         members(6, 3100, "O2")));
     const QVector<EventResults> results = UnseenBouts::decide(world);

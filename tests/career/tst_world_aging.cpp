@@ -1,12 +1,12 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "core/Career2Fixtures.h"
 #include "core/GeneratorTestFiles.h"
+#include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
 // The world's fighters grow older, retire and come of age.
@@ -71,7 +71,7 @@ private slots:
         QStringList news;
         world.ageWorldFighters(news);
         QCOMPARE(news, lines);
-        QCOMPARE(RecordsFixtures::wholeNumber(rosterOf("O1").first(), Fighter::AgeIndex), storedAge);
+        QCOMPARE(FighterFields::wholeNumber(rosterOf("O1").first(), Fighter::AgeIndex), storedAge);
     }
 
     // The age bands that draw: never below them, sometimes inside them.
@@ -136,7 +136,7 @@ private slots:
             const QString lastName = fourth.section(' ', 1, 1);
             for (const Fighter &left : rosterOf("O1")) {
                 const bool lookedAt = left.getLastName() < lastName;
-                QCOMPARE(RecordsFixtures::wholeNumber(left, Fighter::AgeIndex), lookedAt ? 61 : 60);
+                QCOMPARE(FighterFields::wholeNumber(left, Fighter::AgeIndex), lookedAt ? 61 : 60);
             }
         }
         QVERIFY(capped);
@@ -158,7 +158,7 @@ private slots:
         QFETCH(bool, canLeave);
         bool retired = false;
         for (int seed = 0; seed < Seeds && !retired; ++seed) {
-            const QVector<Event> events{Career2Fixtures::event(
+            const QVector<Event> events{LeagueFixtures::event(
                 "O1 Event", "O1", birthday().addDays(eventInDays),
                 {match(MatchType::Championship, "F3000 L3000", 3000, "F3001 L3001", 3001)}, "O1 World Championship")};
             QVector<Fighter> roster = agedMembers(1, 60, QDate(1950, 5, 17));
@@ -180,7 +180,7 @@ private slots:
                 QCOMPARE(WorldTestAccess::titleHolder("O1", "O1 World Championship"), QString("F3000 L3000"));
                 QCOMPARE(sideIds(next), (QVector<int>{3000, 3001}));
                 // A retiring draw on his birthday leaves him a year younger.
-                const int age = RecordsFixtures::wholeNumber(stays, Fighter::AgeIndex);
+                const int age = FighterFields::wholeNumber(stays, Fighter::AgeIndex);
                 QVERIFY(age == 60 || age == 61);
             }
         }
@@ -262,15 +262,15 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             const Fighter turned = pool.value(newKeys.at(i));
             QCOMPARE(turned.getId(), 6000 + i);
-            QCOMPARE(RecordsFixtures::text(turned, Fighter::OrganizationText), QString("Free Agent"));
-            QCOMPARE(RecordsFixtures::wholeNumber(turned, Fighter::ContractMatchesIndex), 0);
-            QCOMPARE(RecordsFixtures::wholeNumber(turned, Fighter::AgeIndex), 18);
+            QCOMPARE(FighterFields::text(turned, Fighter::OrganizationText), QString("Free Agent"));
+            QCOMPARE(FighterFields::wholeNumber(turned, Fighter::ContractMatchesIndex), 0);
+            QCOMPARE(FighterFields::wholeNumber(turned, Fighter::AgeIndex), 18);
             // The standing stays; only the pool key is new.
             QCOMPARE(turned.getStanding(), 50 + 10 * i);
         }
         const QMultiMap<int, Fighter> amateurs = WorldTestAccess::amateurs();
         QCOMPARE(amateurs.size(), 1);
-        QCOMPARE(RecordsFixtures::wholeNumber(amateurs.first(), Fighter::AgeIndex), 17);
+        QCOMPARE(FighterFields::wholeNumber(amateurs.first(), Fighter::AgeIndex), 17);
     }
 };
 

@@ -2,7 +2,7 @@
 // standing exchange of a bout.
 #include <QtTest>
 
-#include "core/Career2Fixtures.h"
+#include "core/LeagueFixtures.h"
 #include "match/BoutScoring.h"
 #include "records/Match.h"
 
@@ -151,8 +151,8 @@ void tst_bout_scoring::recordLineEndings()
     QFETCH(QString, type);
     QFETCH(bool, winnerTitled);
     QFETCH(bool, loserTitled);
-    const Event event = Career2Fixtures::event("Summer Slam", "Apex League", QDate(2011, 6, 4),
-                                               Career2Fixtures::open(type, 1), "Apex Belt");
+    const Event event = LeagueFixtures::event("Summer Slam", "Apex League", QDate(2011, 6, 4),
+                                               LeagueFixtures::open(type, 1), "Apex Belt");
     const QString plain = " - Apex League: Summer Slam";
     const QString titled = plain + "|Apex Belt";
     QCOMPARE(BoutScoring::recordLineEnding(event, type, true), winnerTitled ? titled : plain);

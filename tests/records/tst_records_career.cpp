@@ -2,10 +2,10 @@
 
 #include "records/Fighter.h"
 #include "TestSupport.h"
-#include "core/RecordsFixtures.h"
+#include "core/FighterFields.h"
 #include "records/TextDate.h"
 
-using namespace RecordsFixtures;
+using namespace FighterFields;
 
 // The career changes of a fighter: results, titles, contracts, aging and
 // the reputation roll.

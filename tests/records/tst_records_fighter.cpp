@@ -3,11 +3,11 @@
 #include "records/Fighter.h"
 #include "records/SkillTable.h"
 #include "TestSupport.h"
-#include "core/RecordsFixtures.h"
+#include "core/FighterFields.h"
 #include "records/GameRandom.h"
 #include "records/Organization.h"
 
-using namespace RecordsFixtures;
+using namespace FighterFields;
 
 // The fighter record: packing, stream form, small accessors and the skill
 // ratings.

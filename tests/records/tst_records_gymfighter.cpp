@@ -3,9 +3,9 @@
 #include "records/GameRandom.h"
 #include "records/GymFighter.h"
 #include "TestSupport.h"
-#include "core/RecordsFixtures.h"
+#include "core/FighterFields.h"
 
-using namespace RecordsFixtures;
+using namespace FighterFields;
 
 // The player's fighter: training state, stream form, labels and what a
 // finished match does to him.

@@ -3,7 +3,7 @@
 #include "DefaultNamesWriter.h"
 #include "DefaultWorldWriter.h"
 #include "TestSupport.h"
-#include "core/Career2SoakWorld.h"
+#include "core/SoakWorld.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
@@ -46,8 +46,8 @@ private slots:
         const int years = asked > 0 ? asked : 1;
         const QDate end = world.getDate().addYears(years);
         const int finals = grandPrixFinals(years);
-        Career2SoakWorld::Totals totals;
-        const QString breach = Career2SoakWorld::run(world, end, totals);
+        SoakWorld::Totals totals;
+        const QString breach = SoakWorld::run(world, end, totals);
         QVERIFY2(breach.isEmpty(), qPrintable(breach));
         qInfo("%s", qPrintable(totals.summary()));
         QVERIFY(totals.bookings > 100);

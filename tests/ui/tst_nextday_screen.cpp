@@ -6,7 +6,7 @@
 #include <QTextEdit>
 
 #include "TestSupport.h"
-#include "core/Career2Fixtures.h"
+#include "core/LeagueFixtures.h"
 #include "core/LiveEventFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "records/GymFighter.h"
@@ -127,7 +127,7 @@ private slots:
     // counting its six stretches on the way.
     void todaysCardsFoughtWithProgress()
     {
-        Career2Fixtures::addTournamentAndTitleCard(World::Instance().getDate());
+        LeagueFixtures::addTournamentAndTitleCard(World::Instance().getDate());
         manager()->changeScreen(new Module_NextDay);
         QSignalSpy progress(manager()->currentScreen()->findChild<QProgressBar *>("next_day_progress"),
                             &QProgressBar::valueChanged);

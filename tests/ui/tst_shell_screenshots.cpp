@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "core/Career2Fixtures.h"
 #include "core/FighterBuilder.h"
+#include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
@@ -53,7 +53,7 @@ private slots:
     {
         WorldTestAccess::freshWorld();
         WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1100, "Al", "Ray", 8000));
-        Career2Fixtures::addTournamentAndTitleCard(World::Instance().getDate());
+        LeagueFixtures::addTournamentAndTitleCard(World::Instance().getDate());
         ModuleManager::Instance()->changeScreen(new Module_NextDay);
         QTRY_VERIFY_WITH_TIMEOUT(ModuleManager::Instance()->currentScreen()
                                      ->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(), 5000);

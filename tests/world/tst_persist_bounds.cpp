@@ -2,13 +2,13 @@
 
 #include "TestSupport.h"
 #include "career/DayRunner.h"
-#include "core/Career2Fixtures.h"
-#include "core/Career2SoakWorld.h"
 #include "core/CoinTossEvents.h"
 #include "core/FighterBuilder.h"
+#include "core/FighterFields.h"
 #include "core/GeneratorTestFiles.h"
+#include "core/LeagueFixtures.h"
 #include "core/PersistTestAccess.h"
-#include "core/RecordsFixtures.h"
+#include "core/SoakWorld.h"
 #include "core/WorldTestAccess.h"
 #include "match/UnseenBout.h"
 #include "records/Gym.h"
@@ -20,7 +20,7 @@
 
 #include <climits>
 
-using RecordsFixtures::wholeNumber;
+using FighterFields::wholeNumber;
 
 // A hand-edited file may hold numbers no play can produce. Every way a
 // fighter comes in from a file brings them into range; what play produces
@@ -148,9 +148,9 @@ private slots:
         QFETCH(int, years);
         QFETCH(bool, fightersAtTheEdges);
         if (years > 0) {
-            World &world = Career2SoakWorld::build(2020, 7);
-            Career2SoakWorld::Totals totals;
-            QCOMPARE(Career2SoakWorld::run(world, world.getDate().addYears(years), totals), QString());
+            World &world = SoakWorld::build(2020, 7);
+            SoakWorld::Totals totals;
+            QCOMPARE(SoakWorld::run(world, world.getDate().addYears(years), totals), QString());
         } else {
             PersistFixtures::fillPlayingGame();
         }
@@ -212,8 +212,8 @@ private slots:
         const QMultiMap<int, Fighter> pool =
             way == FantasyImport ? WorldTestAccess::amateurs() : WorldTestAccess::freeAgents();
         QCOMPARE(pool.firstKey(), standing);
-        QCOMPARE(RecordsFixtures::attribute(read, 0), attribute);
-        QCOMPARE(RecordsFixtures::attribute(read, Fighter::AttributeCount - 1), attribute);
+        QCOMPARE(FighterFields::attribute(read, 0), attribute);
+        QCOMPARE(FighterFields::attribute(read, Fighter::AttributeCount - 1), attribute);
         QCOMPARE(wholeNumber(read, Fighter::BodyDurabilityIndex), durability);
         QCOMPARE(wholeNumber(read, Fighter::KnockoutsIndex), wins);
         QCOMPARE(read.getStanding(), standing);
@@ -241,7 +241,7 @@ private slots:
             FighterBuilder(fighter).age(age).into(fighter);
         };
         PersistTestAccess::editEveryFighter(edit);
-        Fighter filedFarOut = Career2Fixtures::pro(1250, "Far", 0);
+        Fighter filedFarOut = LeagueFixtures::pro(1250, "Far", 0);
         edit(filedFarOut);
         WorldTestAccess::addFreeAgent(filedFarOut);
         setEveryGymNumber(value);

@@ -1,7 +1,7 @@
 #include "PersistTestAccess.h"
 
-#include "Career2Fixtures.h"
 #include "FighterBuilder.h"
+#include "LeagueFixtures.h"
 #include "WorldTestAccess.h"
 #include "records/GameDataStream.h"
 #include "world/World.h"
@@ -166,7 +166,7 @@ void fillLongGame()
 
 void fillPlayingGame()
 {
-    using namespace Career2Fixtures;
+    using namespace LeagueFixtures;
     const QDate today(2015, 3, 10);
     World &world = WorldTestAccess::freshWorld(20000, 150, 3);
     WorldTestAccess::setDate(today);
@@ -174,8 +174,8 @@ void fillPlayingGame()
     const QVector<Match> card = {bout(MatchType::Single, 3000, 3001), bout(MatchType::Championship, 3002, 3003)};
     WorldTestAccess::addOrganization(organization(
         "O1", "National",
-        {Career2Fixtures::event("O1 Night", "O1", today, card, "O1 Belt"),
-         Career2Fixtures::event("O1 Spring", "O1", today.addDays(20), open(MatchType::Single, 2))},
+        {LeagueFixtures::event("O1 Night", "O1", today, card, "O1 Belt"),
+         LeagueFixtures::event("O1 Spring", "O1", today.addDays(20), open(MatchType::Single, 2))},
         members(4, 3000, "O1"), {{"O1 Belt", "F3002 L3002"}}));
     WorldTestAccess::addOrganization(organization("O2", "Regional"));
 

@@ -1,5 +1,5 @@
-#ifndef CAREER2SOAKWORLD_H
-#define CAREER2SOAKWORLD_H
+#ifndef SOAKWORLD_H
+#define SOAKWORLD_H
 
 #include <QDate>
 #include <QMap>
@@ -13,7 +13,7 @@ class World;
 // (single cards, title fights, a tournament's qualifiers and its finals
 // day), a free-agent pool, amateurs, and three of the player's fighters.
 // Writes the generator's nations and name files into ./Resources first.
-namespace Career2SoakWorld {
+namespace SoakWorld {
 
 // The world on 1 January of `year`, its events in that year.
 World &build(int year, unsigned int seed);
@@ -61,6 +61,6 @@ struct Totals
 // and returns it; empty when every day passed.
 QString run(World &world, const QDate &end, Totals &totals);
 
-} // namespace Career2SoakWorld
+} // namespace SoakWorld
 
-#endif // CAREER2SOAKWORLD_H
+#endif // SOAKWORLD_H

@@ -1,8 +1,8 @@
-#include "RecordsFixtures.h"
+#include "FighterFields.h"
 
 #include "records/Fighter.h"
 
-namespace RecordsFixtures {
+namespace FighterFields {
 
 QStringList fighterTexts()
 {
@@ -63,4 +63,4 @@ QStringList historyOf(const Fighter &fighter)
     return history.values();
 }
 
-} // namespace RecordsFixtures
+} // namespace FighterFields

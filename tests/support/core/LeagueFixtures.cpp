@@ -1,10 +1,10 @@
-#include "Career2Fixtures.h"
+#include "LeagueFixtures.h"
 
 #include "EventBuilder.h"
 #include "FighterBuilder.h"
 #include "WorldTestAccess.h"
 
-namespace Career2Fixtures {
+namespace LeagueFixtures {
 
 Fighter pro(int id, const QString &lastName, int standing, const QString &organization,
             const QString &reputation, int attribute, int age, const QDate &birthday)
@@ -96,4 +96,4 @@ void addTournamentAndTitleCard(const QDate &day)
         {event("O1 Night", "O1", day, card, "O1 Belt")}, members(10, 3000, "O1"), titles));
 }
 
-} // namespace Career2Fixtures
+} // namespace LeagueFixtures

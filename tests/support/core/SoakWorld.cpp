@@ -1,8 +1,8 @@
-#include "Career2SoakWorld.h"
+#include "SoakWorld.h"
 
-#include "Career2Fixtures.h"
 #include "FighterBuilder.h"
 #include "GeneratorTestFiles.h"
+#include "LeagueFixtures.h"
 #include "WorldTestAccess.h"
 #include "core/CoinTossEvents.h"
 #include "career/DayRunner.h"
@@ -16,10 +16,10 @@
 #include <QLocale>
 #include <QSet>
 
-using namespace Career2Fixtures;
+using namespace LeagueFixtures;
 using namespace WorldFixtures;
 
-namespace Career2SoakWorld {
+namespace SoakWorld {
 
 namespace {
 
@@ -179,14 +179,14 @@ void checkRosters(QStringList &out)
             if (it.key() != it->getStanding())
                 out << organization.getName() + ": key " + QString::number(it.key()) + " for standing "
                            + QString::number(it->getStanding());
-            if (RecordsFixtures::text(*it, Fighter::OrganizationText) != organization.getName())
+            if (FighterFields::text(*it, Fighter::OrganizationText) != organization.getName())
                 out << organization.getName() + ": " + it->getFullName() + " signed to "
-                           + RecordsFixtures::text(*it, Fighter::OrganizationText);
+                           + FighterFields::text(*it, Fighter::OrganizationText);
         }
     }
     for (const Fighter &fighter : WorldTestAccess::freeAgents()) {
-        if (RecordsFixtures::text(fighter, Fighter::OrganizationText) != "Free Agent")
-            out << "free agent " + fighter.getFullName() + " signed to " + RecordsFixtures::text(fighter, Fighter::OrganizationText);
+        if (FighterFields::text(fighter, Fighter::OrganizationText) != "Free Agent")
+            out << "free agent " + fighter.getFullName() + " signed to " + FighterFields::text(fighter, Fighter::OrganizationText);
     }
 }
 
@@ -356,4 +356,4 @@ QString run(World &world, const QDate &end, Totals &totals)
     return QString();
 }
 
-} // namespace Career2SoakWorld
+} // namespace SoakWorld

@@ -1,5 +1,5 @@
-#ifndef CAREERFIXTURES_H
-#define CAREERFIXTURES_H
+#ifndef TRAININGFIXTURES_H
+#define TRAININGFIXTURES_H
 
 #include <QDate>
 #include <QMap>
@@ -9,10 +9,11 @@
 class Fighter;
 class GymFighter;
 
-// Player's fighters and number vectors for the career simulation tests.
-namespace CareerFixtures {
+// Training: player's fighters with a plan, read-outs of their training
+// state, and the manager's and gym's numbers a training day reads.
+namespace TrainingFixtures {
 
-// "Ann Lee" (RecordsFixtures), every attribute `attribute`, with the given
+// "Ann Lee" (FighterFields), every attribute `attribute`, with the given
 // plan, learning speed, fatigue points (and the level that goes with
 // them) and training counters (skill -> value, the rest 0).
 GymFighter trainee(int type, int learningSpeed = 0, int fatiguePoints = 0,
@@ -27,6 +28,6 @@ QVector<int> managerStats(int skill);
 // The gym's 26 numbers: the money and every equipment level at `level`.
 QVector<int> gymStats(int money, int level);
 
-} // namespace CareerFixtures
+} // namespace TrainingFixtures
 
-#endif // CAREERFIXTURES_H
+#endif // TRAININGFIXTURES_H

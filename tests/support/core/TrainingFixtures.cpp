@@ -1,15 +1,15 @@
-#include "CareerFixtures.h"
+#include "TrainingFixtures.h"
 
-#include "RecordsFixtures.h"
+#include "FighterFields.h"
 #include "records/GymFighter.h"
 
-namespace CareerFixtures {
+namespace TrainingFixtures {
 
 GymFighter trainee(int type, int learningSpeed, int fatiguePoints, const QMap<int, int> &counters,
                    int attribute)
 {
     GymFighter fighter;
-    RecordsFixtures::fill(fighter, attribute);
+    FighterFields::fill(fighter, attribute);
     QVector<int> progress(GymFighter::ProgressCount, 0);
     for (auto it = counters.constBegin(); it != counters.constEnd(); ++it)
         progress[it.key()] = it.value();
@@ -60,4 +60,4 @@ QVector<int> gymStats(int money, int level)
     return stats;
 }
 
-} // namespace CareerFixtures
+} // namespace TrainingFixtures

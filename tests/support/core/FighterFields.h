@@ -1,5 +1,5 @@
-#ifndef RECORDSFIXTURES_H
-#define RECORDSFIXTURES_H
+#ifndef FIGHTERFIELDS_H
+#define FIGHTERFIELDS_H
 
 #include <QDate>
 #include <QMap>
@@ -8,8 +8,9 @@
 
 #include "FighterBuilder.h"
 
-// Filled fighters for the record tests.
-namespace RecordsFixtures {
+// A fighter's fields: those of Ann Lee, the record tests' filled fighter,
+// and the packed fields of any fighter read one at a time.
+namespace FighterFields {
 
 // Twelve distinct texts ("Ann", "Lee", ...).
 QStringList fighterTexts();
@@ -31,6 +32,6 @@ QString text(const Fighter &fighter, int index);
 QStringList titlesOf(const Fighter &fighter);
 QStringList historyOf(const Fighter &fighter);
 
-} // namespace RecordsFixtures
+} // namespace FighterFields
 
-#endif // RECORDSFIXTURES_H
+#endif // FIGHTERFIELDS_H

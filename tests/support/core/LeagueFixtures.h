@@ -1,5 +1,5 @@
-#ifndef CAREER2FIXTURES_H
-#define CAREER2FIXTURES_H
+#ifndef LEAGUEFIXTURES_H
+#define LEAGUEFIXTURES_H
 
 #include <QDate>
 #include <QMap>
@@ -12,10 +12,11 @@
 #include "records/Match.h"
 #include "records/Organization.h"
 
-#include "RecordsFixtures.h"
+#include "FighterFields.h"
 
-// Fighters, cards and read-outs for the tests of the world moving on.
-namespace Career2Fixtures {
+// Leagues: organizations' members and cards, and read-outs of them in the
+// live world.
+namespace LeagueFixtures {
 
 // A fighter of the world (see WorldFixtures::fighter) with a reputation
 // label, every attribute at `attribute`, an age and a birthday.
@@ -46,6 +47,6 @@ QVector<int> sideIds(const Event &event);
 QStringList sideNames(const Event &event);
 QStringList linesContaining(const QStringList &lines, const QString &part);
 
-} // namespace Career2Fixtures
+} // namespace LeagueFixtures
 
-#endif // CAREER2FIXTURES_H
+#endif // LEAGUEFIXTURES_H
