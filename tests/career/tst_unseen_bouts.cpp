@@ -12,6 +12,7 @@
 #include "world/World.h"
 
 using namespace LeagueFixtures;
+using FighterFields::historyOf;
 using namespace WorldFixtures;
 
 namespace {
@@ -40,13 +41,6 @@ World &leagueWorld(const QVector<Match> &card)
 Fighter rosterFighter(const QString &organization, int id)
 {
     return World::Instance().getOrgFighter(organization, id);
-}
-
-QStringList historyOf(const Fighter &fighter)
-{
-    QMultiMap<QDate, QString> history;
-    fighter.getHistory(history);
-    return history.values();
 }
 
 Event todaysEvent(const QString &organization)

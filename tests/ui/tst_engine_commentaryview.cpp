@@ -11,13 +11,8 @@
 namespace {
 Fighter named(const QString &last, int id)
 {
-    return FighterBuilder()
-        .numbers(QVector<int>(Fighter::IntCount, 50))
-        .id(id)
-        .name("Al", last)
-        .style("Tactician")
-        .born(QDate(1990, 1, 1))
-        .build();
+    const QVector<int> ints(Fighter::IntCount, 50);
+    return FighterBuilder().numbers(ints).id(id).name("Al", last).style("Tactician").born(QDate(1990, 1, 1)).build();
 }
 }
 

@@ -12,33 +12,14 @@
 namespace {
 
 const char *const StyleSheets[] = {"StyleSheet.css", "TopMenuStyle.css"};
-// A player's own files: left behind, only the empty folders are made.
-const char *const PlayerFolders[] = {"Saves", "Exports"};
 
-bool isInPlayerFolder(const QString &relativePath)
-{
-    for (const char *folder : PlayerFolders) {
-        if (relativePath.startsWith(QLatin1String(folder) + QLatin1Char('/')))
-            return true;
-    }
-    return false;
-}
-
-// Copies the resources below `from` into `to`, a player's files aside.
-bool copyResources(const QString &from, const QString &to)
+// Copies every file below `from` to the same place below `to`.
+bool copyTree(const QString &from, const QString &to)
 {
     QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString source = it.next();
-        const QString relative = QDir(from).relativeFilePath(source);
-        if (isInPlayerFolder(relative))
-            continue;
-        const QString target = to + QLatin1Char('/') + relative;
-        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(source, target))
-            return false;
-    }
-    for (const char *folder : PlayerFolders) {
-        if (!QDir(to).mkpath(QLatin1String(folder)))
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(it.next());
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(it.filePath(), target))
             return false;
     }
     return true;
@@ -57,14 +38,17 @@ QString ScreenShots::enterGameCopy()
     if (!QDir().mkpath(work) || !QDir::setCurrent(work))
         return QStringLiteral("cannot work in ") + work;
     QDir(QStringLiteral("Resources")).removeRecursively();
-    if (!copyResources(build + QStringLiteral("/Resources"), QStringLiteral("Resources")))
-        return QStringLiteral("cannot copy the resources into ") + work;
+    bool copied = copyTree(build + QStringLiteral("/Resources"), QStringLiteral("Resources"));
     for (const char *sheet : StyleSheets) {
         QFile::remove(QLatin1String(sheet));
-        if (!QFile::copy(build + QLatin1Char('/') + QLatin1String(sheet), QLatin1String(sheet)))
-            return QStringLiteral("cannot copy ") + QLatin1String(sheet);
+        copied = copied && QFile::copy(build + QLatin1Char('/') + QLatin1String(sheet), QLatin1String(sheet));
     }
-    return QString();
+    // What a player saved or exported from the build folder stays out.
+    for (const char *folder : {"Resources/Saves", "Resources/Exports"}) {
+        QDir(QLatin1String(folder)).removeRecursively();
+        copied = copied && QDir().mkpath(QLatin1String(folder));
+    }
+    return copied ? QString() : QStringLiteral("cannot copy the game's folder into ") + work;
 }
 
 QString ScreenShots::folder()
