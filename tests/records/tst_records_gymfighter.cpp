@@ -4,8 +4,11 @@
 #include "records/GymFighter.h"
 #include "TestSupport.h"
 #include "core/FighterFields.h"
+#include "core/TrainingFixtures.h"
 
 using namespace FighterFields;
+using TrainingFixtures::progressOf;
+using TrainingFixtures::stateOf;
 
 // The player's fighter: training state, stream form, labels and what a
 // finished match does to him.
@@ -25,20 +28,6 @@ private:
         return fighter;
     }
 
-    static QVector<int> state(const GymFighter &fighter)
-    {
-        QVector<int> out;
-        fighter.getTrainingState(out);
-        return out;
-    }
-
-    static QVector<int> progress(const GymFighter &fighter)
-    {
-        QVector<int> out;
-        fighter.getTrainingProgress(out);
-        return out;
-    }
-
 private slots:
     void constructionDrawsThreeValuesInOrder()
     {
@@ -48,8 +37,8 @@ private slots:
         const int charisma = GameRandom::roll(5);
         GameRandom::seed(77);
         const GymFighter fighter;
-        QCOMPARE(state(fighter), QVector<int>({speed, trait, charisma, 0, 0, 0, 0}));
-        QCOMPARE(progress(fighter), QVector<int>(49, 0));
+        QCOMPARE(stateOf(fighter), QVector<int>({speed, trait, charisma, 0, 0, 0, 0}));
+        QCOMPARE(progressOf(fighter), QVector<int>(49, 0));
         QStringList log;
         fighter.getTrainingLog(log);
         QVERIFY(log.isEmpty());
@@ -85,7 +74,7 @@ private slots:
         GymFighter back;
         QCOMPARE(TestStream::readBytes(bytes, back), QDataStream::Ok);
         QVERIFY(back == fighter);
-        QCOMPARE(progress(back).last(), int(TrainingType::Sparring));
+        QCOMPARE(progressOf(back).last(), int(TrainingType::Sparring));
     }
 
     void truncatedStreamLeavesGymFighterUnchanged()
@@ -158,7 +147,7 @@ private slots:
     {
         QFETCH(QStringList, log);
         GymFighter fighter = gymFighter();
-        fighter.setTrainingData(state(fighter), progress(fighter), log);
+        fighter.setTrainingData(stateOf(fighter), progressOf(fighter), log);
         fighter.trimTrainingLog();
         QStringList after;
         fighter.getTrainingLog(after);
@@ -195,10 +184,10 @@ private slots:
     {
         QFETCH(int, points);
         GymFighter fighter = gymFighter();
-        fighter.setTrainingData({1, 2, 2, 4, points, 300, 2500}, progress(fighter), {});
+        fighter.setTrainingData({1, 2, 2, 4, points, 300, 2500}, progressOf(fighter), {});
         fighter.rest();
-        QTEST(state(fighter).at(GymFighter::FatiguePointsIndex), "pointsAfter");
-        QTEST(state(fighter).at(GymFighter::FatigueLevelIndex), "levelAfter");
+        QTEST(stateOf(fighter).at(GymFighter::FatiguePointsIndex), "pointsAfter");
+        QTEST(stateOf(fighter).at(GymFighter::FatigueLevelIndex), "levelAfter");
     }
 
     void reputationLabel_data()
@@ -254,7 +243,7 @@ private slots:
         QFETCH(int, after);
         GymFighter fighter = gymFighter(charisma, before);
         fighter.applyFightResult(QVector<int>(44, 0), result);
-        QCOMPARE(state(fighter).at(GymFighter::ReputationPointsIndex), after);
+        QCOMPARE(stateOf(fighter).at(GymFighter::ReputationPointsIndex), after);
         GymFighter labelled = gymFighter(charisma, after);
         labelled.updateReputationLabel();
         QCOMPARE(text(fighter, Fighter::ReputationText), text(labelled, Fighter::ReputationText));
@@ -272,7 +261,7 @@ private slots:
         GymFighter fighter = gymFighter();
         fighter.applyFightResult(stats, "Win: Bo Kim - KO(Jab) - Rd. 2(1:05)");
         const int bonus = 2 - 1 + 5;
-        const QVector<int> after = progress(fighter);
+        const QVector<int> after = progressOf(fighter);
         QCOMPARE(after.at(SkillTable::Jab), 12 + bonus);
         QCOMPARE(after.at(SkillTable::HeadGuard), 9 + bonus);
         QCOMPARE(after.at(SkillTable::BodyGuard), 7 + bonus);
@@ -300,7 +289,7 @@ private slots:
         QVector<int> stats(44, 0);
         stats[38] = 5; // high counters: Counter +5, Focus +2
         fighter.applyFightResult(stats, "No contest"); // bonus 0
-        const QVector<int> after = progress(fighter);
+        const QVector<int> after = progressOf(fighter);
         QCOMPARE(after.at(SkillTable::Jab), 199);    // gained 0, stays
         QCOMPARE(after.at(SkillTable::Focus), 0);    // 201: level-up
         QCOMPARE(after.at(SkillTable::Counter), 0);  // 200: level-up
@@ -339,10 +328,10 @@ private slots:
         QVector<int> stats(size, 4);
         GymFighter fighter = gymFighter(0, 300);
         fighter.applyFightResult(stats, "Win: Bo Kim - KO(Jab) - Rd. 2(1:05)");
-        QCOMPARE(state(fighter).at(GymFighter::ReputationPointsIndex), 315);
+        QCOMPARE(stateOf(fighter).at(GymFighter::ReputationPointsIndex), 315);
         const int knockdownBonus = size > 42 ? 4 : 0;
-        QCOMPARE(progress(fighter).at(SkillTable::Jab), (size > 6 ? 4 : 0) + 5 + knockdownBonus);
-        QCOMPARE(progress(fighter).at(SkillTable::Reaction), (size > 40 ? 2 : 0) + 5 + knockdownBonus);
+        QCOMPARE(progressOf(fighter).at(SkillTable::Jab), (size > 6 ? 4 : 0) + 5 + knockdownBonus);
+        QCOMPARE(progressOf(fighter).at(SkillTable::Reaction), (size > 40 ? 2 : 0) + 5 + knockdownBonus);
     }
 
     void improveSets()
