@@ -9,6 +9,7 @@
 #include "DefaultNamesWriter.h"
 #include "DefaultWorldWriter.h"
 #include "TestSupport.h"
+#include "core/FighterFields.h"
 #include "core/WorldTestAccess.h"
 #include "data/NationTable.h"
 #include "records/GameDataStream.h"
@@ -17,6 +18,9 @@
 #include "EventSchedule.h"
 #include "data/OrganizationTable.h"
 #include "data/WorldPlan.h"
+
+using FighterFields::titlesOf;
+using FighterFields::wholeNumber;
 
 namespace {
 
@@ -38,20 +42,6 @@ QStringList textsOf(const Fighter &fighter)
     QStringList texts;
     fighter.getStrings(texts);
     return texts;
-}
-
-int numberOf(const Fighter &fighter, int index)
-{
-    QVector<int> ints;
-    fighter.getInts(ints);
-    return ints.at(index);
-}
-
-QStringList titleLinesOf(const Fighter &fighter)
-{
-    QStringList titles;
-    fighter.getTitles(titles);
-    return titles;
 }
 
 // His age on a day from his birthday alone.
@@ -115,9 +105,9 @@ QMultiMap<int, Fighter> poolFile(const QString &prefix, int number)
 CareerRecordDraw::Career careerOf(const Fighter &fighter)
 {
     CareerRecordDraw::Career career;
-    career.wins = numberOf(fighter, Fighter::WinsIndex);
-    career.losses = numberOf(fighter, Fighter::LossesIndex);
-    career.knockouts = numberOf(fighter, Fighter::KnockoutsIndex);
+    career.wins = wholeNumber(fighter, Fighter::WinsIndex);
+    career.losses = wholeNumber(fighter, Fighter::LossesIndex);
+    career.knockouts = wholeNumber(fighter, Fighter::KnockoutsIndex);
     return career;
 }
 
@@ -223,9 +213,9 @@ private slots:
                 const Fighter &fighter = it.value();
                 QCOMPARE(it.key(), fighter.getStanding());
                 QCOMPARE(textsOf(fighter).at(Fighter::OrganizationText), name);
-                const int contract = numberOf(fighter, Fighter::ContractMatchesIndex);
+                const int contract = wholeNumber(fighter, Fighter::ContractMatchesIndex);
                 QVERIFY2(contract >= 1 && contract <= 6, qPrintable(fighter.getFullName()));
-                QVERIFY(numberOf(fighter, Fighter::AgeIndex) >= 18);
+                QVERIFY(wholeNumber(fighter, Fighter::AgeIndex) >= 18);
                 // The label is the one his standing always rolls.
                 QCOMPARE(textsOf(fighter).at(Fighter::ReputationText), rolledLabel(fighter));
             }
@@ -254,7 +244,7 @@ private slots:
                     return fighter.getFullName() == it.value();
                 });
                 QVERIFY2(holder != roster.end(), qPrintable(it.value()));
-                const QStringList lines = titleLinesOf(*holder);
+                const QStringList lines = titlesOf(*holder);
                 QVERIFY2(std::any_of(lines.begin(), lines.end(), [&it](const QString &line) {
                              return line.contains(it.key()) && !line.contains("until");
                          }),
@@ -390,8 +380,8 @@ private slots:
                 const Fighter &fighter = it.value();
                 QCOMPARE(it.key(), fighter.getStanding());
                 QCOMPARE(textsOf(fighter).at(Fighter::OrganizationText), QString("Free Agent"));
-                QCOMPARE(numberOf(fighter, Fighter::ContractMatchesIndex), 0);
-                const int age = numberOf(fighter, Fighter::AgeIndex);
+                QCOMPARE(wholeNumber(fighter, Fighter::ContractMatchesIndex), 0);
+                const int age = wholeNumber(fighter, Fighter::AgeIndex);
                 QVERIFY2(age >= youngest && age <= oldest, qPrintable(fighter.getFullName()));
                 QCOMPARE(textsOf(fighter).at(Fighter::ReputationText), rolledLabel(fighter));
             }
@@ -451,7 +441,7 @@ private slots:
         int professionals = 0, withBouts = 0;
         for (const Fighter &fighter : everyFighter()) {
             const CareerRecordDraw::Career career = careerOf(fighter);
-            const int age = numberOf(fighter, Fighter::AgeIndex);
+            const int age = wholeNumber(fighter, Fighter::AgeIndex);
             QMultiMap<QDate, QString> history;
             fighter.getHistory(history);
             QVERIFY2(career.losses >= 0 && career.knockouts >= 0 && career.knockouts <= career.wins
