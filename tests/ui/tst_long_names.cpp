@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <iterator>
 
 #include "TestSupport.h"
 #include "core/EventBuilder.h"
 #include "core/FighterBuilder.h"
 #include "core/WorldTestAccess.h"
+#include "records/Gym.h"
 #include "records/Manager.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
@@ -37,6 +39,13 @@ namespace {
 const QString longFirst = QStringLiteral("Alexandros").repeated(15);
 const QString longLast = QStringLiteral("Montgomery").repeated(15).left(149);
 const QString longName = longFirst + QLatin1Char(' ') + longLast;
+// The manager's and the gym's names, as long, and told apart from the
+// fighter's; the gym's ends in what a field showing its end would show.
+const QString managerFirst = QStringLiteral("Bartholomew").repeated(14);
+const QString managerLast = QStringLiteral("Fitzwilliam").repeated(14).left(149);
+const QString managerName = managerFirst + QLatin1Char(' ') + managerLast;
+const QString longGymName = QStringLiteral("Ironworks").repeated(31) + QStringLiteral(" </b> %s \\ Iron Temple");
+const QString longNames[] = {longFirst, longLast, managerFirst, managerLast, longGymName};
 const QString league = QStringLiteral("Centurion");
 const int playerId = 1102;
 
@@ -54,14 +63,19 @@ W *child(const char *objectName)
     return screen()->findChild<W *>(QLatin1String(objectName));
 }
 
-// The long name everywhere a name shows: the manager, the player's fighter
-// (with a result and a title naming him), a student, a free agent, an
-// opponent on today's card, a champion, an offer.
+// A long name everywhere a name shows: the manager, the gym, the player's
+// fighter (with a result and a title naming him), a student, a free agent,
+// an opponent on today's card, a champion, an offer.
 void installWorld()
 {
     World &world = WorldTestAccess::freshWorld(250000);
-    world.setupManager({longFirst, longLast, "Europe", "England", "Unknown"}, QVector<int>(Manager::IntCount, 10),
-                       QStringList());
+    world.setupManager({managerFirst, managerLast, "Europe", "England", "Unknown"},
+                       QVector<int>(Manager::IntCount, 10), QStringList());
+    QStringList gymTexts;
+    QVector<int> gymNumbers, monthFigures;
+    world.getGymData(gymTexts, gymNumbers, monthFigures);
+    gymTexts[Gym::NameText] = longGymName;
+    world.setupGym(gymTexts, gymNumbers, monthFigures);
     GymFighter mine = WorldFixtures::gymFighter(playerId, longFirst, longLast, 250, league);
     FighterBuilder(mine)
         .titles({league + " World Championship - from " + longName})
@@ -112,45 +126,47 @@ void openLiveBout()
 struct Page {
     const char *name;
     void (*open)();
-    bool showsName;
+    // The long name the page shows, if any.
+    const QString *shownName;
 };
 
-// Every page that shows a fighter's or the manager's name, and the
-// post-event summary of the long-named fighter.
+// Every page that shows a fighter's, the manager's or the gym's name, and
+// the post-event summary of the long-named fighter.
 const Page pages[] = {
-    {"profile manager page", [] { show(new Module_Profile); }, true},
+    {"profile manager page", [] { show(new Module_Profile); }, &managerName},
     {"profile fighter page",
      [] {
          show(new Module_Profile);
          ShellTest::currentScreenAs<Module_Profile>()->changeToFighterScreen();
      },
-     true},
+     &longName},
+    {"training gym page", [] { show(new Module_Training); }, &longGymName},
     {"training plans page",
      [] {
          show(new Module_Training);
          ShellTest::currentScreenAs<Module_Training>()->switchToTrainingInfoScreen();
      },
-     true},
-    {"management main page", [] { show(new Module_Management); }, true},
+     &longName},
+    {"management main page", [] { show(new Module_Management); }, &longName},
     {"management students page",
      [] {
          show(new Module_Management);
          child<QPushButton>("view_students_btn")->click();
      },
-     true},
+     &longName},
     {"events",
      [] {
          show(new Module_Events);
          child<QListWidget>("day_events_list")->setCurrentRow(0);
      },
-     true},
+     &longName},
     {"database main page",
      [] {
          show(new Module_Database);
          child<QComboBox>("org_combo")->setCurrentText("Free Agent");
          child<QListWidget>("fighter_list")->setCurrentRow(0);
      },
-     true},
+     &longName},
     {"database fighter page",
      [] {
          show(new Module_Database);
@@ -158,16 +174,16 @@ const Page pages[] = {
          child<QListWidget>("fighter_list")->setCurrentRow(0);
          child<QPushButton>("detailed_info_btn")->click();
      },
-     true},
-    {"organizations", [] { show(new Module_Orgs); }, true},
-    {"live event tale of the tape", openLiveTaleOfTheTape, true},
-    {"live event bout", openLiveBout, true},
+     &longName},
+    {"organizations", [] { show(new Module_Orgs); }, &longName},
+    {"live event tale of the tape", openLiveTaleOfTheTape, &longName},
+    {"live event bout", openLiveBout, &longName},
     {"post-event summary",
      [] {
          show(new Module_PostEvent(QVector<int>(44, 0), playerId,
                                    "Win: " + longName + " - KO(Jab) - Rd. 1(0:30) - Centurion: Fight Night"));
      },
-     false},
+     nullptr},
 };
 
 QRect placeOf(const QWidget *widget)
@@ -222,18 +238,18 @@ QStringList overlapsWithButtons()
     return overlaps;
 }
 
-// The start of the long name is somewhere in sight: in a field, a chooser,
-// a list line or a label (cut, with the whole name as its tool tip).
-bool showsTheLongName()
+// The start of the name is somewhere in sight: in a field, a chooser, a
+// list line or a label (cut, with the whole name as its tool tip).
+bool showsTheLongName(const QString &name)
 {
-    const QString start = longFirst.left(30);
+    const QString start = name.left(30);
     for (QWidget *field : visibleFields()) {
         const auto *edit = qobject_cast<QLineEdit *>(field);
         const auto *chooser = qobject_cast<QComboBox *>(field);
         const auto *label = qobject_cast<QLabel *>(field);
         const auto *list = qobject_cast<QListWidget *>(field);
         if ((edit && edit->text().startsWith(start)) || (chooser && chooser->currentText().startsWith(start))
-            || (label && (label->text().startsWith(start) || label->toolTip() == longName)))
+            || (label && (label->text().startsWith(start) || label->toolTip() == name)))
             return true;
         for (int row = 0; list && row < list->count(); ++row) {
             if (list->item(row)->text().contains(start))
@@ -248,8 +264,9 @@ QStringList fieldsShowingTheEnd()
 {
     QStringList found;
     for (QLineEdit *edit : visible<QLineEdit>()) {
-        const bool holdsLongName = edit->text().startsWith(longFirst) || edit->text().startsWith(longLast);
-        if (holdsLongName && edit->cursorPosition() != 0)
+        const bool holdsALongName = std::any_of(std::begin(longNames), std::end(longNames),
+                                                [edit](const QString &name) { return edit->text().startsWith(name); });
+        if (holdsALongName && edit->cursorPosition() != 0)
             found << describe(edit);
     }
     return found;
@@ -257,10 +274,10 @@ QStringList fieldsShowingTheEnd()
 
 } // namespace
 
-// A name of 300 characters on every screen that shows a fighter's or the
-// manager's name: the window keeps its size, no page asks for more room
-// than the window has, and no field or list lies over a button. A picture
-// of each page is saved for a look.
+// A name of 300 characters on every screen that shows a fighter's, the
+// manager's or the gym's name: the window keeps its size, no page asks for
+// more room than the window has, and no field or list lies over a button.
+// A picture of each page is saved for a look.
 class TestLongNames : public QObject
 {
     Q_OBJECT
@@ -296,8 +313,8 @@ private slots:
         QCOMPARE(overlapsWithButtons(), QStringList());
         QCOMPARE(fieldsShowingTheEnd(), QStringList());
         QCOMPARE(ShellTest::listsCutSideways(screen()), QStringList());
-        if (pages[page].showsName)
-            QVERIFY(showsTheLongName());
+        if (pages[page].shownName)
+            QVERIFY(showsTheLongName(*pages[page].shownName));
         SHOOT_WINDOW(QStringLiteral("long_name_") + QString::fromLatin1(pages[page].name).replace(' ', '_'));
     }
 

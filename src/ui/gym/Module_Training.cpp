@@ -17,6 +17,7 @@
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/NameFields.h"
 #include "ui/shell/ObjectNames.h"
+#include "ui/shell/WrappedLines.h"
 #include "world/World.h"
 
 namespace {
@@ -245,7 +246,8 @@ void Module_Training::createGymInfoScreenWidgets()
     gymStyleLabel = named(new QLabel(QStringLiteral("Gym Style:"), panel), QStringLiteral("gym_style_label"));
     gymPrestigeLabel = named(new QLabel(QStringLiteral("Gym Prestige:"), panel), QStringLiteral("gym_prestige_label"));
     moneyLabel = named(new QLabel(QStringLiteral("Money:"), panel), QStringLiteral("money_label"));
-    gymNameEdit = readOnlyEdit(texts.value(Gym::NameText), QStringLiteral("gym_name_edit"), panel);
+    gymNameEdit = readOnlyEdit(QString(), QStringLiteral("gym_name_edit"), panel);
+    NameFields::show(gymNameEdit, texts.value(Gym::NameText));
     gymStyleEdit = readOnlyEdit(texts.value(Gym::StyleText), QStringLiteral("gym_style_edit"), panel);
     gymPrestigeEdit = readOnlyEdit(texts.value(Gym::PrestigeText), QStringLiteral("gym_prestige_edit"), panel);
     moneyEdit = readOnlyEdit(QString(), QStringLiteral("money_edit"), panel);
@@ -260,6 +262,8 @@ void Module_Training::createGymInfoScreenWidgets()
     currentFightersLabel = named(new QLabel(QStringLiteral("Current Fighters:"), panel),
                                  QStringLiteral("current_fighters_label"));
     rosterList = named(new QListWidget(panel), QStringLiteral("roster_list"));
+    // Its lines are the fighters' names.
+    WrappedLines::apply(rosterList);
     rosterList->addItems(names);
     toTrainingPlansButton = named(new QPushButton(QStringLiteral("To Training Plans"), panel),
                                   QStringLiteral("to_training_plans_button"));
