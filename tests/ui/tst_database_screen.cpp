@@ -12,6 +12,7 @@
 #include "records/Manager.h"
 #include "records/SkillTable.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/browser/Module_Database.h"
 #include "world/World.h"
 
@@ -48,13 +49,7 @@ private:
     Module_Database *screen = nullptr;
 
     template <typename W>
-    W *widget(const QString &name) const
-    {
-        W *found = screen->findChild<W *>(name);
-        if (!found)
-            qFatal("no widget %s", qPrintable(name));
-        return found;
-    }
+    W *widget(const QString &name) const { return ShellTest::widget<W>(screen, name); }
     QListWidget *list() const { return widget<QListWidget>("fighter_list"); }
     QString summary(int field) const
     {

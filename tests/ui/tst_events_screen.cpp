@@ -14,6 +14,7 @@
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/business/Module_Events.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/ModuleManager.h"
@@ -118,13 +119,7 @@ class TestEventsScreen : public QObject
 private:
     QWidget *screen() const { return ModuleManager::Instance()->currentScreen(); }
     template <typename T>
-    T *find(const QString &name) const
-    {
-        T *found = screen()->findChild<T *>(name);
-        if (!found)
-            qWarning("no widget %s", qPrintable(name));
-        return found;
-    }
+    T *find(const QString &name) const { return ShellTest::widget<T>(screen(), name); }
     QListWidget *dayList() const { return find<QListWidget>("day_events_list"); }
     QCalendarWidget *calendar() const { return find<QCalendarWidget>("events_calendar"); }
     QStringList card() const

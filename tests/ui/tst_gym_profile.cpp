@@ -22,6 +22,7 @@
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/gym/Module_Profile.h"
 #include "ui/gym/RatingsGrid.h"
 #include "ui/match/Module_UserEvents.h"
@@ -74,19 +75,9 @@ void buildWorld(int rosterSize = 3, int intuition = 5)
 }
 
 template <typename W = QLineEdit>
-W *find(QWidget *screen, const QString &name)
-{
-    W *widget = screen->findChild<W *>(name);
-    if (!widget)
-        qWarning("no widget %s", qPrintable(name));
-    return widget;
-}
+W *find(QWidget *screen, const QString &name) { return ShellTest::widget<W>(screen, name); }
 
-QString value(QWidget *screen, const QString &name)
-{
-    QLineEdit *edit = find(screen, name);
-    return edit ? edit->text() : QStringLiteral("(missing)");
-}
+QString value(QWidget *screen, const QString &name) { return find(screen, name)->text(); }
 
 QStringList items(QListWidget *list)
 {
@@ -98,9 +89,7 @@ QStringList items(QListWidget *list)
 
 void click(QWidget *screen, const QString &name)
 {
-    QPushButton *button = find<QPushButton>(screen, name);
-    QVERIFY(button);
-    button->click();
+    find<QPushButton>(screen, name)->click();
 }
 
 std::unique_ptr<Module_Profile> fighterPage()

@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/Module_Help.h"
 #include "ui/shell/Module_MainMenu.h"
@@ -55,9 +56,9 @@ void writePicture(const QString &path)
     QVERIFY(image.save(path));
 }
 
-QComboBox *screenChooser(Module_Help *help) { return help->findChild<QComboBox *>("help_screen_chooser"); }
-QComboBox *topicChooser(Module_Help *help) { return help->findChild<QComboBox *>("help_topic_chooser"); }
-QString shownText(Module_Help *help) { return help->findChild<QTextEdit *>("help_text")->toPlainText(); }
+QComboBox *screenChooser(Module_Help *help) { return ShellTest::widget<QComboBox>(help, "help_screen_chooser"); }
+QComboBox *topicChooser(Module_Help *help) { return ShellTest::widget<QComboBox>(help, "help_topic_chooser"); }
+QString shownText(Module_Help *help) { return ShellTest::widget<QTextEdit>(help, "help_text")->toPlainText(); }
 
 QStringList itemsOf(QComboBox *combo)
 {

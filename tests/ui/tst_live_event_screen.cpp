@@ -16,6 +16,7 @@
 #include "match/MatchEngine.h"
 #include "records/FightRecordLine.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/match/Module_UserEvents.h"
 #include "ui/shell/ModuleManager.h"
 #include "world/World.h"
@@ -47,13 +48,7 @@ private:
     Module_UserEvents *screen() const { return ShellTest::currentScreenAs<Module_UserEvents>(); }
 
     template <typename T>
-    T *find(const char *name) const
-    {
-        T *widget = ModuleManager::Instance()->currentScreen()->findChild<T *>(name);
-        if (!widget)
-            qWarning("no widget %s", name);
-        return widget;
-    }
+    T *find(const char *name) const { return ShellTest::widget<T>(screen(), name); }
 
     bool shown(const char *name) const { return find<QWidget>(name)->isVisible(); }
     void press() const { find<QPushButton>("next_step_btn")->click(); }

@@ -20,6 +20,7 @@
 #include "records/Manager.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/browser/Module_Database.h"
 #include "ui/browser/Module_Orgs.h"
 #include "ui/business/Module_Events.h"
@@ -60,7 +61,7 @@ void show(QWidget *newScreen)
 template <typename W>
 W *child(const char *objectName)
 {
-    return screen()->findChild<W *>(QLatin1String(objectName));
+    return ShellTest::widget<W>(screen(), QLatin1String(objectName));
 }
 
 // A long name everywhere a name shows: the manager, the gym, the player's

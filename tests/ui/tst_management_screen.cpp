@@ -19,6 +19,7 @@
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/business/Module_Management.h"
 #include "ui/business/ScoutingReport.h"
 #include "ui/shell/GameDialog.h"
@@ -101,13 +102,7 @@ private:
     std::unique_ptr<Module_Management> screen;
 
     template <typename W>
-    W *widget(const QString &name) const
-    {
-        W *found = screen->findChild<W *>(name);
-        if (!found)
-            qFatal("no widget %s", qPrintable(name));
-        return found;
-    }
+    W *widget(const QString &name) const { return ShellTest::widget<W>(screen.get(), name); }
     QString text(const QString &name) const { return widget<QLabel>(name)->text(); }
     QString field(const QString &name) const { return widget<QLineEdit>(name)->text(); }
     void click(const QString &name) const { widget<QPushButton>(name)->click(); }

@@ -10,6 +10,7 @@
 
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "records/GameDataStream.h"
 #include "ui/gym/Module_Profile.h"
 #include "ui/shell/ModuleManager.h"
@@ -110,11 +111,11 @@ private:
     }
     QSpinBox *skill(int index) const
     {
-        return screen->findChild<QSpinBox *>(QStringLiteral("skill_") + QString::fromLatin1(skillNames[index]));
+        return ShellTest::widget<QSpinBox>(screen, QStringLiteral("skill_") + QString::fromLatin1(skillNames[index]));
     }
-    QString pointsLabel() const { return screen->findChild<QLabel *>("manager_skill_points")->text(); }
-    QComboBox *combo(const char *name) const { return screen->findChild<QComboBox *>(name); }
-    QLabel *label(const char *name) const { return screen->findChild<QLabel *>(name); }
+    QString pointsLabel() const { return ShellTest::widget<QLabel>(screen, "manager_skill_points")->text(); }
+    QComboBox *combo(const char *name) const { return ShellTest::widget<QComboBox>(screen, name); }
+    QLabel *label(const char *name) const { return ShellTest::widget<QLabel>(screen, name); }
 
 private slots:
     void init()

@@ -5,6 +5,7 @@
 
 #include "core/WorldTestAccess.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/browser/Module_Orgs.h"
 #include "world/World.h"
 
@@ -17,13 +18,7 @@ class TestOrgsScreen : public QObject
 private:
     Module_Orgs *screen = nullptr;
 
-    QListWidget *list(const char *name) const
-    {
-        auto *found = screen->findChild<QListWidget *>(QLatin1String(name));
-        if (!found)
-            qFatal("no list %s", name);
-        return found;
-    }
+    QListWidget *list(const char *name) const { return ShellTest::widget<QListWidget>(screen, name); }
 
 private slots:
     void init()

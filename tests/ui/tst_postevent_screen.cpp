@@ -12,6 +12,7 @@
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/gym/FighterPortrait.h"
 #include "ui/match/Module_PostEvent.h"
 #include "ui/shell/GameDialog.h"
@@ -79,13 +80,7 @@ private:
     ModuleManager *manager() const { return ModuleManager::Instance(); }
     QWidget *screen() const { return manager()->currentScreen(); }
     template <typename T>
-    T *find(const QString &name) const
-    {
-        T *found = screen()->findChild<T *>(name);
-        if (!found)
-            qWarning("no widget %s", qPrintable(name));
-        return found;
-    }
+    T *find(const QString &name) const { return ShellTest::widget<T>(screen(), name); }
     QSpinBox *skill(const QString &label) const { return find<QSpinBox>("skill_" + label); }
 
     Module_PostEvent *open(const QVector<int> &stats, int id, const QString &result)
