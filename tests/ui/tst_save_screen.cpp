@@ -1,12 +1,14 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "core/FileSizeLimit.h"
 #include "ui/AnswerSequence.h"
+#include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
 #include "records/GameDataStream.h"
 #include "ui/gym/Module_Profile.h"
@@ -258,6 +260,21 @@ private slots:
         QCOMPARE(folderEntries(), QStringList({savedAs + ".dat"}));
         QCOMPARE(listed(list(screen)), QStringList({savedAs}));
         QVERIFY(!Module_SaveLoad::isBlankSaveName(savedAs));
+    }
+
+    void questionQuotesAFlagWhole()
+    {
+        const QString name = QString(28, QLatin1Char('c')) + QString::fromUcs4(U"\U0001F1EE\U0001F1EA");
+        Module_SaveLoad *screen = openInGame();
+        nameField(screen)->setText(name);
+        QString shown;
+        ModalAnswer question("Cancel");
+        question.lookFirst([&shown](QWidget *dialog) { shown = dialog->findChild<QLabel *>()->text(); });
+        button(screen, "Save")->click();
+        QVERIFY(question.answered());
+        QCOMPARE(QString(shown).remove(QChar(0x200B)), "Save as \"" + name + "\"?");
+        QVERIFY(!shown.contains(QChar::ReplacementCharacter));
+        QCOMPARE(ShellTest::breaksInsideCharacters(shown), QList<int>());
     }
 
     void newNameAsksSaveAsAndCancelLeavesNothing()

@@ -168,6 +168,36 @@ private slots:
         QCOMPARE(result, agreed);
     }
 
+    // A long word breaks every 30 characters; an emoji, a flag or an
+    // accented letter standing there stays whole.
+    void longWordsBreakOnlyBetweenWholeCharacters_data()
+    {
+        QTest::addColumn<QString>("word");
+        const QList<QPair<const char *, QString>> characters = {
+            {"emoji", QString::fromUcs4(U"\U0001F600")},
+            {"flag", QString::fromUcs4(U"\U0001F1EE\U0001F1EA")},
+            {"accented letter", QString::fromUcs4(U"e\u0301\u0323")},
+        };
+        for (const auto &character : characters) {
+            for (int place = 25; place <= 35; ++place) {
+                QTest::addRow("%s at %d", character.first, place)
+                    << QString(place, QLatin1Char('c')) + character.second + QString(40, QLatin1Char('c'));
+            }
+        }
+    }
+
+    void longWordsBreakOnlyBetweenWholeCharacters()
+    {
+        QFETCH(QString, word);
+        GameDialog dialog(DialogStyle::B);
+        ModalAnswer answer("Accept");
+        dialog.tell(word, DialogButton::Accept);
+        const QString shown = dialog.label()->text();
+        QCOMPARE(shown.count(QChar(0x200B)), 2);
+        QCOMPARE(QString(shown).remove(QChar(0x200B)), word);
+        QCOMPARE(ShellTest::breaksInsideCharacters(shown), QList<int>());
+    }
+
     void sharedDialogShowsEachMessageAnew()
     {
         GameDialog dialog(DialogStyle::B);

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBoundaryFinder>
 #include <QVBoxLayout>
 
 #include "ModuleManager.h"
@@ -34,22 +35,28 @@ const DialogLook &lookOf(DialogStyle style)
     return dialogLooks[0];
 }
 
-// A word longer than this (a long file name) may break anywhere, every so
-// many characters, so that it wraps inside the dialog like the rest.
+// A word longer than this many characters (a long file name) may break
+// anywhere, after every so many of them, so that it wraps inside the dialog
+// like the rest. A character is what a reader counts as one: an emoji, a
+// flag or a letter with its accents is never broken apart.
 const int longestUnbrokenRun = 30;
 const QChar breakOpportunity(0x200B); // zero width space
 
 QString breakableAnywhere(const QString &sentence)
 {
     QString text;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, sentence);
     int run = 0;
-    for (const QChar c : sentence) {
-        text += c;
-        run = c.isSpace() ? 0 : run + 1;
+    int start = 0;
+    for (int end = characters.toNextBoundary(); end != -1; end = characters.toNextBoundary()) {
+        const QStringRef character = sentence.midRef(start, end - start);
+        text += character;
+        run = character.at(0).isSpace() ? 0 : run + 1;
         if (run == longestUnbrokenRun) {
             text += breakOpportunity;
             run = 0;
         }
+        start = end;
     }
     return text;
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QScrollBar>
+#include <QTextBoundaryFinder>
 #include <QWidget>
 
 #include "ui/shell/ScreenFrame.h"
@@ -70,6 +71,24 @@ QStringList ShellTest::listsCutSideways(const QWidget *screen)
             cut << list->objectName();
     }
     return cut;
+}
+
+QList<int> ShellTest::breaksInsideCharacters(const QString &shown)
+{
+    const QChar breakOpportunity(0x200B);
+    const QString sentence = QString(shown).remove(breakOpportunity);
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, sentence);
+    QList<int> inside;
+    int breaksBefore = 0;
+    for (int i = 0; i < shown.size(); ++i) {
+        if (shown.at(i) != breakOpportunity)
+            continue;
+        const int place = i - breaksBefore++;
+        characters.setPosition(place);
+        if (!characters.isAtBoundary())
+            inside << place;
+    }
+    return inside;
 }
 
 QStringList ShellTest::listTexts(const QListWidget *list)

@@ -31,6 +31,10 @@ QString cutRows(const QListWidget *list);
 // The names of the lists shown in the window whose lines run past their
 // width (a sideways scroll bar shows): text the player cannot read.
 QStringList listsCutSideways(const QWidget *screen);
+// Where a dialog's shown sentence, with its invisible breaks (U+200B), has
+// a break inside a character (between an emoji's halves, a flag's letters
+// or a letter and its accents), as places in the sentence without them.
+QList<int> breaksInsideCharacters(const QString &shown);
 
 // The class name of the current screen.
 QString currentScreenClass();
