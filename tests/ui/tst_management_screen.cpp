@@ -18,11 +18,13 @@
 #include "records/TextDate.h"
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
+#include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/WidgetFinder.h"
 #include "ui/business/Module_Management.h"
 #include "ui/business/ScoutingReport.h"
 #include "ui/shell/GameDialog.h"
+#include "ui/shell/ModuleManager.h"
 #include "ui/shell/Module_Help.h"
 #include "world/World.h"
 
@@ -80,6 +82,24 @@ QStringList rows(const QListWidget *list)
     for (int i = 0; i < list->count(); ++i)
         texts << list->item(i)->text();
     return texts;
+}
+
+// Each named widget shown, with its place on the screen and its size.
+QStringList placesShown(const QWidget *screen)
+{
+    QStringList places;
+    for (const QWidget *shown : screen->findChildren<QWidget *>()) {
+        const QPoint at = shown->mapTo(screen, QPoint());
+        if (shown->isVisible() && !shown->objectName().isEmpty())
+            places << QString("%1 at %2,%3 %4x%5")
+                          .arg(shown->objectName())
+                          .arg(at.x())
+                          .arg(at.y())
+                          .arg(shown->width())
+                          .arg(shown->height());
+    }
+    places.sort();
+    return places;
 }
 
 int liveDialogs()
@@ -325,6 +345,25 @@ private slots:
         QCOMPARE(widget<QComboBox>("fighter_combo")->currentIndex(), 0);
         QCOMPARE(text("current_contract_label"), QString("Current Contract: Free Agent"));
         QCOMPARE(text("prestige_label"), QString("Prestige Level: Elite"));
+    }
+
+    // In the window, with the game's style sheet.
+    void mainPageStandsStillAfterStudents()
+    {
+        ENTER_GAME_COPY();
+        ShellTest::startGame();
+        setUpBookingWorld();
+        ModuleManager::Instance()->changeScreen(new Module_Management);
+        auto *shown = ShellTest::currentScreenAs<Module_Management>();
+        QCoreApplication::processEvents();
+        const QStringList firstVisit = placesShown(shown);
+        for (int visit = 0; visit < 2; ++visit) {
+            shown->switchToStudentsScreen();
+            shown->switchToMainScreen();
+            QCoreApplication::processEvents();
+            QCOMPARE(placesShown(shown), firstVisit);
+        }
+        ShellTest::stopGame();
     }
 
     void replacedScreenLeavesNothing()

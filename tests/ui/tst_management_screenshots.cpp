@@ -55,6 +55,8 @@ private slots:
         shoot(QStringLiteral("management_main"));
         screen->findChild<QPushButton *>("view_students_btn")->click();
         shoot(QStringLiteral("management_students"));
+        screen->findChild<QPushButton *>("back_to_management_btn")->click();
+        shoot(QStringLiteral("management_main_again"));
     }
 };
 

@@ -145,6 +145,7 @@ void Module_Management::buildMainScreen()
     switchFighterShown(fighterCombo->currentIndex());
     switchOrgShown();
     layOutMainPage();
+    mainPageWidgets.polish();
     connectMainScreen();
     shownPage = Page::Main;
 }
@@ -454,6 +455,7 @@ void Module_Management::buildStudentsScreen()
     connect(backToManagementButton, &QPushButton::clicked, this, &Module_Management::switchToMainScreen);
     connect(trainStudentButton, &QPushButton::clicked, this, &Module_Management::trainCurrentStudent);
     layOutStudentsPage();
+    studentsPageWidgets.polish();
     shownPage = Page::Students;
 }
 

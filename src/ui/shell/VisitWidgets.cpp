@@ -8,6 +8,14 @@ void VisitWidgets::keep(std::initializer_list<QObject *> made)
         objects.append(object);
 }
 
+void VisitWidgets::polish() const
+{
+    for (const QPointer<QObject> &object : objects) {
+        if (const auto *widget = qobject_cast<QWidget *>(object.data()))
+            widget->ensurePolished();
+    }
+}
+
 void VisitWidgets::clear()
 {
     for (const QPointer<QObject> &object : qAsConst(objects))

@@ -37,6 +37,10 @@ public:
         return keep(new W(std::forward<Args>(args)...));
     }
 
+    // Styles the kept widgets now. A page built again inside a page already
+    // styled is laid out before its new widgets are shown, and so styled;
+    // a chooser measured in the plain font keeps that height after.
+    void polish() const;
     // Deletes the ones still alive.
     void clear();
     // For a page left from a signal of one of its own widgets: takes the
