@@ -3,13 +3,22 @@
 // per bout; then the first year's busiest day (most bouts), run again
 // `runs` times from the state saved before it: median and worst.
 //
-//   bench_year [years] [default|small] [runs]   (defaults: 3, default, 20)
+//   bench_year [years] [default|small] [runs] [seeded]   (defaults: 3, default, 20)
 //
 // "default" is the new game's world from the resource generator, from
 // 2011; "small" the soak tests' world, from 2020. Runs in a temporary
-// folder, where it writes the resource files it needs.
+// folder, where it writes the resource files it needs. A `runs` of 0
+// skips the busiest day.
+//
+// "seeded" fixes the generator's seed and the clock readings the game
+// reseeds from, so that every run of the same build fights the same years;
+// it prints the hash of the world saved at the last year's end, which two
+// builds must share before their instruction counts are compared:
+//
+//   valgrind --tool=callgrind bench_year 1 default 0 seeded
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -23,17 +32,31 @@
 #include "career/DayRunner.h"
 #include "career/UnseenBouts.h"
 #include "records/GameDataStream.h"
+#include "records/GameRandom.h"
 #include "core/SoakWorld.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
+namespace {
+
+QByteArray savedWorldHash(const World &world)
+{
+    QByteArray bytes;
+    GameDataStream out(&bytes, QIODevice::WriteOnly);
+    world.save(out);
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool seeded = args.removeAll("seeded") > 0;
     const int years = args.size() > 1 ? args.at(1).toInt() : 3;
     const bool defaultWorld = args.size() <= 2 || args.at(2) != "small";
-    const int runs = args.size() > 3 ? qMax(1, args.at(3).toInt()) : 20;
+    const int runs = args.size() > 3 ? qMax(0, args.at(3).toInt()) : 20;
 
     QTemporaryDir folder;
     if (!folder.isValid() || !QDir::setCurrent(folder.path())) {
@@ -48,6 +71,13 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "could not write the default world\n");
             return 1;
         }
+    }
+    // After the resource writer, which fixes and then restores the readings.
+    if (seeded) {
+        GameRandom::setDeterministic(true, 250);
+        GameRandom::seed(3);
+    }
+    if (defaultWorld) {
         chosen = &WorldTestAccess::freshWorld(50000);
         chosen->loadDefaultData();
     } else {
@@ -104,6 +134,9 @@ int main(int argc, char **argv)
             std::printf("%s%.1f", step ? " " : "", stepTotals[step] / 1e6);
         std::printf("\n");
     }
+
+    if (seeded)
+        std::printf("saved world at the end: sha1 %s\n", savedWorldHash(world).constData());
 
     // The busiest day again and again from its saved state.
     QVector<double> dayMs;
