@@ -6,6 +6,22 @@ namespace {
 
 const char VersusSeparator[] = " vs. ";
 
+// A match type with its length known when compiling, so that the card's
+// walk measures nothing.
+template <int Size>
+constexpr QLatin1String typeName(const char (&type)[Size])
+{
+    return QLatin1String(type, Size - 1);
+}
+
+bool isOneOf(const QString &type, std::initializer_list<QLatin1String> types)
+{
+    for (const QLatin1String &candidate : types) {
+        if (type == candidate)
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -47,32 +63,34 @@ bool Event::setData(const QStringList &texts, const QDate &dateIn, const QVector
     return true;
 }
 
-bool Event::hasMatchOf(std::initializer_list<const char *> types, bool openOnly) const
+// The type is looked at first: most matches are of another type, and those
+// need not be asked whether they are filled.
+bool Event::hasMatchOf(std::initializer_list<QLatin1String> types, bool openOnly) const
 {
     for (const Match &match : card) {
-        if (openOnly && match.isFilled())
-            continue;
-        for (const char *type : types) {
-            if (match.getType() == QLatin1String(type))
-                return true;
-        }
+        if (isOneOf(match.getType(), types) && !(openOnly && match.isFilled()))
+            return true;
     }
     return false;
 }
 
-bool Event::hasTournamentQualifier() const { return hasMatchOf({MatchType::Qualifier}); }
-bool Event::hasChampionshipMatch() const { return hasMatchOf({MatchType::Championship}); }
+bool Event::hasTournamentQualifier() const { return hasMatchOf({typeName(MatchType::Qualifier)}); }
+bool Event::hasChampionshipMatch() const { return hasMatchOf({typeName(MatchType::Championship)}); }
 bool Event::hasTournamentRound() const
 {
-    return hasMatchOf({MatchType::Quarterfinal, MatchType::Semifinal, MatchType::Final});
+    return hasMatchOf({typeName(MatchType::Quarterfinal), typeName(MatchType::Semifinal),
+                       typeName(MatchType::Final)});
 }
-bool Event::singleMatchesFilled() const { return !hasMatchOf({MatchType::Single}, true); }
-bool Event::championshipMatchesFilled() const { return !hasMatchOf({MatchType::Championship}, true); }
+bool Event::singleMatchesFilled() const { return !hasMatchOf({typeName(MatchType::Single)}, true); }
+bool Event::championshipMatchesFilled() const
+{
+    return !hasMatchOf({typeName(MatchType::Championship)}, true);
+}
 // The matches that take new tournament entrants (the later rounds are filled
 // by the winners).
 bool Event::tournamentEntriesFilled() const
 {
-    return !hasMatchOf({MatchType::Qualifier, MatchType::Quarterfinal}, true);
+    return !hasMatchOf({typeName(MatchType::Qualifier), typeName(MatchType::Quarterfinal)}, true);
 }
 
 bool Event::isCardComplete() const

@@ -63,7 +63,7 @@ public:
 private:
     // Whether the card holds a match of one of the types (an open one only
     // when `openOnly`).
-    bool hasMatchOf(std::initializer_list<const char *> types, bool openOnly = false) const;
+    bool hasMatchOf(std::initializer_list<QLatin1String> types, bool openOnly = false) const;
     bool isMovingUpBracket(const QString &matchType) const;
     bool holdsFighter(int id) const;
     QString opponentInName() const;

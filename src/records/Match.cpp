@@ -2,6 +2,16 @@
 
 #include "GameDataStream.h"
 
+#include <string>
+
+namespace {
+
+// The open side's name with its length known when compiling: a name is
+// compared with it as it is, not with a text converted from it each time.
+constexpr QLatin1String OpenSide(Match::OpenName, int(std::char_traits<char>::length(Match::OpenName)));
+
+} // namespace
+
 Match::Match()
     : fighterA(OpenName), fighterB(OpenName), type(MatchType::Single), result(OpenName),
       idA(0), idB(0), playerMatch(false)
@@ -37,17 +47,17 @@ bool Match::setData(const QStringList &texts, int idAIn, int idBIn, bool flag)
 
 bool Match::isFilled() const
 {
-    return fighterA != OpenName && fighterB != OpenName;
+    return fighterA != OpenSide && fighterB != OpenSide;
 }
 
 bool Match::addFighter(int id, const QString &name, bool playerFlag)
 {
     if (playerFlag && playerMatch)
         return false;
-    if (fighterA == OpenName) {
+    if (fighterA == OpenSide) {
         idA = id;
         fighterA = name;
-    } else if (fighterB == OpenName) {
+    } else if (fighterB == OpenSide) {
         idB = id;
         fighterB = name;
     } else {
