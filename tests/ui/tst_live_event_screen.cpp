@@ -51,6 +51,12 @@ private:
     T *find(const char *name) const { return ShellTest::widget<T>(screen(), name); }
 
     bool shown(const char *name) const { return find<QWidget>(name)->isVisible(); }
+    // Empty when the list shows whole rows only, once the page is laid out.
+    QString cutRows(const char *name) const
+    {
+        QCoreApplication::processEvents();
+        return ShellTest::cutRows(find<QListWidget>(name));
+    }
     void press() const { find<QPushButton>("next_step_btn")->click(); }
     QString commentary() const { return find<QTextEdit>("commentary_view")->toPlainText(); }
 
@@ -342,8 +348,7 @@ private slots:
         auto *list = find<QListWidget>("instruction_list");
         QVERIFY(list->isVisible());
         QCOMPARE(list->count(), Entity_MatchFighter::instructionOptions(0).size());
-        QCoreApplication::processEvents();
-        QVERIFY2(ShellTest::cutRows(list).isEmpty(), qPrintable(ShellTest::cutRows(list)));
+        QVERIFY2(cutRows("instruction_list").isEmpty(), qPrintable(cutRows("instruction_list")));
         press();
         Entity_MatchFighter *inRing = MatchEngine::Instance().getFighterA();
         const auto shout = [list](int row) {
@@ -403,6 +408,7 @@ private slots:
         QCOMPARE(find<QPushButton>("next_step_btn")->text(), QString("Begin Next Round"));
         QCOMPARE(find<QTextEdit>("observations_view")->toPlainText().split('\n').size(), 5);
         QVERIFY(find<QListWidget>("strategy_list")->count() > 0);
+        QVERIFY2(cutRows("strategy_list").isEmpty(), qPrintable(cutRows("strategy_list")));
         QVERIFY(find<QLineEdit>("stat_hooks"));
         QVERIFY(find<QLineEdit>("stat_knockdowns"));
 
@@ -649,6 +655,7 @@ private slots:
         for (int i = 0; i < strategies->count(); ++i)
             offered << strategies->item(i)->text();
         QCOMPARE(offered, Entity_MatchFighter::instructionOptions(inRing->getMindset()));
+        QVERIFY2(cutRows("strategy_list").isEmpty(), qPrintable(cutRows("strategy_list")));
 
         // Water of 10 always passes its roll when the corner is left.
         find<QSpinBox>("provide_water_box")->setValue(10);
@@ -675,6 +682,8 @@ private slots:
         QVERIFY(!screen()->isMatchOver());
         QVERIFY(!commentary().contains("tallying"));
         press();
+        // The third visit of the corner shows whole strategies too.
+        QVERIFY2(cutRows("strategy_list").isEmpty(), qPrintable(cutRows("strategy_list")));
         press();
         QVERIFY(screen()->isMatchOver());
         QVERIFY(commentary().endsWith("The judges are tallying their scorecards...\n"));

@@ -24,6 +24,7 @@
 #include "ui/shell/NameFields.h"
 #include "ui/shell/ObjectNames.h"
 #include "ui/shell/SkillPointPool.h"
+#include "ui/shell/WholeRows.h"
 #include "ui/shell/WrappedLines.h"
 #include "world/ResourcePaths.h"
 #include "world/World.h"
@@ -65,16 +66,6 @@ const char nameBarRed[] = "QLabel\t { \tborder: 3px groove #885038; background-c
                           "\tfont-weight:bold; color:Black;\t }";
 const char nameBarBlue[] = "QLabel\t { \tborder: 3px groove #885038; background-color: #1032A4; "
                            "\tfont-weight:bold; color:Black;\t }";
-
-// Makes a list exactly `rows` of its rows high, so that none shows cut.
-void fitWholeRows(QListWidget *list, int rows)
-{
-    if (list->count() == 0)
-        return;
-    // The row height comes with the style sheet's font.
-    list->ensurePolished();
-    list->setFixedHeight(rows * list->sizeHintForRow(0) + 2 * list->frameWidth());
-}
 
 // Moves a widget to a cell of a grid, also when it sits there already.
 void put(QGridLayout *grid, QWidget *widget, int row, int column, int rowSpan = 1, int columnSpan = 1)
@@ -253,6 +244,7 @@ void Module_UserEvents::createMainCombatWidgets()
         centred->setAlignment(Qt::AlignCenter);
     instructionList = combatWidgets.keep(new QListWidget, QStringLiteral("instruction_list"));
     instructionList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    WholeRows::keep(instructionList, InstructionRows);
     taleTitle = combatWidgets.keep(new QLabel(QStringLiteral("Tale of the Tape")));
     taleTitle->setAlignment(Qt::AlignCenter);
     taleLabelsA.clear();
@@ -789,6 +781,7 @@ void Module_UserEvents::createCornerWidgets()
     // The longest instructions wrap instead of scrolling sideways.
     strategyList->setMinimumWidth(340);
     WrappedLines::apply(strategyList);
+    WholeRows::keep(strategyList, StrategyRows);
     trainerPointsLabel = cornerWidgets.keep(new QLabel, QStringLiteral("trainer_points_label"));
     statusLayout->addWidget(statusTitle, 0, Qt::AlignHCenter);
     observationsLayout->addWidget(observationsTitle, 0, Qt::AlignHCenter);
@@ -886,7 +879,6 @@ void Module_UserEvents::refreshInstructionList()
     instructionList->clear();
     if (playerCorner != 2)
         instructionList->addItems(MatchEngine::Instance().getInstructionOptions(cornerFighterId()));
-    fitWholeRows(instructionList, InstructionRows);
 }
 
 void Module_UserEvents::cornerStrategy()

@@ -47,6 +47,8 @@ public:
     static const int PortraitHeight = 240;
     // The live instructions show this many whole rows; more scroll.
     static const int InstructionRows = 4;
+    // The corner's strategies likewise, some of them wrapped on two lines.
+    static const int StrategyRows = 2;
 
     // "3:00" for 180 seconds, "0:07" for seven.
     static QString clockText(int seconds);

@@ -103,9 +103,17 @@ QString ShellTest::cutRows(const QListWidget *list)
 {
     if (list->count() == 0)
         return QStringLiteral("no rows");
-    const int rowHeight = list->sizeHintForRow(0);
     const int visible = list->viewport()->height();
-    if (visible >= rowHeight && visible % rowHeight == 0)
-        return QString();
-    return QStringLiteral("%1 px for rows of %2 px").arg(visible).arg(rowHeight);
+    QStringList heights;
+    for (int row = 0; row < list->count(); ++row) {
+        // Rows as drawn, from the top of the visible area: a wrapped one is
+        // higher than the first.
+        const QRect drawn = list->visualItemRect(list->item(row));
+        heights << QString::number(drawn.height());
+        if (drawn.bottom() + 1 == visible)
+            return QString();
+        if (drawn.bottom() + 1 > visible)
+            return QStringLiteral("%1 px for rows of %2 px").arg(visible).arg(heights.join(QStringLiteral(", ")));
+    }
+    return QString();
 }

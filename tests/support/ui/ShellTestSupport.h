@@ -25,8 +25,9 @@ void writeFile(const QString &name, const QByteArray &content);
 
 // The texts of a list widget's entries, top to bottom.
 QStringList listTexts(const QListWidget *list);
-// Empty when the list's visible height holds whole rows only, else what
-// shows: a list with a row cut in half reads "71 px for rows of 21 px".
+// Empty when the list's visible area ends where a drawn row ends (or holds
+// them all), else what shows: a list that cuts its third row reads "66 px
+// for rows of 21, 21, 42 px".
 QString cutRows(const QListWidget *list);
 // The names of the lists shown in the window whose lines run past their
 // width (a sideways scroll bar shows): text the player cannot read.
