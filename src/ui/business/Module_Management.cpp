@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -452,6 +453,8 @@ void Module_Management::buildStudentsScreen()
     createStudentsScreenWidgets();
     layOutStudentDetails();
     switchStudentShown(studentCombo->currentIndex());
+    connect(studentCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &Module_Management::switchStudentShown);
     connect(backToManagementButton, &QPushButton::clicked, this, &Module_Management::switchToMainScreen);
     connect(trainStudentButton, &QPushButton::clicked, this, &Module_Management::trainCurrentStudent);
     layOutStudentsPage();
@@ -461,7 +464,9 @@ void Module_Management::buildStudentsScreen()
 
 void Module_Management::createStudentsScreenWidgets()
 {
-    createStudentCombo();
+    studentCombo = studentsPageWidgets.keep(new QComboBox(studentsPage), QStringLiteral("student_combo"));
+    NameFields::keepNarrow(studentCombo);
+    refillStudentCombo();
     for (int i = 0; i < StudentFieldCount; ++i) {
         studentCaptions[i] =
             studentsPageWidgets.make<QLabel>(QLatin1String(StudentCaptions[i]), studentDetailsPanel);
@@ -487,16 +492,15 @@ void Module_Management::createStudentsScreenWidgets()
     studentDialog.reset(new GameDialog(DialogStyle::B));
 }
 
-void Module_Management::createStudentCombo()
+void Module_Management::refillStudentCombo()
 {
     QStringList names;
     World::Instance().getStudentNames(names);
-    studentCombo = studentsPageWidgets.keep(new QComboBox(studentsPage), QStringLiteral("student_combo"));
-    NameFields::keepNarrow(studentCombo);
+    // The caller shows the student chosen once the names are in, not each
+    // one the chooser passes while it is refilled.
+    const QSignalBlocker quiet(studentCombo);
+    studentCombo->clear();
     studentCombo->addItems(names);
-    studentCombo->setCurrentIndex(names.isEmpty() ? -1 : 0);
-    connect(studentCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &Module_Management::switchStudentShown);
 }
 
 void Module_Management::layOutStudentDetails()
@@ -594,11 +598,8 @@ void Module_Management::trainCurrentStudent()
         return;
     }
 
-    delete studentCombo.data();
-    createStudentCombo();
+    refillStudentCombo();
     switchStudentShown(studentCombo->currentIndex());
-    studentsLayout->addWidget(studentCombo, 1, 4, 1, 2);
-    studentCombo->show();
 }
 
 void Module_Management::switchToMainScreen()

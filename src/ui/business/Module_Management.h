@@ -2,7 +2,6 @@
 #define MODULE_MANAGEMENT_H
 
 #include <QMap>
-#include <QPointer>
 #include <QString>
 #include <QVector>
 
@@ -80,7 +79,7 @@ private:
     // Students page.
     void buildStudentsScreen();
     void createStudentsScreenWidgets();
-    void createStudentCombo();
+    void refillStudentCombo();
     void layOutStudentDetails();
     void layOutStudentsPage();
     void clearStudentsScreen();
@@ -140,7 +139,7 @@ private:
     QLineEdit *studentValues[6] = {};
     QLabel *portraitLabel = nullptr;
     QTextEdit *studentBioText = nullptr;
-    QPointer<QComboBox> studentCombo;
+    QComboBox *studentCombo = nullptr;
     QLabel *projectedGrowthLabel = nullptr;
     QListWidget *scoutingList = nullptr;
     std::unique_ptr<RatingsGrid> growthGroups;
