@@ -10,6 +10,7 @@
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "records/GameDataStream.h"
 #include "ui/gym/Module_Profile.h"
 #include "ui/shell/ModuleManager.h"
@@ -79,11 +80,15 @@ void typeInto(QLineEdit *field, const QString &typed)
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
 }
 
+// What the player reads of each entry: its text, or its tool tip where the
+// text is cut.
 QStringList listed(QListWidget *list)
 {
     QStringList names;
-    for (int i = 0; i < list->count(); ++i)
-        names << list->item(i)->text();
+    for (int i = 0; i < list->count(); ++i) {
+        const QListWidgetItem *entry = list->item(i);
+        names << (entry->toolTip().isEmpty() ? entry->text() : entry->toolTip());
+    }
     return names;
 }
 
@@ -107,8 +112,8 @@ private:
         ModuleManager::Instance()->changeScreen(new Module_SaveLoad);
         return ShellTest::currentScreenAs<Module_SaveLoad>();
     }
-    static QLineEdit *nameField(QWidget *screen) { return screen->findChild<QLineEdit *>("save_name_edit"); }
-    static QListWidget *list(QWidget *screen) { return screen->findChild<QListWidget *>("save_list"); }
+    static QLineEdit *nameField(QWidget *screen) { return ShellTest::widget<QLineEdit>(screen, "save_name_edit"); }
+    static QListWidget *list(QWidget *screen) { return ShellTest::widget<QListWidget>(screen, "save_list"); }
 
     // Types a name and presses Save, answering the dialogs in turn.
     static AnswerSequence *save(Module_SaveLoad *screen, const QString &name, const QStringList &answers)
@@ -474,6 +479,59 @@ private slots:
                                                "Error deleting file ./Resources/Saves/a.dat"}));
         QCOMPARE(answers.buttons().value(1), QStringList({"Cancel"}));
         QCOMPARE(list(screen)->count(), 0);
+    }
+
+    // The longest name, with or without blanks, reads whole or cut with
+    // "…" and whole in its tool tip, with no sideways scroll; it still
+    // loads and deletes its own file.
+    void longestNamesFitTheList_data()
+    {
+        QTest::addColumn<bool>("fromMainMenu");
+        QTest::addColumn<QString>("name");
+        const QString noBlank = QString(64, QLatin1Char('W'));
+        const QString blanks = QStringLiteral("The long career of the Iron Den, from its first day to its title");
+        QTest::addRow("in the game, no blank") << false << noBlank;
+        QTest::addRow("in the game, blanks") << false << blanks;
+        QTest::addRow("from the main menu, no blank") << true << noBlank;
+        QTest::addRow("from the main menu, blanks") << true << blanks;
+    }
+
+    void longestNamesFitTheList()
+    {
+        QFETCH(bool, fromMainMenu);
+        QFETCH(QString, name);
+        QCOMPARE(name.size(), 64);
+        const QByteArray saved = worldBytes();
+        if (fromMainMenu)
+            writeSave(name, saved);
+        Module_SaveLoad *screen = fromMainMenu ? openFromMainMenu() : openInGame();
+        if (!fromMainMenu)
+            QCOMPARE(std::unique_ptr<AnswerSequence>(save(screen, name, {"Accept", "Accept"}))->seen(), 2);
+        QCOMPARE(folderEntries(), QStringList({name + ".dat"}));
+        ModuleManager::Instance()->window()->show();
+        QCoreApplication::processEvents();
+        QCOMPARE(ShellTest::listsCutSideways(screen), QStringList());
+        const QListWidgetItem *entry = list(screen)->item(0);
+        QVERIFY2(entry->text() == name || (entry->text().endsWith(QChar(0x2026)) && entry->toolTip() == name),
+                 qPrintable(entry->text() + " / " + entry->toolTip()));
+
+        list(screen)->setCurrentRow(-1);
+        list(screen)->setCurrentRow(0);
+        QCOMPARE(nameField(screen)->text(), name);
+
+        setUpWorld(QStringLiteral("Bob"));
+        AnswerSequence loading({"Accept", "Accept"});
+        button(screen, "Load")->click();
+        QCOMPARE(loading.texts(), QStringList({"Load \"" + name + "\"?", "File loaded successfully."}));
+        QCOMPARE(worldBytes(), saved);
+
+        if (fromMainMenu)
+            ModuleManager::Instance()->hideTopMenu();
+        screen = fromMainMenu ? openFromMainMenu() : openInGame();
+        AnswerSequence deleting({"Accept", "Accept"});
+        button(screen, "Delete")->click();
+        QCOMPARE(deleting.texts().value(1), QStringLiteral("File deleted successfully."));
+        QVERIFY(folderEntries().isEmpty());
     }
 
     void roundTripThroughTheScreen()

@@ -1,12 +1,14 @@
 #include <QtTest>
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 
 #include "core/FighterBuilder.h"
 #include "core/LeagueFixtures.h"
 #include "core/WorldTestAccess.h"
+#include "ui/ModalAnswer.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/business/Module_NextDay.h"
@@ -60,13 +62,33 @@ private slots:
         shoot(QStringLiteral("nextday_news"));
     }
 
+    // A short name and the longest one, cut to the list's width; the save
+    // question quoting a flag.
     void saveLoadScreens()
     {
+        const QStringList saves = {QStringLiteral("Career 1"), QString(64, QLatin1Char('W'))};
+        for (const QString &name : saves)
+            ShellTest::writeFile(Module_SaveLoad::savePath(name), "saved");
         ModuleManager::Instance()->changeScreen(new Module_SaveLoad);
         shoot(QStringLiteral("saveload_mainmenu"));
         ModuleManager::Instance()->showTopMenu();
         ModuleManager::Instance()->changeScreen(new Module_SaveLoad);
         shoot(QStringLiteral("saveload_ingame"));
+
+        QWidget *screen = ModuleManager::Instance()->currentScreen();
+        const QString flag = QString::fromUcs4(U"\U0001F1EE\U0001F1EA");
+        screen->findChild<QLineEdit *>("save_name_edit")->setText(QString(28, QLatin1Char('c')) + flag);
+        ModalAnswer question(QStringLiteral("Cancel"));
+        question.lookFirst([](QWidget *dialog) {
+            dialog->grab().save(ScreenShots::folder() + QStringLiteral("saveload_flag_question.png"));
+        });
+        for (QPushButton *button : screen->findChildren<QPushButton *>()) {
+            if (button->text() == QLatin1String("Save"))
+                button->click();
+        }
+        QVERIFY(question.answered());
+        for (const QString &name : saves)
+            ShellTest::writeFile(Module_SaveLoad::savePath(name), QByteArray());
         ModuleManager::Instance()->hideTopMenu();
     }
 

@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "GameDialog.h"
+#include "ListElider.h"
 #include "ModuleManager.h"
 #include "Module_MainMenu.h"
 #include "WholeCharacterCap.h"
@@ -129,7 +130,7 @@ void Module_SaveLoad::buildLayout()
     connect(saveButton, &QPushButton::clicked, this, &Module_SaveLoad::saveData);
     connect(loadButton, &QPushButton::clicked, this, &Module_SaveLoad::loadData);
     connect(deleteButton, &QPushButton::clicked, this, &Module_SaveLoad::deleteData);
-    connect(saveList, &QListWidget::currentTextChanged, this, &Module_SaveLoad::setFileName);
+    connect(saveList, &QListWidget::currentItemChanged, this, &Module_SaveLoad::showChosenSave);
     connect(backButton, &QPushButton::clicked, this, &Module_SaveLoad::backToMainMenu);
 }
 
@@ -144,7 +145,8 @@ void Module_SaveLoad::refreshSaveList()
     std::sort(names.begin(), names.end());
     for (QString &name : names)
         name.chop(int(qstrlen(saveSuffix)));
-    saveList->addItems(names);
+    // A long name shows cut, the whole of it in its tool tip and its file.
+    ListElider::addItems(saveList, names);
     if (saveList->count() > 0)
         saveList->setCurrentRow(0);
 }
@@ -157,15 +159,15 @@ void Module_SaveLoad::reloadSaveList()
     saveList->show();
 }
 
-void Module_SaveLoad::setFileName(const QString &name)
+void Module_SaveLoad::showChosenSave(const QListWidgetItem *item)
 {
-    fileNameEdit->setText(name);
+    fileNameEdit->setText(item ? ListElider::wholeText(item) : QString());
 }
 
 QString Module_SaveLoad::chosenSave() const
 {
     const QListWidgetItem *item = saveList->currentItem();
-    return item ? item->text() : QString();
+    return item ? ListElider::wholeText(item) : QString();
 }
 
 void Module_SaveLoad::saveData()

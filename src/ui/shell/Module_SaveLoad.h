@@ -11,6 +11,7 @@ class GameDialog;
 class QGridLayout;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QSaveFile;
 
@@ -37,7 +38,7 @@ public slots:
     void saveData();
     void loadData();
     void deleteData();
-    void setFileName(const QString &name);
+    void showChosenSave(const QListWidgetItem *item);
     void backToMainMenu();
 
 private:
