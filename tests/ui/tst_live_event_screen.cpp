@@ -682,9 +682,13 @@ private slots:
         QVERIFY(!screen()->isMatchOver());
         QVERIFY(!commentary().contains("tallying"));
         press();
-        // The third visit of the corner shows whole strategies too.
+        // The third visit of the corner shows whole strategies too, and one
+        // set of its widgets, the earlier visits' gone.
         QVERIFY2(cutRows("strategy_list").isEmpty(), qPrintable(cutRows("strategy_list")));
+        QCOMPARE(screen()->findChildren<QLineEdit *>("stat_jabs").size(), 1);
+        QCOMPARE(screen()->findChildren<QSpinBox *>().size(), 4);
         press();
+        QCOMPARE(screen()->findChildren<QLabel *>("tale_b5").size(), 1);
         QVERIFY(screen()->isMatchOver());
         QVERIFY(commentary().endsWith("The judges are tallying their scorecards...\n"));
         // The next step reads the verdict, from the button or the timer.

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "ui/match/StatisticsBox.h"
+#include "ui/shell/VisitWidgets.h"
 
 namespace {
 
@@ -59,7 +60,8 @@ private slots:
     void theBoxHoldsTheTitleAndFourteenRowsInOrder()
     {
         QWidget box;
-        StatisticsBox::build(&box, statistics({{6, 12}, {7, 30}, {42, 1}}));
+        VisitWidgets visit;
+        StatisticsBox::build(visit, &box, statistics({{6, 12}, {7, 30}, {42, 1}}));
         auto *grid = qobject_cast<QGridLayout *>(box.layout());
         QVERIFY(grid);
         QCOMPARE(grid->spacing(), 0);
@@ -86,11 +88,12 @@ private slots:
         QCOMPARE(box.findChild<QLineEdit *>("stat_jabs")->text(), QString("12/30"));
         QCOMPARE(box.findChild<QLineEdit *>("stat_knockdowns")->text(), QString("1"));
 
-        // Cleared, the box keeps its grid and can be filled again.
-        StatisticsBox::clear(&box);
+        // The visit's widgets cleared, the box keeps its grid and can be
+        // filled again.
+        visit.clear();
         QCOMPARE(grid->count(), 0);
-        QVERIFY(box.findChildren<QLineEdit *>().isEmpty());
-        StatisticsBox::build(&box, QVector<int>());
+        QVERIFY(box.findChildren<QWidget *>().isEmpty());
+        StatisticsBox::build(visit, &box, QVector<int>());
         QCOMPARE(box.layout(), grid);
         QCOMPARE(box.findChildren<QLineEdit *>().size(), StatisticsBox::rowCount);
         QCOMPARE(box.findChild<QLineEdit *>("stat_jabs")->text(), QString("0/0"));

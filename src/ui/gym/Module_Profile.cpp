@@ -275,10 +275,10 @@ void Module_Profile::createFighterScreenWidgets()
     NameFields::keepNarrow(fighterCombo);
     refillFighterCombo();
 
-    personalValues.clear();
-    int row = 6;
-    for (const char *caption : personalCaptions)
-        personalValues << addValue(widgets, personalBox, personalLayout, QLatin1String(caption), QString(), row++, 2);
+    for (int value = 0; value < int(personalValues.size()); ++value) {
+        personalValues[value] = addValue(widgets, personalBox, personalLayout, QLatin1String(personalCaptions[value]),
+                                         QString(), value + 6, 2);
+    }
     portraitLabel = widgets.keep(new QLabel(personalBox), "portrait_label");
     personalLayout->addWidget(portraitLabel, 0, 0, 6, 2);
     bioEdit = widgets.keep(new QTextEdit(personalBox), "bio_edit");
@@ -288,11 +288,10 @@ void Module_Profile::createFighterScreenWidgets()
     personalLayout->addWidget(updateBioButton, 5, 2, 1, 1);
     connect(updateBioButton, &QPushButton::clicked, this, &Module_Profile::updateFighterBio);
 
-    recordValues.clear();
-    row = 0;
-    for (const char *caption : recordCaptions)
-        recordValues << addValue(widgets, fighterRecordBox, fighterRecordLayout, QLatin1String(caption), QString(),
-                                 row++);
+    for (int value = 0; value < int(recordValues.size()); ++value) {
+        recordValues[value] = addValue(widgets, fighterRecordBox, fighterRecordLayout,
+                                       QLatin1String(recordCaptions[value]), QString(), value);
+    }
     historyList = widgets.keep(new QListWidget(fighterRecordBox), "history_list");
     WrappedLines::apply(historyList);
     fighterRecordLayout->addWidget(historyList, 3, 0, 4, 2);
@@ -362,7 +361,7 @@ void Module_Profile::switchFighterShown(int index)
     drawPortrait(fighter, index >= 0 && index < fighterCombo->count());
 
     const int recordIndexes[] = {Fighter::WinsIndex, Fighter::LossesIndex, Fighter::KnockoutsIndex};
-    for (int i = 0; i < recordValues.size(); ++i)
+    for (int i = 0; i < int(recordValues.size()); ++i)
         recordValues[i]->setText(QString::number(ints.value(recordIndexes[i])));
     historyList->clear();
     historyList->addItems(historyLines(history));
@@ -382,8 +381,6 @@ void Module_Profile::clearFighterScreen()
 {
     ratings.reset();
     fighterPageWidgets.clear();
-    personalValues.clear();
-    recordValues.clear();
 }
 
 QString Module_Profile::shownFighterName() const

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <array>
 #include <memory>
 
 #include "ui/shell/ScreenFrame.h"
@@ -121,10 +122,12 @@ private:
     QGridLayout *attributesLayout;
     VisitWidgets fighterPageWidgets;
     QPointer<QComboBox> fighterCombo;
-    QVector<QLineEdit *> personalValues;
+    // Name, nationality, region, background, reputation, birthday, age.
+    std::array<QPointer<QLineEdit>, 7> personalValues;
     QPointer<QLabel> portraitLabel;
     QPointer<QTextEdit> bioEdit;
-    QVector<QLineEdit *> recordValues;
+    // Wins, losses, knockouts.
+    std::array<QPointer<QLineEdit>, 3> recordValues;
     QPointer<QListWidget> historyList;
     QPointer<QListWidget> fighterTitlesList;
     std::unique_ptr<RatingsGrid> ratings;

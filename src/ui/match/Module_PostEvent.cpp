@@ -65,7 +65,7 @@ void Module_PostEvent::createMatchSummaryWidgets()
     // The one place the bout reaches the manager and the gym.
     leveledUp = World::Instance().applyMatchResult(statistics, fighterId, resultText);
 
-    StatisticsBox::build(statisticsBox, statistics);
+    StatisticsBox::build(summaryWidgets, statisticsBox, statistics);
     proceedButton->setText(QStringLiteral("Proceed"));
 }
 
@@ -115,12 +115,6 @@ void Module_PostEvent::rewireProceed(void (Module_PostEvent::*slot)())
     connect(proceedButton, &QPushButton::clicked, this, slot);
 }
 
-void Module_PostEvent::clearMatchSummary()
-{
-    summaryWidgets.clear();
-    StatisticsBox::clear(statisticsBox);
-}
-
 void Module_PostEvent::checkManagerLevel()
 {
     if (leveledUp)
@@ -139,7 +133,7 @@ void Module_PostEvent::switchToLevelUp()
 {
     summaryPage->hide();
     screenLayout->removeWidget(summaryPage);
-    clearMatchSummary();
+    summaryWidgets.clear();
     rewireProceed(&Module_PostEvent::completeLevelUp);
     buildLevelUp();
     screenLayout->addWidget(levelUpPage);

@@ -49,7 +49,6 @@ public slots:
 private:
     void buildMatchSummary();
     void createMatchSummaryWidgets();
-    void clearMatchSummary();
     void buildLevelUp();
     void createLevelUpWidgets();
     void drawPortrait();

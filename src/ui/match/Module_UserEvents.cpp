@@ -247,14 +247,12 @@ void Module_UserEvents::createMainCombatWidgets()
     WholeRows::keep(instructionList, InstructionRows);
     taleTitle = combatWidgets.keep(new QLabel(QStringLiteral("Tale of the Tape")));
     taleTitle->setAlignment(Qt::AlignCenter);
-    taleLabelsA.clear();
-    taleLabelsB.clear();
-    for (int line = 1; line <= 5; ++line) {
-        for (QVector<QLabel *> *side : {&taleLabelsA, &taleLabelsB}) {
+    for (int line = 0; line < int(taleLabelsA.size()); ++line) {
+        for (TaleLabels *side : {&taleLabelsA, &taleLabelsB}) {
             auto *label = combatWidgets.keep(
-                new QLabel, QStringLiteral("tale_%1%2").arg(side == &taleLabelsA ? "a" : "b").arg(line));
+                new QLabel, QStringLiteral("tale_%1%2").arg(side == &taleLabelsA ? "a" : "b").arg(line + 1));
             label->setAlignment(Qt::AlignCenter);
-            *side << label;
+            (*side)[line] = label;
         }
     }
 
@@ -278,7 +276,7 @@ void Module_UserEvents::buildMainCombat()
     taleGrid->setColumnStretch(0, 1);
     taleGrid->setColumnStretch(1, 1);
     taleGrid->addWidget(taleTitle, 0, 0, 1, 2);
-    for (int line = 0; line < taleLabelsA.size(); ++line) {
+    for (int line = 0; line < int(taleLabelsA.size()); ++line) {
         taleGrid->addWidget(taleLabelsA.at(line), line + 1, 0);
         taleGrid->addWidget(taleLabelsB.at(line), line + 1, 1);
     }
@@ -318,8 +316,6 @@ void Module_UserEvents::buildMainCombat()
 void Module_UserEvents::clearMainCombat()
 {
     combatWidgets.clear();
-    taleLabelsA.clear();
-    taleLabelsB.clear();
 }
 
 void Module_UserEvents::showRoundAndClock()
@@ -486,7 +482,7 @@ void Module_UserEvents::showTaleOfTape()
     setStepInterval(TaleOfTapeMs);
     const QStringList linesA = taleLines(*fighterA);
     const QStringList linesB = taleLines(*fighterB);
-    for (int line = 0; line < taleLabelsA.size(); ++line) {
+    for (int line = 0; line < int(taleLabelsA.size()); ++line) {
         NameFields::showElided(taleLabelsA.at(line), linesA.at(line));
         NameFields::showElided(taleLabelsB.at(line), linesB.at(line));
     }
@@ -786,16 +782,13 @@ void Module_UserEvents::createCornerWidgets()
     statusLayout->addWidget(statusTitle, 0, Qt::AlignHCenter);
     observationsLayout->addWidget(observationsTitle, 0, Qt::AlignHCenter);
 
-    cornerBoxes.clear();
-    for (int row = 0; row < 4; ++row) {
-        auto *label = new QLabel(QString::fromLatin1(cornerBoxLabels[row]));
-        auto *box = named(new QSpinBox, QString::fromLatin1(cornerBoxNames[row]));
+    for (int row = 0; row < int(cornerBoxes.size()); ++row) {
+        cornerBoxes[row] = cornerWidgets.keep(new QSpinBox, QString::fromLatin1(cornerBoxNames[row]));
+        auto *label = cornerWidgets.make<QLabel>(QString::fromLatin1(cornerBoxLabels[row]));
         cornerActionsGrid->addWidget(label, row + 2, 0);
-        cornerActionsGrid->addWidget(box, row + 2, 1);
-        cornerBoxes << box;
-        cornerWidgets.keep({label, box});
+        cornerActionsGrid->addWidget(cornerBoxes[row], row + 2, 1);
     }
-    StatisticsBox::build(statisticsBox, statistics);
+    StatisticsBox::build(cornerWidgets, statisticsBox, statistics);
 }
 
 void Module_UserEvents::buildCorner()
@@ -806,13 +799,14 @@ void Module_UserEvents::buildCorner()
     cornerActionsGrid->addWidget(strategyList, 0, 0, 1, 2);
     cornerActionsGrid->addWidget(trainerPointsLabel, 1, 0, 1, 2);
     refreshStrategyList();
-    trainerPool.reset(new SkillPointPool(managerAbility(Manager::CorneringIndex), cornerBoxes));
+    trainerPool.reset(new SkillPointPool(managerAbility(Manager::CorneringIndex),
+                                         QVector<QSpinBox *>(cornerBoxes.begin(), cornerBoxes.end())));
     updateTrainerPoints(nullptr);
 
     nextStepButton->setText(QStringLiteral("Begin Next Round"));
     leadButtonTo(&Module_UserEvents::switchToMainCombat);
     connect(strategyList, &QListWidget::activated, this, &Module_UserEvents::cornerStrategy);
-    for (QSpinBox *box : qAsConst(cornerBoxes))
+    for (QSpinBox *box : cornerBoxes)
         connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this,
                 &Module_UserEvents::calculateTrainerPoints);
 
@@ -843,8 +837,6 @@ void Module_UserEvents::clearCorner()
 {
     trainerPool.reset();
     cornerWidgets.clear();
-    cornerBoxes.clear();
-    StatisticsBox::clear(statisticsBox);
 }
 
 void Module_UserEvents::calculateTrainerPoints()

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <array>
 #include <memory>
 
 #include "match/BoutScoring.h"
@@ -215,8 +216,10 @@ private:
     QPointer<QLabel> roundLabel;
     QPointer<QListWidget> instructionList;
     QPointer<QLabel> taleTitle;
-    QVector<QLabel *> taleLabelsA;
-    QVector<QLabel *> taleLabelsB;
+    // Each side's five lines of taleLines().
+    using TaleLabels = std::array<QPointer<QLabel>, 5>;
+    TaleLabels taleLabelsA;
+    TaleLabels taleLabelsB;
 
     // Made at every visit of the corner.
     VisitWidgets cornerWidgets;
@@ -224,7 +227,8 @@ private:
     QPointer<QTextEdit> observationsView;
     QPointer<QListWidget> strategyList;
     QPointer<QLabel> trainerPointsLabel;
-    QVector<QSpinBox *> cornerBoxes;
+    // Heal, water, motivation, strategy.
+    std::array<QPointer<QSpinBox>, 4> cornerBoxes;
     std::unique_ptr<SkillPointPool> trainerPool;
 };
 

@@ -2,9 +2,10 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLayoutItem>
 #include <QLineEdit>
 #include <QWidget>
+
+#include "ui/shell/VisitWidgets.h"
 
 namespace {
 
@@ -49,8 +50,6 @@ int sumAt(const QVector<int> &statistics, const QVector<int> &positions)
     return sum;
 }
 
-const char *const titleObjectName = "stat_title";
-
 } // namespace
 
 QString StatisticsBox::title()
@@ -77,7 +76,7 @@ QString StatisticsBox::rowText(const QVector<int> &statistics, int row)
     return landed + QLatin1Char('/') + QString::number(sumAt(statistics, entry.thrown));
 }
 
-void StatisticsBox::build(QWidget *box, const QVector<int> &statistics)
+void StatisticsBox::build(VisitWidgets &widgets, QWidget *box, const QVector<int> &statistics)
 {
     auto *grid = qobject_cast<QGridLayout *>(box->layout());
     if (!grid) {
@@ -85,25 +84,11 @@ void StatisticsBox::build(QWidget *box, const QVector<int> &statistics)
         box->setLayout(grid);
     }
     grid->setSpacing(0);
-    auto *titleLabel = new QLabel(title());
-    titleLabel->setObjectName(QString::fromLatin1(titleObjectName));
-    grid->addWidget(titleLabel, 0, 0, 1, 2);
+    grid->addWidget(widgets.keep(new QLabel(title()), QStringLiteral("stat_title")), 0, 0, 1, 2);
     for (int row = 0; row < rowCount; ++row) {
-        auto *field = new QLineEdit(rowText(statistics, row));
-        field->setObjectName(fieldName(row));
+        auto *field = widgets.keep(new QLineEdit(rowText(statistics, row)), fieldName(row));
         field->setReadOnly(true);
-        grid->addWidget(new QLabel(label(row)), row + 1, 0);
+        grid->addWidget(widgets.make<QLabel>(label(row)), row + 1, 0);
         grid->addWidget(field, row + 1, 1);
-    }
-}
-
-void StatisticsBox::clear(QWidget *box)
-{
-    QLayout *grid = box->layout();
-    if (!grid)
-        return;
-    while (QLayoutItem *item = grid->takeAt(0)) {
-        delete item->widget();
-        delete item;
     }
 }

@@ -5,6 +5,7 @@
 #include <QVector>
 
 class QWidget;
+class VisitWidgets;
 
 // A fighter's bout statistics as the corner and the match summary show
 // them: 14 rows of landed/thrown pairs, some rows summing two kinds of
@@ -23,11 +24,9 @@ public:
     static QString rowText(const QVector<int> &statistics, int row);
 
     // Fills `box` with the title across both columns and, on rows 1 to 14,
-    // each row's label and read-only field, spacing 0. The box gets a grid
-    // layout when it has none.
-    static void build(QWidget *box, const QVector<int> &statistics);
-    // Deletes what build() put into the box; the box and its grid stay.
-    static void clear(QWidget *box);
+    // each row's label and read-only field, spacing 0, all kept in the
+    // page's `widgets`. The box gets a grid layout when it has none.
+    static void build(VisitWidgets &widgets, QWidget *box, const QVector<int> &statistics);
 };
 
 #endif // STATISTICSBOX_H
