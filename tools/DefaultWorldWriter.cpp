@@ -26,7 +26,6 @@ namespace {
 const int RandomStart = 2011;
 const unsigned int RandomSeed = 1058;
 
-const char FreeAgentText[] = "Free Agent";
 const char WillingText[] = "Willing";
 const char VacantText[] = "Vacant";
 const char ResourcesName[] = "Resources";
@@ -217,7 +216,7 @@ QVector<Fighter> generateFighters(int count)
         QString name;
         world.generateFighter(name, false);
     }
-    QVector<Fighter> fighters = world.getFightersOf(QString::fromLatin1(FreeAgentText));
+    QVector<Fighter> fighters = world.getFightersOf(QString::fromLatin1(Fighter::FreeAgentOrganization));
     world.reset();
 
     std::sort(fighters.begin(), fighters.end(),
@@ -291,7 +290,7 @@ QVector<FighterMap> buildPool(const WorldPlan::Pool &pool, const QVector<Fighter
         placement.age = ageBetween(pool.youngest, pool.oldest);
         placement.standing = ranks.at(place).standing;
         placement.reputation = ranks.at(place).reputation;
-        placement.organization = QString::fromLatin1(FreeAgentText);
+        placement.organization = QString::fromLatin1(Fighter::FreeAgentOrganization);
         if (professionals)
             placement.career = careerOf(placement, place, fighters.size());
         files[place % pool.files].insert(placement.standing, placed(fighters.at(place), placement));

@@ -125,7 +125,7 @@ void ageAmateurs(QMultiMap<int, Fighter> &amateurs, QMultiMap<int, Fighter> &fre
         if (age == ComingOfAge) {
             Fighter fighter = it.value();
             fighter.ageOneYear();
-            fighter.setContract("Free Agent", 0);
+            fighter.setContract(Fighter::FreeAgentOrganization, 0);
             lastKey += AmateurKeyStep;
             freeAgents.insert(lastKey, fighter);
             news << comingOfAgeLine(fighter.getFullName());

@@ -21,6 +21,16 @@ bool negotiateFor(World &world, int position, const QString &name, int matches, 
 
 } // namespace
 
+World::DealStanding World::dealStanding(int position, const QString &name) const
+{
+    const GymFighter *fighter = rosterAt(position);
+    if (!fighter)
+        return DealStanding::NoFighter;
+    if (fighter->isFreeAgent())
+        return DealStanding::FreeAgent;
+    return fighter->getOrganization() == name ? DealStanding::SignedWithIt : DealStanding::SignedElsewhere;
+}
+
 World::Deal World::negotiateContract(int position, const QString &name, int matches, int purse, QString &refusal)
 {
     const int id = getFighterId(position);

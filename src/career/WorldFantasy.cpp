@@ -41,7 +41,7 @@ World::FantasyResult World::createFantasyMatch(QDataStream &in, int position, Ev
                  PlayerSideId, ImportedSideId, false);
     const QString name = "Fantasy Match: " + playerSide.getFullName() + " vs. " + importedSide.getFullName();
     event = Event();
-    event.setData({name, "Fantasy Match", "Fantasy Land", "Elite", "Single Event", "No Title"}, FantasyDate,
+    event.setData({name, Event::FantasyOrganization, "Fantasy Land", "Elite", "Single Event", "No Title"}, FantasyDate,
                   {bout}, QStringList(), true);
     return FantasyResult::Created;
 }

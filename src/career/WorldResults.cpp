@@ -56,9 +56,7 @@ void World::recordMatchResult(const QString &name, int id, const QString &result
     }
 
     // A contract that ran out with this bout ends the manager's title run.
-    QStringList texts;
-    fighter->getStrings(texts);
-    if (texts.value(Fighter::OrganizationText) == "Free Agent" && line.hasTitle())
+    if (fighter->isFreeAgent() && line.hasTitle())
         manager->addTitleUntil(date, line.title());
 }
 

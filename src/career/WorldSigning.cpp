@@ -149,8 +149,7 @@ void World::generateOffers()
         for (const GymFighter &fighter : roster) {
             QStringList texts;
             fighter.getStrings(texts);
-            if (texts.value(Fighter::ReputationText) != wanted
-                || texts.value(Fighter::OrganizationText) != "Free Agent")
+            if (texts.value(Fighter::ReputationText) != wanted || !fighter.isFreeAgent())
                 continue;
             Offer offer;
             offer.set(fighter.getId(), {fighter.getFullName(), next.getName(), name}, eventDate);

@@ -19,11 +19,14 @@ class Event
 {
 public:
     enum TextIndex { NameText = 0, OrganizationText, PlaceText, TierText, KindText, TitleText, TextCount };
+    // A fantasy match, the player's fighter against an imported one, is no organization's.
+    static constexpr const char *FantasyOrganization = "Fantasy Match";
 
     Event();
 
     const QString &getName() const { return name; }
     const QString &getOrganization() const { return organization; }
+    bool isFantasy() const { return organization == QLatin1String(FantasyOrganization); }
     QDate getDate() const { return date; }
     bool hasPlayerFighter() const { return playerFighterOnCard; }
     const QString &getTitle() const { return title; }

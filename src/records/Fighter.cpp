@@ -12,7 +12,6 @@
 
 namespace {
 
-const QString freeAgent = QStringLiteral("Free Agent");
 const QString untilMark = QStringLiteral("until");
 
 // The yearly change of every attribute, by the age before the birthday:
@@ -273,7 +272,7 @@ void Fighter::recordFightResult(const QDate &date, const QString &result, const 
     --contractMatches;
     if (contractMatches <= 0) {
         closeTitleLine(openTitleLine(QStringLiteral("World Championship")), date);
-        organization = freeAgent;
+        organization = QLatin1String(FreeAgentOrganization);
     }
 }
 

@@ -35,6 +35,10 @@ public:
         IntCount = 95
     };
     static const int AttributeCount = 83;
+    // The organization of a fighter under no contract (and the pool's name).
+    static constexpr const char *FreeAgentOrganization = "Free Agent";
+    // What the world reads out for a place that holds no fighter.
+    static constexpr const char *NobodyText = "N/A";
     static int attributeIndex(int k) { return FirstAttributeIndex + k; }
 
     Fighter();
@@ -57,6 +61,7 @@ public:
     int getStanding() const { return standing; }
     int getContractMatches() const { return contractMatches; }
     const QString &getOrganization() const { return organization; }
+    bool isFreeAgent() const { return organization == QLatin1String(FreeAgentOrganization); }
     // Attribute k (0..82); 0 outside them.
     int getAttribute(int k) const { return k >= 0 && k < AttributeCount ? attributes[k] : 0; }
     void addStanding(int delta) { standing += delta; }

@@ -245,7 +245,7 @@ QVector<Fighter> Organization::releaseExpiredFighters(const QDate &today)
 {
     QVector<Fighter> leaving;
     for (auto it = roster.begin(); it != roster.end();) {
-        if (it.value().getOrganization() != QLatin1String("Free Agent")) {
+        if (!it.value().isFreeAgent()) {
             ++it;
             continue;
         }

@@ -220,7 +220,7 @@ void FighterGenerator::chooseBackgroundAndStyle()
 
 void FighterGenerator::chooseLooks()
 {
-    setText(Fighter::OrganizationText, "Free Agent");
+    setText(Fighter::OrganizationText, Fighter::FreeAgentOrganization);
     setText(Fighter::ReputationText, "Unknown");
     const QStringList &colours = GeneratorTables::colours();
     if (input.student) {

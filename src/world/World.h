@@ -152,6 +152,9 @@ public:
     // The player's deals, each a fixed chain of the changes above: done, or
     // why not (`refusal` gets the organization's words when it said no).
     enum class Deal { Done, TurnedDown, NotBooked };
+    // Where the fighter at `position` stands for a deal with organization `name`.
+    enum class DealStanding { NoFighter, SignedElsewhere, SignedWithIt, FreeAgent };
+    DealStanding dealStanding(int position, const QString &name) const;
     // A contract for the fighter at `position`; his offers end either way.
     Deal negotiateContract(int position, const QString &name, int matches, int purse, QString &refusal);
     // The offer's fighter on its event, and his one-match contract.

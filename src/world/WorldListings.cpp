@@ -26,7 +26,7 @@ QString contractOrganization(const GymFighter &fighter)
 QVector<Fighter> World::getFightersOf(const QString &name) const
 {
     QVector<Fighter> listed;
-    if (name == "Free Agent") {
+    if (name == QLatin1String(Fighter::FreeAgentOrganization)) {
         listed = freeAgents.values().toVector();
     } else if (name == "Amateur") {
         listed = amateurs.values().toVector();

@@ -109,12 +109,9 @@ void World::updateChampionship(const QString &name, const QString &title, int id
         const GymFighter *fighter = rosterFighter(id);
         if (!fighter)
             return;
-        QStringList texts;
-        fighter->getStrings(texts);
         // His contract ran out with this very match: the world title is left
         // empty rather than held by a free agent.
-        const bool contractEnded = texts.at(Fighter::OrganizationText) == "Free Agent";
-        holder = contractEnded && title.contains("World Championship") ? QString("Vacant")
+        holder = fighter->isFreeAgent() && title.contains("World Championship") ? QString("Vacant")
                                                                         : fighter->getFullName();
     } else {
         QMultiMap<int, Fighter> members;

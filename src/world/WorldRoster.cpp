@@ -8,8 +8,7 @@
 
 namespace {
 
-// What the read-outs answer when there is no fighter at the position.
-const QString NoText("N/A");
+const QString NoText(Fighter::NobodyText);
 const QDate NoBirthday(2000, 1, 1);
 const QStringList NoAppearance{"Red", "Black", "Brown"};
 const int NoPicture = 1;

@@ -36,7 +36,7 @@ const char *const regionEntries[] = {"Ranking", "North America", "South America"
 const char *const organizationEntries[] = {
     "G-1", "Genesis", "King's Stadium", "GKO", "EPIC", "Ironheart FC", "Red Storm Global",
     "Albion FC", "Dubai FC", "Santa Maria FC", "Valhalla", "Tie Long", "Pomwaree Stadium",
-    "Kings Of Rio", "Daichi Senshu", "Centurion", "North Star", "Ivory Throne", "Free Agent"};
+    "Kings Of Rio", "Daichi Senshu", "Centurion", "North Star", "Ivory Throne", Fighter::FreeAgentOrganization};
 
 // From which Scouting each rating shows its number, in rating order.
 const int scoutingGates[SkillTable::SkillCount] = {

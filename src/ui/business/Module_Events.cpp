@@ -43,11 +43,6 @@ const InfoRow infoRows[] = {
 const int eventNameField = 0;
 const int organizationField = 1;
 
-// The organization text of a fighter without a contract, and what the
-// world answers for a roster without fighters.
-const char *const freeAgent = "Free Agent";
-const char *const noFighter = "N/A";
-
 const char *const notAvailableMessage =
     "The event is not available. \nKeep in mind the organization is not going to want to sign a 1 match "
     "contract for the main event.";
@@ -243,21 +238,19 @@ void Module_Events::negotiateOneOff()
     const QDate eventDate = events.at(row).getDate();
 
     World &world = World::Instance();
-    QStringList texts;
-    world.getFighterStrings(texts, position);
-    const QString contractWith = texts.value(Fighter::OrganizationText);
-    if (contractWith == QLatin1String(noFighter)) {
+    const QString organization = infoFields.at(organizationField)->text();
+    const World::DealStanding standing = world.dealStanding(position, organization);
+    if (standing == World::DealStanding::NoFighter) {
         tell(QStringLiteral("You have no fighters."));
         return;
     }
-    if (contractWith != QLatin1String(freeAgent)) {
+    if (standing != World::DealStanding::FreeAgent) {
         tell(QStringLiteral("This fighter is already signed to a contract."));
         return;
     }
     if (!ask(QStringLiteral("Are you sure you want to negotiate an appearance for this event?")))
         return;
 
-    const QString organization = infoFields.at(organizationField)->text();
     QString refusal;
     const World::Deal deal = world.negotiateAppearance(position, organization,
                                                        infoFields.at(eventNameField)->text(), eventDate, purse,

@@ -51,8 +51,6 @@ const int StudentFieldCount = 6;
 // The fight style is told beside the background only at full Intuition.
 const int FullIntuition = 10;
 
-const char FreeAgent[] = "Free Agent";
-const char NoFighter[] = "N/A";
 const char ContractSigned[] = "The contract has been signed.";
 
 QString numberedName(const char *prefix, int index)
@@ -375,18 +373,17 @@ void Module_Management::negotiateContract()
     const int index = fighterCombo->currentIndex();
 
     World &world = World::Instance();
-    QStringList texts;
-    world.getFighterStrings(texts, index);
-    const QString current = texts.value(Fighter::OrganizationText);
     const QString chosen = orgCombo->currentText();
-    if (current != QLatin1String(FreeAgent) && current != chosen) {
-        tellOnMainPage(current == QLatin1String(NoFighter)
+    const World::DealStanding standing = world.dealStanding(index, chosen);
+    if (standing == World::DealStanding::NoFighter || standing == World::DealStanding::SignedElsewhere) {
+        tellOnMainPage(standing == World::DealStanding::NoFighter
                            ? QStringLiteral("You have no fighters available.")
                            : QStringLiteral("This fighter is already signed to a contract."));
         return;
     }
-    const QString question = current == chosen ? QStringLiteral("Are you sure you want to renew this contract?")
-                                               : QStringLiteral("Are you sure you want to sign this contract?");
+    const QString question = standing == World::DealStanding::SignedWithIt
+        ? QStringLiteral("Are you sure you want to renew this contract?")
+        : QStringLiteral("Are you sure you want to sign this contract?");
     if (!confirmOnMainPage(question, QStringLiteral("Accept")))
         return;
 

@@ -1,5 +1,7 @@
 #include "ScoutingReport.h"
 
+#include "records/Fighter.h"
+
 namespace {
 
 // Bounds by the number of elements added: ten and twenty times the count,
@@ -39,8 +41,6 @@ const QVector<ScoutingReport::Area> &areaTable()
     return table;
 }
 
-const char NoStudentName[] = "N/A";
-
 } // namespace
 
 QString ScoutingReport::nothingToTell()
@@ -77,7 +77,7 @@ QString ScoutingReport::judge(const Area &area, const QVector<int> &attributes)
 
 QStringList ScoutingReport::lines(const QVector<int> &attributes, int intuition, const QString &firstName)
 {
-    if (intuition == 0 || firstName == QLatin1String(NoStudentName))
+    if (intuition == 0 || firstName == QLatin1String(Fighter::NobodyText))
         return {nothingToTell()};
     const int lastGroup = groupsJudged(intuition);
     QStringList report;

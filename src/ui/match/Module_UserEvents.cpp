@@ -33,7 +33,6 @@ using ObjectNames::named;
 
 namespace {
 
-const QString fantasyOrganization = QStringLiteral("Fantasy Match");
 const QString portraitBackground = QStringLiteral("./Resources/Body/portraitbg.jpg");
 
 // The announcer's line on a bout, by its type.
@@ -466,7 +465,7 @@ void Module_UserEvents::resolveFighters(const QString &organization)
     playerCorner = 2;
     if (playerMatch)
         currentMatch.setData(texts, idA, idB, false);
-    if (organization == fantasyOrganization) {
+    if (event.isFantasy()) {
         *fighterA = world.getAmateur(idA);
         *fighterB = world.getAmateur(idB);
     } else {
@@ -724,7 +723,7 @@ void Module_UserEvents::concludeEvent()
 void Module_UserEvents::showFighterSummary()
 {
     ModuleManager *manager = ModuleManager::Instance();
-    if (event.getOrganization() == fantasyOrganization) {
+    if (event.isFantasy()) {
         manager->showTopMenu();
         World::Instance().purgeTemporaryAmateurs();
         manager->changeScreen(new Module_Profile);
