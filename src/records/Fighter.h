@@ -35,9 +35,8 @@ public:
         IntCount = 95
     };
     static const int AttributeCount = 83;
-    // The organization of a fighter under no contract (and the pool's name).
+    // A free agent's organization (the pool's name too); the texts the world reads out for no fighter.
     static constexpr const char *FreeAgentOrganization = "Free Agent";
-    // What the world reads out for a place that holds no fighter.
     static constexpr const char *NobodyText = "N/A";
     static int attributeIndex(int k) { return FirstAttributeIndex + k; }
 

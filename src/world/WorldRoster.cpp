@@ -8,7 +8,7 @@
 
 namespace {
 
-const QString NoText(Fighter::NobodyText);
+// What the read-outs answer when there is no fighter at the position.
 const QDate NoBirthday(2000, 1, 1);
 const QStringList NoAppearance{"Red", "Black", "Brown"};
 const int NoPicture = 1;
@@ -25,7 +25,7 @@ void readProfile(const Fighter *fighter, QStringList &texts, QVector<int> &ints,
         return;
     }
     for (int i = 0; i < Fighter::TextCount; ++i)
-        texts << NoText;
+        texts << Fighter::NobodyText;
     ints += QVector<int>(Fighter::IntCount, 0);
     birthday = NoBirthday;
 }
@@ -81,7 +81,7 @@ void World::getFighterStrings(QStringList &out, int position) const
         return;
     }
     for (int i = 0; i < Fighter::TextCount; ++i)
-        out << NoText;
+        out << Fighter::NobodyText;
 }
 
 void World::getFighterProfile(QStringList &texts, QVector<int> &ints, QDate &birthday,
@@ -102,7 +102,7 @@ void World::getContractInfo(QString &organization, int &matches, int &purse, int
         fighter->getContract(organization, matches, purse);
         return;
     }
-    organization = NoText;
+    organization = Fighter::NobodyText;
     matches = 0;
     purse = 0;
 }
