@@ -33,6 +33,9 @@ World::DealStanding World::dealStanding(int position, const QString &name) const
 
 World::Deal World::negotiateContract(int position, const QString &name, int matches, int purse, QString &refusal)
 {
+    const DealStanding standing = dealStanding(position, name);
+    if (standing == DealStanding::NoFighter || standing == DealStanding::SignedElsewhere)
+        return Deal::RuledOut;
     const int id = getFighterId(position);
     const bool agreed = negotiateFor(*this, position, name, matches, purse, refusal);
     if (agreed)
@@ -59,6 +62,8 @@ World::Deal World::acceptOffer(const Offer &offer)
 World::Deal World::negotiateAppearance(int position, const QString &name, const QString &eventName,
                                        const QDate &eventDate, int purse, QString &refusal)
 {
+    if (dealStanding(position, name) != DealStanding::FreeAgent)
+        return Deal::RuledOut;
     if (!negotiateFor(*this, position, name, 1, purse, refusal))
         return Deal::TurnedDown;
     const int id = getFighterId(position);

@@ -151,14 +151,18 @@ public:
     void signContract(int id, const QString &name, int matches, int purse);
     // The player's deals, each a fixed chain of the changes above: done, or
     // why not (`refusal` gets the organization's words when it said no).
-    enum class Deal { Done, TurnedDown, NotBooked };
+    // RuledOut: the fighter's standing does not allow the deal, and nothing
+    // was changed.
+    enum class Deal { Done, TurnedDown, NotBooked, RuledOut };
     // Where the fighter at `position` stands for a deal with organization `name`.
     enum class DealStanding { NoFighter, SignedElsewhere, SignedWithIt, FreeAgent };
     DealStanding dealStanding(int position, const QString &name) const;
-    // A contract for the fighter at `position`; his offers end either way.
+    // A contract for the fighter at `position`, a free agent or one signed
+    // with the organization; his offers end either way.
     Deal negotiateContract(int position, const QString &name, int matches, int purse, QString &refusal);
     // The offer's fighter on its event, and his one-match contract.
     Deal acceptOffer(const Offer &offer);
+    // One match on the organization's event, for a free agent only.
     Deal negotiateAppearance(int position, const QString &name, const QString &eventName,
                              const QDate &eventDate, int purse, QString &refusal);
 

@@ -1,11 +1,44 @@
 #include <QtTest>
 
+#include <QBuffer>
+
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
 using namespace WorldFixtures;
 using Standing = World::DealStanding;
+using Deal = World::Deal;
 Q_DECLARE_METATYPE(World::DealStanding)
+Q_DECLARE_METATYPE(World::Deal)
+
+namespace {
+
+QByteArray savedWorld()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QDataStream out(&buffer);
+    out.setVersion(QDataStream::Qt_4_6);
+    World::Instance().save(out);
+    return bytes;
+}
+
+// Jo Park on the player's roster under `contract`, with an offer of G2's
+// and a card of G1's to appear on.
+void dealWorld(const QString &contract)
+{
+    WorldTestAccess::freshWorld();
+    const QDate day(2011, 3, 1);
+    WorldTestAccess::setDate(day);
+    WorldTestAccess::addOrganization(
+        organization("G1", "National", {eventOn("G1 Fight Night", "G1", day.addDays(20), {match("Single Match")})}));
+    WorldTestAccess::addOrganization(organization("G2"));
+    WorldTestAccess::addRosterFighter(gymFighter(1101, "Jo", "Park", 100, contract));
+    WorldTestAccess::addOffer(offer(1101, "Jo Park", "G2 Night", "G2", day.addDays(9)));
+}
+
+} // namespace
 
 // Where the player's fighter stands for a deal with an organization, asked
 // by the management and events screens before they offer one.
@@ -34,6 +67,46 @@ private slots:
         WorldTestAccess::freshWorld();
         WorldTestAccess::addRosterFighter(gymFighter(1101, "Jo", "Park", 100, contract));
         QCOMPARE(World::Instance().dealStanding(position, "G1"), standing);
+    }
+
+    // The deals keep the screens' rule themselves: a contract for nobody or
+    // for a fighter signed elsewhere, or an appearance for anyone but a free
+    // agent, is ruled out before anything changes.
+    void dealsKeepTheirRule_data()
+    {
+        QTest::addColumn<bool>("appearance");
+        QTest::addColumn<QString>("contract");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("ruledOut");
+        for (const bool appearance : {false, true}) {
+            const QByteArray deal = appearance ? "appearance, " : "contract, ";
+            QTest::addRow("%sno fighter", deal.constData()) << appearance << "G1" << 1 << true;
+            QTest::addRow("%sno fighter chosen", deal.constData()) << appearance << "G1" << -1 << true;
+            QTest::addRow("%ssigned elsewhere", deal.constData()) << appearance << "G2" << 0 << true;
+            QTest::addRow("%ssigned with it", deal.constData()) << appearance << "G1" << 0 << appearance;
+            QTest::addRow("%sfree agent", deal.constData()) << appearance << "Free Agent" << 0 << false;
+        }
+    }
+
+    void dealsKeepTheirRule()
+    {
+        QFETCH(bool, appearance);
+        QFETCH(QString, contract);
+        QFETCH(int, position);
+        QFETCH(bool, ruledOut);
+        dealWorld(contract);
+        World &world = World::Instance();
+        const QByteArray before = savedWorld();
+        QString refusal;
+        const Deal deal = appearance
+            ? world.negotiateAppearance(position, "G1", "G1 Fight Night", QDate(2011, 3, 21), 0, refusal)
+            : world.negotiateContract(position, "G1", 3, 0, refusal);
+        if (ruledOut) {
+            QCOMPARE(deal, Deal::RuledOut);
+            QVERIFY2(savedWorld() == before, "a deal ruled out changed the world");
+        } else {
+            QVERIFY(deal != Deal::RuledOut);
+        }
     }
 };
 

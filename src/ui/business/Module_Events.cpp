@@ -43,6 +43,7 @@ const InfoRow infoRows[] = {
 const int eventNameField = 0;
 const int organizationField = 1;
 
+const char *const alreadySignedMessage = "This fighter is already signed to a contract.";
 const char *const notAvailableMessage =
     "The event is not available. \nKeep in mind the organization is not going to want to sign a 1 match "
     "contract for the main event.";
@@ -245,7 +246,7 @@ void Module_Events::negotiateOneOff()
         return;
     }
     if (standing != World::DealStanding::FreeAgent) {
-        tell(QStringLiteral("This fighter is already signed to a contract."));
+        tell(QString::fromLatin1(alreadySignedMessage));
         return;
     }
     if (!ask(QStringLiteral("Are you sure you want to negotiate an appearance for this event?")))
@@ -261,6 +262,11 @@ void Module_Events::negotiateOneOff()
     }
     if (deal == World::Deal::NotBooked) {
         tell(QString::fromLatin1(notAvailableMessage));
+        return;
+    }
+    // The world asks the standing again itself; asked above, it agrees.
+    if (deal == World::Deal::RuledOut) {
+        tell(QString::fromLatin1(alreadySignedMessage));
         return;
     }
     getEvents(shownDay);
