@@ -9,16 +9,17 @@ const int wholeTextRole = Qt::UserRole;
 } // namespace
 
 ListElider::ListElider(QListWidget *list)
-    : QObject(list)
+    : QObject(list->viewport())
     , list(list)
+    , viewport(list->viewport())
 {
     list->installEventFilter(this);
-    list->viewport()->installEventFilter(this);
+    viewport->installEventFilter(this);
 }
 
 void ListElider::addItems(QListWidget *list, const QStringList &texts)
 {
-    auto *elider = list->findChild<ListElider *>(QString(), Qt::FindDirectChildrenOnly);
+    auto *elider = list->viewport()->findChild<ListElider *>(QString(), Qt::FindDirectChildrenOnly);
     if (!elider)
         elider = new ListElider(list);
     for (const QString &text : texts) {
@@ -36,7 +37,7 @@ QString ListElider::wholeText(const QListWidgetItem *item)
 bool ListElider::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if ((watched == list->viewport() && type == QEvent::Resize)
+    if ((watched == viewport && type == QEvent::Resize)
         || (watched == list && (type == QEvent::FontChange || type == QEvent::StyleChange)))
         fit();
     return false;
@@ -48,7 +49,7 @@ void ListElider::fit()
     const bool sized = list->testAttribute(Qt::WA_Resized);
     // The entry draws its text between two margins.
     const int textMargin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-    const int width = list->viewport()->width() - 2 * textMargin;
+    const int width = viewport->width() - 2 * textMargin;
     for (int row = 0; row < list->count(); ++row) {
         QListWidgetItem *item = list->item(row);
         const QString text = wholeText(item);

@@ -4,11 +4,12 @@
 #include <QListWidget>
 
 WholeRows::WholeRows(QListWidget *list, int rows)
-    : QObject(list)
+    : QObject(list->viewport())
     , list(list)
+    , viewport(list->viewport())
     , rows(rows)
 {
-    list->viewport()->installEventFilter(this);
+    viewport->installEventFilter(this);
     connect(list->model(), &QAbstractItemModel::rowsInserted, this, &WholeRows::fit);
     connect(list->model(), &QAbstractItemModel::rowsRemoved, this, &WholeRows::fit);
 }
@@ -20,7 +21,7 @@ void WholeRows::keep(QListWidget *list, int rows)
 
 bool WholeRows::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == list->viewport() && event->type() == QEvent::Resize)
+    if (watched == viewport && event->type() == QEvent::Resize)
         fit();
     return false;
 }
