@@ -267,17 +267,37 @@ private slots:
         QVERIFY(!Module_SaveLoad::isBlankSaveName(savedAs));
     }
 
+    // Flags quoted whole, also where each follows an emoji: nine of them
+    // make the longest run of the question, 57 units.
+    void questionQuotesAFlagWhole_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("question");
+        const QString flag = QString::fromUcs4(U"\U0001F1EE\U0001F1EA");
+        const QString emojiFlags = QStringLiteral("ccc") + (QString::fromUcs4(U"\U0001F600") + flag).repeated(9);
+        QTest::addRow("save, letters and a flag") << "Save" << QString(28, QLatin1Char('c')) + flag << "Save as \"%1\"?";
+        QTest::addRow("save, emoji and flags") << "Save" << emojiFlags << "Save as \"%1\"?";
+        QTest::addRow("load, emoji and flags") << "Load" << emojiFlags << "Load \"%1\"?";
+        QTest::addRow("delete, emoji and flags") << "Delete" << emojiFlags << "Are you sure you want to delete \"%1\"?";
+    }
+
     void questionQuotesAFlagWhole()
     {
-        const QString name = QString(28, QLatin1Char('c')) + QString::fromUcs4(U"\U0001F1EE\U0001F1EA");
+        QFETCH(QString, action);
+        QFETCH(QString, name);
+        QFETCH(QString, question);
+        QVERIFY(Module_SaveLoad::isSafeSaveName(name));
+        if (action != "Save")
+            writeSave(name, worldBytes());
         Module_SaveLoad *screen = openInGame();
         nameField(screen)->setText(name);
         QString shown;
-        ModalAnswer question("Cancel");
-        question.lookFirst([&shown](QWidget *dialog) { shown = dialog->findChild<QLabel *>()->text(); });
-        button(screen, "Save")->click();
-        QVERIFY(question.answered());
-        QCOMPARE(QString(shown).remove(QChar(0x200B)), "Save as \"" + name + "\"?");
+        ModalAnswer asked("Cancel");
+        asked.lookFirst([&shown](QWidget *dialog) { shown = dialog->findChild<QLabel *>()->text(); });
+        button(screen, action)->click();
+        QVERIFY(asked.answered());
+        QCOMPARE(QString(shown).remove(QChar(0x200B)), question.arg(name));
         QVERIFY(!shown.contains(QChar::ReplacementCharacter));
         QCOMPARE(ShellTest::breaksInsideCharacters(shown), QList<int>());
     }

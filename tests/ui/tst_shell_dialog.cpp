@@ -169,7 +169,8 @@ private slots:
     }
 
     // A long word breaks every 30 characters; an emoji, a flag or an
-    // accented letter standing there stays whole.
+    // accented letter standing there stays whole. A flag's letters pair
+    // from the start of their run, also right after an emoji.
     void longWordsBreakOnlyBetweenWholeCharacters_data()
     {
         QTest::addColumn<QString>("word");
@@ -177,6 +178,9 @@ private slots:
             {"emoji", QString::fromUcs4(U"\U0001F600")},
             {"flag", QString::fromUcs4(U"\U0001F1EE\U0001F1EA")},
             {"accented letter", QString::fromUcs4(U"e\u0301\u0323")},
+            {"emoji and flag", QString::fromUcs4(U"\U0001F600\U0001F1EE\U0001F1EA")},
+            {"flag after a flag", QString::fromUcs4(U"\U0001F1EE\U0001F1EA\U0001F1EB\U0001F1F7")},
+            {"three flag letters", QString::fromUcs4(U"\U0001F1EE\U0001F1EA\U0001F1EB")},
         };
         for (const auto &character : characters) {
             for (int place = 25; place <= 35; ++place) {

@@ -3,10 +3,10 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextBoundaryFinder>
 #include <QVBoxLayout>
 
 #include "ModuleManager.h"
+#include "WholeCharacters.h"
 
 namespace {
 
@@ -44,11 +44,11 @@ const QChar breakOpportunity(0x200B); // zero width space
 
 QString breakableAnywhere(const QString &sentence)
 {
+    const WholeCharacters characters(sentence);
     QString text;
-    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, sentence);
     int run = 0;
     int start = 0;
-    for (int end = characters.toNextBoundary(); end != -1; end = characters.toNextBoundary()) {
+    for (const int end : characters.ends()) {
         const QStringRef character = sentence.midRef(start, end - start);
         text += character;
         run = character.at(0).isSpace() ? 0 : run + 1;

@@ -73,6 +73,28 @@ QStringList ShellTest::listsCutSideways(const QWidget *screen)
     return cut;
 }
 
+namespace {
+
+// A regional indicator (a flag's letter) in the two units at `at`.
+bool regionalIndicatorAt(const QString &text, int at)
+{
+    return at >= 0 && at + 1 < text.size() && text.at(at) == QChar(0xD83C) && text.at(at + 1) >= QChar(0xDDE6)
+        && text.at(at + 1) <= QChar(0xDDFF);
+}
+
+// Flags pair their letters from the start of a run of them; counted here
+// rather than asked of the grapheme finder, which pairs them wrongly after
+// an emoji.
+bool insideAFlag(const QString &text, int place)
+{
+    int lettersBefore = 0;
+    for (int at = place - 2; regionalIndicatorAt(text, at); at -= 2)
+        ++lettersBefore;
+    return lettersBefore % 2 == 1 && regionalIndicatorAt(text, place);
+}
+
+} // namespace
+
 QList<int> ShellTest::breaksInsideCharacters(const QString &shown)
 {
     const QChar breakOpportunity(0x200B);
@@ -85,7 +107,7 @@ QList<int> ShellTest::breaksInsideCharacters(const QString &shown)
             continue;
         const int place = i - breaksBefore++;
         characters.setPosition(place);
-        if (!characters.isAtBoundary())
+        if (!characters.isAtBoundary() || insideAFlag(sentence, place))
             inside << place;
     }
     return inside;
