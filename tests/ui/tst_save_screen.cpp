@@ -234,6 +234,14 @@ private slots:
         QTest::addRow("62 letters and a flag") << letters63.left(62) + QString::fromUcs4(U"\U0001F1EB\U0001F1F7")
                                                << false << letters63.left(62);
         QTest::addRow("an emoji that fits") << letters63.left(62) + emoji << false << letters63.left(62) + emoji;
+        const QString emojiFlag = emoji + QString::fromUcs4(U"\U0001F1EE\U0001F1EA");
+        QTest::addRow("59 letters, an emoji and a flag") << letters63.left(59) + emojiFlag << false
+                                                         << letters63.left(59) + emoji;
+        QTest::addRow("59 letters, an emoji and a flag, pasted") << letters63.left(59) + emojiFlag << true
+                                                                 << letters63.left(59) + emoji;
+        const QString flagAfter = QString::fromUcs4(U"\U0001F1EB\U0001F1F7");
+        QTest::addRow("57 letters, an emoji and two flags") << letters63.left(57) + emojiFlag + flagAfter << false
+                                                            << letters63.left(57) + emojiFlag;
         QTest::addRow("right-to-left mark among letters") << QString::fromUcs4(U"Sara\u200Fh") << false
                                                           << QString::fromUcs4(U"Sara\u200Fh");
         const QString blank; // nothing may be saved

@@ -1,21 +1,6 @@
 #include "WholeCharacterCap.h"
 
-#include <QTextBoundaryFinder>
-
-namespace {
-
-// The start of the character that holds `position`, or `position` itself
-// when a character starts there.
-int characterStartAtOrBefore(const QString &text, int position)
-{
-    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
-    characters.setPosition(position);
-    if (!characters.isAtBoundary())
-        characters.toPreviousBoundary();
-    return qMax(0, characters.position());
-}
-
-} // namespace
+#include "WholeCharacters.h"
 
 WholeCharacterCap::WholeCharacterCap(int maxLength, QObject *parent)
     : QValidator(parent)
@@ -30,7 +15,7 @@ QValidator::State WholeCharacterCap::validate(QString &input, int &pos) const
         return Acceptable;
     // A cursor before the excess cannot end the insertion: cut the end.
     const int insertionEnd = pos >= excess ? pos : input.size();
-    const int cutFrom = characterStartAtOrBefore(input, insertionEnd - excess);
+    const int cutFrom = WholeCharacters(input).startAtOrBefore(insertionEnd - excess);
     input.remove(cutFrom, insertionEnd - cutFrom);
     pos = qMin(pos, cutFrom);
     return Acceptable;
