@@ -120,6 +120,15 @@ QByteArray fighterBytes(const Fighter &fighter)
     return bytes;
 }
 
+int agentsNamed(const QString &fullName)
+{
+    int count = 0;
+    const QMultiMap<int, Fighter> agents = WorldTestAccess::freeAgents();
+    for (const Fighter &agent : agents)
+        count += agent.getFullName() == fullName ? 1 : 0;
+    return count;
+}
+
 } // namespace
 
 // The profile screen: the manager page, the fighter page and the fighter
@@ -519,6 +528,64 @@ private slots:
         QCOMPARE(WorldTestAccess::freeAgents().size(), agentsBefore);
         QCOMPARE(WorldTestAccess::lastFighterId(), lastId);
         QVERIFY(WorldTestAccess::amateurs().isEmpty());
+    }
+
+    // A long file name, with or without blanks, reads whole or cut with
+    // "…" and whole in its tool tip, with no sideways scroll; chosen, it
+    // imports its own file, into either place.
+    void longFileNamesFitTheImportList_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        const QString blanks = QStringLiteral("The long career of the Iron Den, from its first day to its title");
+        const QStringList names = {QString(64, QLatin1Char('W')), blanks, QString(120, QLatin1Char('W')),
+                                   blanks + QStringLiteral(" and the years of its champions after it")};
+        for (const char *button : {"import_button", "fantasy_match_button"}) {
+            for (const QString &name : names) {
+                QTest::addRow("%s, %d characters, %s", button, name.size(), name.contains(' ') ? "blanks" : "no blank")
+                    << button << name;
+            }
+        }
+    }
+
+    void longFileNamesFitTheImportList()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        buildWorld();
+        writeExport("Ann Lee.dat", fighterBytes(ann()));
+        writeExport(name + ".dat", fighterBytes(gymFighter(1200, "Zed", "Ox", 5)));
+        const int zedsBefore = agentsNamed("Zed Ox");
+        ModuleManager::Instance()->changeScreen(new Module_Profile);
+        auto *screen = ShellTest::currentScreenAs<Module_Profile>();
+        const bool fantasy = button == "fantasy_match_button";
+        if (fantasy)
+            screen->changeToFighterScreen();
+        QStringList cutSideways;
+        QString shown, toolTip;
+        ModalAnswer chooser("Import");
+        chooser.lookFirst([&](QWidget *dialog) {
+            auto *list = ShellTest::widget<QListWidget>(dialog, "import_list");
+            cutSideways = ShellTest::listsCutSideways(dialog);
+            list->setCurrentRow(1);
+            shown = list->currentItem() ? list->currentItem()->text() : QString();
+            toolTip = list->currentItem() ? list->currentItem()->toolTip() : QString();
+        });
+        AnswerSequence replies({"Import", fantasy ? "Go!" : "Cancel"});
+        click(screen, button);
+        QVERIFY(chooser.answered());
+        QCOMPARE(cutSideways, QStringList());
+        QVERIFY2(shown == name || (shown.endsWith(QChar(0x2026)) && toolTip == name),
+                 qPrintable(shown + " / " + toolTip));
+        if (fantasy) {
+            QCOMPARE(replies.texts().value(1), "Imported " + name + " into a fantasy match.");
+            auto *live = ShellTest::currentScreenAs<Module_UserEvents>();
+            QCOMPARE(live ? live->getEvent().getName() : QString(), QString("Fantasy Match: Ann Lee vs. Zed Ox"));
+            ShellTest::flushDeletions();
+            return;
+        }
+        QCOMPARE(replies.texts().value(1), "Imported " + name + " into the Free Agents list.");
+        QCOMPARE(agentsNamed("Zed Ox"), zedsBefore + 1);
     }
 
     void fantasyMatchWithoutAFighter()

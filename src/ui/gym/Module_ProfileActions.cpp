@@ -23,6 +23,7 @@
 #include "ImportChooser.h"
 #include "ui/match/Module_UserEvents.h"
 #include "ui/shell/GameDialog.h"
+#include "ui/shell/ListElider.h"
 #include "ui/shell/ModuleManager.h"
 #include "world/World.h"
 
@@ -208,7 +209,8 @@ void Module_Profile::refreshExportList()
 {
     QListWidget *list = importDialog->list();
     list->clear();
-    list->addItems(exportNames(QDir(QLatin1String(exportsFolder)).entryList(QDir::Files)));
+    // A long name shows cut, the whole of it in its tool tip and its file.
+    ListElider::addItems(list, exportNames(QDir(QLatin1String(exportsFolder)).entryList(QDir::Files)));
     if (list->count() > 0)
         list->setCurrentRow(0);
 }
@@ -223,7 +225,7 @@ bool Module_Profile::chooseExportFile(QString &name, QString &path)
         runImport(*importDialog, noImportFile);
         return false;
     }
-    name = chosen->text();
+    name = ListElider::wholeText(chosen);
     path = importPath(name);
     return true;
 }
