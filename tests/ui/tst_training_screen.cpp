@@ -15,6 +15,7 @@
 #include "records/Manager.h"
 #include "ui/AnswerSequence.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/gym/Module_Training.h"
 #include "world/ResourcePaths.h"
 #include "world/World.h"
@@ -91,7 +92,7 @@ class TestTrainingScreen : public QObject
 private:
     QWidget *screen() const { return ModuleManager::Instance()->currentScreen(); }
     template <typename Widget>
-    Widget *find(const QString &name) const { return screen()->findChild<Widget *>(name); }
+    Widget *find(const QString &name) const { return ShellTest::widget<Widget>(screen(), name); }
     QString text(const QString &name) const
     {
         if (auto *edit = screen()->findChild<QLineEdit *>(name))
