@@ -196,30 +196,39 @@ bool TestSeasonPlaythrough::newGame()
     look(QStringLiteral("mainmenu"));
     if (!driver->clickText(QStringLiteral("New Game")))
         return false;
-    driver->find<QLineEdit>(QStringLiteral("manager_first_name"))->setText(QStringLiteral("Ada"));
-    driver->find<QLineEdit>(QStringLiteral("manager_last_name"))->setText(QStringLiteral("Stone"));
+    if (!driver->setText(QStringLiteral("manager_first_name"), QStringLiteral("Ada"))
+        || !driver->setText(QStringLiteral("manager_last_name"), QStringLiteral("Stone")))
+        return false;
     for (const char *name : {"manager_region", "manager_nationality"}) {
-        auto *combo = driver->find<QComboBox>(QLatin1String(name));
+        auto *combo = driver->need<QComboBox>(QLatin1String(name));
+        if (!combo)
+            return false;
         combo->setCurrentIndex(1);
         emit combo->activated(1);
     }
     // The corner's skills and Charisma (a win adds half of it to his
     // reputation) first, then the rest spread over every skill.
-    QVector<QSpinBox *> skills;
-    for (const char *name : {"skill_Cornering", "skill_Motivating", "skill_Negotiating", "skill_Charisma"})
-        skills << driver->find<QSpinBox>(QLatin1String(name));
-    for (QSpinBox *spin : skills)
+    for (const char *name : {"skill_Cornering", "skill_Motivating", "skill_Negotiating", "skill_Charisma"}) {
+        auto *spin = driver->need<QSpinBox>(QLatin1String(name));
+        if (!spin)
+            return false;
         spin->setValue(10);
-    auto *points = driver->find<QLabel>(QStringLiteral("manager_skill_points"));
+    }
+    auto *points = driver->need<QLabel>(QStringLiteral("manager_skill_points"));
+    if (!points)
+        return false;
     SeasonDriver::spendPoints(driver->screen()->findChildren<QSpinBox *>().toVector(), points);
     if (!check(points->text() == QLatin1String("Skill Points: 0"), points->text()))
         return false;
     look(QStringLiteral("newgame_manager"));
     if (!driver->clickText(QStringLiteral("Advance to Gym Creation")))
         return false;
-    driver->find<QLineEdit>(QStringLiteral("gym_name"))->setText(QStringLiteral("Season Gym"));
+    if (!driver->setText(QStringLiteral("gym_name"), QStringLiteral("Season Gym")))
+        return false;
     for (const char *name : {"gym_style", "gym_primary_colour", "gym_secondary_colour"}) {
-        auto *combo = driver->find<QComboBox>(QLatin1String(name));
+        auto *combo = driver->need<QComboBox>(QLatin1String(name));
+        if (!combo)
+            return false;
         combo->setCurrentIndex(combo->count() > 3 ? 3 : combo->count() - 1);
         emit combo->activated(combo->currentIndex());
     }
@@ -346,8 +355,10 @@ bool TestSeasonPlaythrough::showsBookedEvent(const QString &eventName)
 {
     if (!driver->openMenu(QStringLiteral("events_module_btn"), "Module_Events"))
         return false;
-    auto *calendar = driver->find<QCalendarWidget>(QStringLiteral("events_calendar"));
-    auto *events = driver->find<QListWidget>(QStringLiteral("day_events_list"));
+    auto *calendar = driver->need<QCalendarWidget>(QStringLiteral("events_calendar"));
+    auto *events = driver->need<QListWidget>(QStringLiteral("day_events_list"));
+    if (!calendar || !events)
+        return false;
     const QDate today = World::Instance().getDate();
     for (QDate day = today; day <= today.addDays(DaysForBout); day = day.addDays(1)) {
         calendar->setSelectedDate(day);
@@ -410,8 +421,10 @@ bool TestSeasonPlaythrough::appearOnEventPage(int tier)
 {
     if (!driver->openMenu(QStringLiteral("events_module_btn"), "Module_Events"))
         return false;
-    auto *calendar = driver->find<QCalendarWidget>(QStringLiteral("events_calendar"));
-    auto *events = driver->find<QListWidget>(QStringLiteral("day_events_list"));
+    auto *calendar = driver->need<QCalendarWidget>(QStringLiteral("events_calendar"));
+    auto *events = driver->need<QListWidget>(QStringLiteral("day_events_list"));
+    if (!calendar || !events)
+        return false;
     QStringList tried;
     const QDate today = World::Instance().getDate();
     for (QDate day = today.addDays(1); day <= today.addDays(45); day = day.addDays(1)) {
@@ -424,8 +437,9 @@ bool TestSeasonPlaythrough::appearOnEventPage(int tier)
                 || tried.contains(organization))
                 continue;
             tried << organization;
-            driver->find<QLineEdit>(QStringLiteral("purse_edit"))->setText(QStringLiteral("0"));
-            auto *fighters = driver->find<QComboBox>(QStringLiteral("fighter_combo"));
+            auto *fighters = driver->need<QComboBox>(QStringLiteral("fighter_combo"));
+            if (!driver->setText(QStringLiteral("purse_edit"), QStringLiteral("0")) || !fighters)
+                return false;
             fighters->setCurrentIndex(qMax(0, fighters->findText(fighterName)));
             AnswerSequence answers({QStringLiteral("Accept"), QStringLiteral("Accept")});
             if (!driver->click(QStringLiteral("negotiate_appearance_btn")))
@@ -455,10 +469,12 @@ bool TestSeasonPlaythrough::negotiateContract()
     driver->setStep(QStringLiteral("a contract"));
     if (!driver->openMenu(QStringLiteral("management_module_btn"), "Module_Management"))
         return false;
-    auto *fighters = driver->find<QComboBox>(QStringLiteral("fighter_combo"));
+    auto *fighters = driver->need<QComboBox>(QStringLiteral("fighter_combo"));
+    auto *organizations = driver->need<QComboBox>(QStringLiteral("org_combo"));
+    if (!fighters || !organizations)
+        return false;
     fighters->setCurrentIndex(qMax(0, fighters->findText(fighterName)));
     // The organization of the lowest tier shown, the likeliest to sign him.
-    auto *organizations = driver->find<QComboBox>(QStringLiteral("org_combo"));
     for (int tier = 0; tier < int(sizeof TierOrder / sizeof *TierOrder); ++tier) {
         int row = 0;
         while (row < organizations->count()
@@ -467,8 +483,10 @@ bool TestSeasonPlaythrough::negotiateContract()
         if (row < organizations->count())
             break;
     }
-    driver->find<QLineEdit>(QStringLiteral("purse_edit"))->setText(QStringLiteral("0"));
-    driver->find<QSpinBox>(QStringLiteral("contract_length_spin"))->setValue(3);
+    auto *length = driver->need<QSpinBox>(QStringLiteral("contract_length_spin"));
+    if (!driver->setText(QStringLiteral("purse_edit"), QStringLiteral("0")) || !length)
+        return false;
+    length->setValue(3);
     AnswerSequence answers({QStringLiteral("Accept"), QStringLiteral("OK")});
     if (!driver->click(QStringLiteral("negotiate_btn")))
         return false;
@@ -575,7 +593,7 @@ bool TestSeasonPlaythrough::visitScreens()
     auto *regions = driver->find<QComboBox>(QStringLiteral("region_combo"));
     if (regions && regions->count() > 1) {
         regions->setCurrentIndex(1);
-        if (fighters->count() > 0)
+        if (fighters && fighters->count() > 0)
             fighters->setCurrentRow(0);
         look(QStringLiteral("database_region"));
     }
@@ -602,7 +620,8 @@ bool TestSeasonPlaythrough::saveAndLoad()
     driver->setStep(QStringLiteral("save and load"));
     if (!driver->openMenu(QStringLiteral("save_module_btn"), "Module_SaveLoad"))
         return false;
-    driver->find<QLineEdit>(QStringLiteral("save_name_edit"))->setText(QStringLiteral("season"));
+    if (!driver->setText(QStringLiteral("save_name_edit"), QStringLiteral("season")))
+        return false;
     {
         AnswerSequence answers({QStringLiteral("Accept"), QStringLiteral("Accept")});
         if (!driver->clickText(QStringLiteral("Save")))
@@ -646,7 +665,8 @@ bool TestSeasonPlaythrough::saveAndLoad()
     // Saved again straight away, the file is the same byte for byte.
     if (!driver->openMenu(QStringLiteral("save_module_btn"), "Module_SaveLoad"))
         return false;
-    driver->find<QLineEdit>(QStringLiteral("save_name_edit"))->setText(QStringLiteral("season again"));
+    if (!driver->setText(QStringLiteral("save_name_edit"), QStringLiteral("season again")))
+        return false;
     {
         AnswerSequence answers({QStringLiteral("Accept"), QStringLiteral("Accept")});
         if (!driver->clickText(QStringLiteral("Save")))

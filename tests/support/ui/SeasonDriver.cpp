@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -123,6 +124,15 @@ bool SeasonDriver::clickText(const QString &text)
         return fail(QStringLiteral("no button \"") + text + QLatin1Char('"'));
     button->click();
     settle();
+    return true;
+}
+
+bool SeasonDriver::setText(const QString &objectName, const QString &text)
+{
+    auto *edit = need<QLineEdit>(objectName);
+    if (!edit)
+        return false;
+    edit->setText(text);
     return true;
 }
 
@@ -292,10 +302,11 @@ bool SeasonDriver::finishPostEvent()
 
 bool SeasonDriver::spendLevelUpPoints()
 {
-    if (!isShown(find<QWidget>(QStringLiteral("level_up_page"))))
+    QWidget *page = find<QWidget>(QStringLiteral("level_up_page"));
+    if (!isShown(page))
         return fail(QStringLiteral("the summary led nowhere"));
     ++m_levelUps;
-    const auto spins = find<QWidget>(QStringLiteral("level_up_page"))->findChildren<QSpinBox *>();
+    const auto spins = page->findChildren<QSpinBox *>();
     auto *points = find<QLabel>(QStringLiteral("level_up_skill_points"));
     spendPoints(spins.toVector(), points);
     if (pointsLeft(points) != 0)

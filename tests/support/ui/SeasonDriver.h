@@ -34,6 +34,10 @@ public:
     // A visible widget of the current screen (or the menu bar) by name.
     template <typename W>
     W *find(const QString &objectName) const;
+    // The same for a widget the step cannot do without: a missing one fails
+    // the step, naming it, and the caller stops on the null.
+    template <typename W>
+    W *need(const QString &objectName);
     // A visible button of the current screen by its text.
     QPushButton *buttonWithText(const QString &text) const;
 
@@ -44,6 +48,8 @@ public:
     // it replaced are deleted before it returns.
     bool click(const QString &objectName);
     bool clickText(const QString &text);
+    // Fills a visible line edit; false, failing the step, without one.
+    bool setText(const QString &objectName, const QString &text);
     // A top-menu button, and the screen it opens must be `screenClass`.
     bool openMenu(const QString &objectName, const char *screenClass);
 
@@ -100,6 +106,15 @@ W *SeasonDriver::find(const QString &objectName) const
             return widget;
     }
     return nullptr;
+}
+
+template <typename W>
+W *SeasonDriver::need(const QString &objectName)
+{
+    W *found = find<W>(objectName);
+    if (!found)
+        fail(QStringLiteral("no %1 %2").arg(QLatin1String(W::staticMetaObject.className()), objectName));
+    return found;
 }
 
 #endif // SEASONDRIVER_H
