@@ -9,6 +9,7 @@
 #include "core/WorldTestAccess.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/browser/Module_Database.h"
 #include "ui/browser/Module_Orgs.h"
 #include "ui/shell/ModuleManager.h"
@@ -39,14 +40,14 @@ private slots:
     {
         ModuleManager::Instance()->changeScreen(new Module_Database);
         auto *screen = ShellTest::currentScreenAs<Module_Database>();
-        auto *list = screen->findChild<QListWidget *>("fighter_list");
+        auto *list = ShellTest::widget<QListWidget>(screen, "fighter_list");
         QVERIFY(list->count() > 0);
         list->setCurrentRow(0);
         shoot(QStringLiteral("database_ranking"));
-        screen->findChild<QComboBox *>("region_combo")->setCurrentText("East Asia");
+        ShellTest::widget<QComboBox>(screen, "region_combo")->setCurrentText("East Asia");
         list->setCurrentRow(0);
         shoot(QStringLiteral("database_region"));
-        screen->findChild<QPushButton *>("detailed_info_btn")->click();
+        ShellTest::widget<QPushButton>(screen, "detailed_info_btn")->click();
         QVERIFY(screen->findChild<QPushButton *>("close_btn"));
         shoot(QStringLiteral("database_fighter"));
     }
@@ -58,16 +59,16 @@ private slots:
     {
         ModuleManager::Instance()->changeScreen(new Module_Database);
         auto *screen = ShellTest::currentScreenAs<Module_Database>();
-        screen->findChild<QComboBox *>("org_combo")->setCurrentText("Genesis");
-        auto *list = screen->findChild<QListWidget *>("fighter_list");
+        ShellTest::widget<QComboBox>(screen, "org_combo")->setCurrentText("Genesis");
+        auto *list = ShellTest::widget<QListWidget>(screen, "fighter_list");
         list->setCurrentRow(0);
-        screen->findChild<QPushButton *>("detailed_info_btn")->click();
-        auto *titles = screen->findChild<QListWidget *>("titles_list");
+        ShellTest::widget<QPushButton>(screen, "detailed_info_btn")->click();
+        auto *titles = ShellTest::widget<QListWidget>(screen, "titles_list");
         QVERIFY(titles->item(0)->text().contains("World Championship - from "));
         QVector<int> ints;
         World::Instance().getFightersOf("Genesis").constFirst().getInts(ints);
         for (int row = 0; row < 3; ++row)
-            QCOMPARE(screen->findChild<QLineEdit *>("record_value_" + QString::number(row))->text(),
+            QCOMPARE(ShellTest::widget<QLineEdit>(screen, "record_value_" + QString::number(row))->text(),
                      QString::number(ints.at(Fighter::WinsIndex + row)));
         QVERIFY(ints.at(Fighter::WinsIndex) > ints.at(Fighter::LossesIndex));
         shoot(QStringLiteral("database_champion"));
@@ -81,7 +82,7 @@ private slots:
     {
         ModuleManager::Instance()->changeScreen(new Module_Orgs);
         auto *screen = ShellTest::currentScreenAs<Module_Orgs>();
-        QVERIFY(screen->findChild<QListWidget *>("rankings_list")->count() > 0);
+        QVERIFY(ShellTest::widget<QListWidget>(screen, "rankings_list")->count() > 0);
         shoot(QStringLiteral("organizations"));
     }
 };

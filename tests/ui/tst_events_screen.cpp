@@ -352,7 +352,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(bool, signs);
         choose(clicked, event);
-        QTableView *days = calendar()->findChild<QTableView *>();
+        QTableView *days = ShellTest::widget<QTableView>(calendar(), QString());
         days->setFocus();
         QTest::keyClick(days, Qt::Key(key));
         QVERIFY(calendar()->selectedDate() != clicked);

@@ -5,6 +5,7 @@
 #include "core/WorldTestAccess.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/business/Module_Events.h"
 #include "ui/shell/ModuleManager.h"
 #include "world/World.h"
@@ -39,7 +40,7 @@ private slots:
         WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1101, "Al", "Ray", 8000));
         ModuleManager::Instance()->showTopMenu();
         ModuleManager::Instance()->changeScreen(new Module_Events);
-        ModuleManager::Instance()->currentScreen()->findChild<QListWidget *>("day_events_list")->setCurrentRow(0);
+        ShellTest::widget<QListWidget>(ModuleManager::Instance()->currentScreen(), "day_events_list")->setCurrentRow(0);
 
         SHOOT_WINDOW(QStringLiteral("events_chosen"));
     }

@@ -467,7 +467,7 @@ private slots:
             QStringList listed;
             QString preselected;
             QTimer::singleShot(0, [&] {
-                auto *list = QApplication::activeModalWidget()->findChild<QListWidget *>("import_list");
+                auto *list = ShellTest::widget<QListWidget>(QApplication::activeModalWidget(), "import_list");
                 listed = items(list);
                 preselected = list->currentItem() ? list->currentItem()->text() : QString();
             });

@@ -8,6 +8,7 @@
 #include "records/Manager.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/gym/Module_Profile.h"
 #include "ui/shell/ModuleManager.h"
 #include "world/World.h"
@@ -23,7 +24,7 @@ private:
 
     static QImage portraitOf(QWidget *screen)
     {
-        return screen->findChild<QLabel *>("portrait_label")->pixmap(Qt::ReturnByValue).toImage();
+        return ShellTest::widget<QLabel>(screen, "portrait_label")->pixmap(Qt::ReturnByValue).toImage();
     }
 
 private slots:
@@ -63,7 +64,7 @@ private slots:
         shoot(QStringLiteral("profile_fighter"));
         // Another fighter, another portrait.
         const QImage firstPortrait = portraitOf(screen);
-        screen->findChild<QComboBox *>("fighter_combo")->setCurrentIndex(1);
+        ShellTest::widget<QComboBox>(screen, "fighter_combo")->setCurrentIndex(1);
         QVERIFY(!firstPortrait.isNull());
         QVERIFY(portraitOf(screen) != firstPortrait);
         ModuleManager::Instance()->hideTopMenu();

@@ -13,6 +13,7 @@
 #include "records/Manager.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/browser/Module_Database.h"
 #include "ui/browser/Module_Orgs.h"
 #include "ui/business/Module_Events.h"
@@ -92,7 +93,7 @@ void liveEvent(bool toCorner)
     DeterministicRandom dice(9000);
     show(new Module_UserEvents(LiveEventFixtures::install(LiveEventFixtures::threeBoutCard())), false);
     auto *live = ShellTest::currentScreenAs<Module_UserEvents>();
-    auto *nextStep = live->findChild<QPushButton *>("next_step_btn");
+    auto *nextStep = ShellTest::widget<QPushButton>(live, "next_step_btn");
     // Up to his bout, through its tale of the tape, a few steps in.
     for (int i = 0; i < 20000 && live->getMatchCount() < 2; ++i)
         nextStep->click();
@@ -132,7 +133,7 @@ void openScreenOf(const QString &picture)
             show(new Module_Events, true);
         } else if (picture.startsWith("helpscreen_database")) {
             show(new Module_Database, true);
-            screen()->findChild<QListWidget *>("fighter_list")->setCurrentRow(0);
+            ShellTest::widget<QListWidget>(screen(), "fighter_list")->setCurrentRow(0);
             if (picture == "helpscreen_database_2.jpg")
                 click("detailed_info_btn");
         } else if (picture == "helpscreen_organizations.jpg") {

@@ -127,8 +127,8 @@ private slots:
         QCOMPARE(topicChooser(help)->currentText(), QStringLiteral("1 first"));
         QCOMPARE(shownText(help), QStringLiteral("text 1"));
         QCOMPARE(help->shownPicture(), picture("newgame_1"));
-        QVERIFY(!help->findChild<QLabel *>("help_picture")->pixmap(Qt::ReturnByValue).isNull());
-        QVERIFY(!help->findChild<QLabel *>("help_icon")->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(!ShellTest::widget<QLabel>(help, "help_picture")->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(!ShellTest::widget<QLabel>(help, "help_icon")->pixmap(Qt::ReturnByValue).isNull());
     }
 
     void aLongTopicOpensAtItsFirstLine_data()
@@ -149,7 +149,7 @@ private slots:
         Module_Help *help = openHelp();
         topicChooser(help)->setCurrentIndex(topic);
         QCoreApplication::processEvents();
-        auto *text = help->findChild<QTextEdit *>("help_text");
+        auto *text = ShellTest::widget<QTextEdit>(help, "help_text");
         QVERIFY(text->isReadOnly());
         QVERIFY(text->verticalScrollBar()->maximum() > 0);
         QCOMPARE(text->verticalScrollBar()->value(), 0);
@@ -201,7 +201,7 @@ private slots:
     {
         writePicture(QStringLiteral("./Resources/TopMenu/top_combat_icon_up.png"));
         Module_Help *help = openHelp();
-        auto *icon = help->findChild<QLabel *>("help_icon");
+        auto *icon = ShellTest::widget<QLabel>(help, "help_icon");
         QVERIFY(icon->pixmap(Qt::ReturnByValue).isNull()); // no New Game icon in this folder
         screenChooser(help)->setCurrentIndex(9);
         QVERIFY(!icon->pixmap(Qt::ReturnByValue).isNull());

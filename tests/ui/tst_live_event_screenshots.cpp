@@ -11,6 +11,7 @@
 #include "core/WorldTestAccess.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/match/Module_UserEvents.h"
 #include "ui/shell/ModuleManager.h"
 #include "world/World.h"
@@ -27,7 +28,7 @@ private:
     void shoot(const QString &name) { SHOOT_WINDOW(name); }
 
     Module_UserEvents *screen() const { return ShellTest::currentScreenAs<Module_UserEvents>(); }
-    QPushButton *nextStep() const { return screen()->findChild<QPushButton *>("next_step_btn"); }
+    QPushButton *nextStep() const { return ShellTest::widget<QPushButton>(screen(), "next_step_btn"); }
 
     // A league with a logo of the build's and fighters with pictures.
     Event install()
@@ -70,19 +71,19 @@ private slots:
             nextStep()->click();
         // "Sim to End" after the first bout: the timer brings up the tale of
         // the tape and runs on at its pace, with "Stop Timer".
-        screen()->findChild<QPushButton *>("sim_to_end_btn")->click();
-        auto *timer = screen()->findChild<QTimer *>("step_timer");
+        ShellTest::widget<QPushButton>(screen(), "sim_to_end_btn")->click();
+        auto *timer = ShellTest::widget<QTimer>(screen(), "step_timer");
         QMetaObject::invokeMethod(timer, "timeout");
         QMetaObject::invokeMethod(timer, "timeout");
         shoot(QStringLiteral("live_tale_of_tape_running"));
-        screen()->findChild<QPushButton *>("start_timer_btn")->click();
+        ShellTest::widget<QPushButton>(screen(), "start_timer_btn")->click();
         shoot(QStringLiteral("live_tale_of_tape"));
         nextStep()->click();
         for (int i = 0; i < 40; ++i)
             nextStep()->click();
         shoot(QStringLiteral("live_combat"));
         // With the game's style sheet the live instructions show whole rows.
-        const auto *instructions = screen()->findChild<QListWidget *>("instruction_list");
+        const auto *instructions = ShellTest::widget<QListWidget>(screen(), "instruction_list");
         QVERIFY(instructions->isVisible());
         QVERIFY2(ShellTest::cutRows(instructions).isEmpty(), qPrintable(ShellTest::cutRows(instructions)));
         for (int i = 0; i < 20000 && nextStep()->text() == QLatin1String("Next Step") && !screen()->isMatchOver();
@@ -92,7 +93,7 @@ private slots:
         QCOMPARE(nextStep()->text(), QString("Tend to Fighter"));
         nextStep()->click();
         shoot(QStringLiteral("live_corner"));
-        const auto *strategies = screen()->findChild<QListWidget *>("strategy_list");
+        const auto *strategies = ShellTest::widget<QListWidget>(screen(), "strategy_list");
         QVERIFY2(ShellTest::cutRows(strategies).isEmpty(), qPrintable(ShellTest::cutRows(strategies)));
         for (int i = 0; i < 20000 && screen()->getNextMatch() < 2; ++i)
             nextStep()->click();

@@ -6,6 +6,7 @@
 #include "records/Manager.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/business/Module_Management.h"
 #include "ui/shell/ModuleManager.h"
 #include "world/World.h"
@@ -53,9 +54,9 @@ private slots:
         ModuleManager::Instance()->changeScreen(new Module_Management);
         auto *screen = ShellTest::currentScreenAs<Module_Management>();
         shoot(QStringLiteral("management_main"));
-        screen->findChild<QPushButton *>("view_students_btn")->click();
+        ShellTest::widget<QPushButton>(screen, "view_students_btn")->click();
         shoot(QStringLiteral("management_students"));
-        screen->findChild<QPushButton *>("back_to_management_btn")->click();
+        ShellTest::widget<QPushButton>(screen, "back_to_management_btn")->click();
         shoot(QStringLiteral("management_main_again"));
     }
 };

@@ -231,20 +231,20 @@ private slots:
 
     void pagesKeepTheirEntries()
     {
-        screen->findChild<QLineEdit *>("manager_first_name")->setText("Ada");
+        ShellTest::widget<QLineEdit>(screen, "manager_first_name")->setText("Ada");
         combo("manager_region")->setCurrentIndex(2);
         skill(3)->setValue(4);
         button(screen, "Advance to Gym Creation")->click();
-        QVERIFY(screen->findChild<QLineEdit *>("gym_name")->isVisibleTo(screen));
-        QVERIFY(!screen->findChild<QLineEdit *>("manager_first_name")->isVisibleTo(screen));
-        screen->findChild<QLineEdit *>("gym_name")->setText("Iron Den");
+        QVERIFY(ShellTest::widget<QLineEdit>(screen, "gym_name")->isVisibleTo(screen));
+        QVERIFY(!ShellTest::widget<QLineEdit>(screen, "manager_first_name")->isVisibleTo(screen));
+        ShellTest::widget<QLineEdit>(screen, "gym_name")->setText("Iron Den");
         button(screen, "Back to Manager Creation")->click();
-        QCOMPARE(screen->findChild<QLineEdit *>("manager_first_name")->text(), QStringLiteral("Ada"));
+        QCOMPARE(ShellTest::widget<QLineEdit>(screen, "manager_first_name")->text(), QStringLiteral("Ada"));
         QCOMPARE(combo("manager_region")->currentIndex(), 2);
         QCOMPARE(skill(3)->value(), 4);
         QCOMPARE(screen->skillPointsLeft(), 56);
         button(screen, "Advance to Gym Creation")->click();
-        QCOMPARE(screen->findChild<QLineEdit *>("gym_name")->text(), QStringLiteral("Iron Den"));
+        QCOMPARE(ShellTest::widget<QLineEdit>(screen, "gym_name")->text(), QStringLiteral("Iron Den"));
     }
 
     void missingNationsFileWarns()
@@ -299,14 +299,14 @@ private slots:
 
     void advanceToGameStartsTheGame()
     {
-        screen->findChild<QLineEdit *>("manager_first_name")->setText("Ada");
-        screen->findChild<QLineEdit *>("manager_last_name")->setText("Stone");
+        ShellTest::widget<QLineEdit>(screen, "manager_first_name")->setText("Ada");
+        ShellTest::widget<QLineEdit>(screen, "manager_last_name")->setText("Stone");
         combo("manager_region")->setCurrentIndex(2);
         combo("manager_nationality")->setCurrentIndex(1);
         skill(0)->setValue(10);
         skill(17)->setValue(5);
         button(screen, "Advance to Gym Creation")->click();
-        screen->findChild<QLineEdit *>("gym_name")->setText("Iron Den");
+        ShellTest::widget<QLineEdit>(screen, "gym_name")->setText("Iron Den");
         combo("gym_style")->setCurrentIndex(4);
         combo("gym_primary_colour")->setCurrentIndex(7);
         combo("gym_secondary_colour")->setCurrentIndex(9);
@@ -345,7 +345,7 @@ private slots:
         QStringList before, after, titles;
         QVector<int> numbers;
         World::Instance().getManagerData(before, numbers, titles);
-        screen->findChild<QLineEdit *>("manager_first_name")->setText("Ada");
+        ShellTest::widget<QLineEdit>(screen, "manager_first_name")->setText("Ada");
         skill(0)->setValue(10);
         button(screen, "Back to Main Menu")->click();
         QVERIFY(ShellTest::currentScreenAs<Module_MainMenu>());

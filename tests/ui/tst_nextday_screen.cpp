@@ -11,6 +11,7 @@
 #include "core/WorldTestAccess.h"
 #include "records/GymFighter.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/business/Module_NextDay.h"
 #include "ui/match/Module_UserEvents.h"
 #include "ui/shell/TopMenuBar.h"
@@ -21,16 +22,16 @@ namespace {
 
 QStringList newsParagraphs(QWidget *screen)
 {
-    const QString text = screen->findChild<QTextEdit *>("next_day_news")->toPlainText();
+    const QString text = ShellTest::widget<QTextEdit>(screen, "next_day_news")->toPlainText();
     return text.split('\n');
 }
 
 // Lets the screen's start timer fire and the day run.
 void runTheDay()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(ModuleManager::Instance()->currentScreen()
-                                 ->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(),
-                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        ShellTest::widget<QPushButton>(ModuleManager::Instance()->currentScreen(), "proceed_next_day_btn")->isVisible(),
+        5000);
 }
 
 } // namespace
@@ -64,14 +65,14 @@ private slots:
         bar()->button(NextDayButton)->click();
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NextDay"));
         QWidget *screen = manager()->currentScreen();
-        QPushButton *proceed = screen->findChild<QPushButton *>("proceed_next_day_btn");
+        QPushButton *proceed = ShellTest::widget<QPushButton>(screen, "proceed_next_day_btn");
         QVERIFY(!proceed->isVisible());
         QCOMPARE(World::Instance().getDate(), today);
 
         runTheDay();
         QCOMPARE(World::Instance().getDate(), today.addDays(1));
         QCOMPARE(proceed->text(), QString("Proceed to next day"));
-        QVERIFY(!screen->findChild<QProgressBar *>("next_day_progress")->isVisible());
+        QVERIFY(!ShellTest::widget<QProgressBar>(screen, "next_day_progress")->isVisible());
 
         const QStringList news = newsParagraphs(screen);
         QCOMPARE(news.first(), "News for " + TextDate::shortText(today));
@@ -129,7 +130,7 @@ private slots:
     {
         LeagueFixtures::addTournamentAndTitleCard(World::Instance().getDate());
         manager()->changeScreen(new Module_NextDay);
-        QSignalSpy progress(manager()->currentScreen()->findChild<QProgressBar *>("next_day_progress"),
+        QSignalSpy progress(ShellTest::widget<QProgressBar>(manager()->currentScreen(), "next_day_progress"),
                             &QProgressBar::valueChanged);
         runTheDay();
         QList<int> values;
@@ -163,9 +164,9 @@ private slots:
         bar()->button(NextDayButton)->click();
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_UserEvents"));
         for (int i = 0; i < 20000 && ShellTest::currentScreenAs<Module_UserEvents>(); ++i)
-            manager()->currentScreen()->findChild<QPushButton *>("next_step_btn")->click();
+            ShellTest::widget<QPushButton>(manager()->currentScreen(), "next_step_btn")->click();
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_PostEvent"));
-        manager()->currentScreen()->findChild<QPushButton *>("proceed_btn")->click();
+        ShellTest::widget<QPushButton>(manager()->currentScreen(), "proceed_btn")->click();
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NextDay"));
         runTheDay();
         QCOMPARE(World::Instance().getDate(), today.addDays(1));

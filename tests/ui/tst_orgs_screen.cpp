@@ -59,7 +59,7 @@ private slots:
     {
         QCOMPARE(ShellTest::listTexts(list("org_list")), QStringList({"G-1", "Genesis"}));
         QCOMPARE(list("org_list")->currentRow(), 0);
-        QCOMPARE(screen->findChild<QLineEdit *>("org_prestige_field")->text(), QString("Elite"));
+        QCOMPARE(ShellTest::widget<QLineEdit>(screen, "org_prestige_field")->text(), QString("Elite"));
         QCOMPARE(list("results_list")->count(), 0);
                 QCOMPARE(ShellTest::listTexts(list("recent_events_list")),
                  QStringList({"Mon Dec 20 2010|G-1 Finale", "Tue Jun 1 2010|G-1 Summer",
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(list("results_list")->count(), 0);
         QCOMPARE(list("recent_events_list")->count(), 0);
         QCOMPARE(list("rankings_list")->count(), 0);
-        QCOMPARE(screen->findChild<QLineEdit *>("org_name_field")->text(), QString("Genesis"));
+        QCOMPARE(ShellTest::widget<QLineEdit>(screen, "org_name_field")->text(), QString("Genesis"));
     }
 };
 

@@ -384,9 +384,9 @@ private slots:
         find<QPushButton>("proceed_btn")->click();
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NextDay"));
         QCOMPARE(WorldState::now().money(), summary.money());
-        QTRY_VERIFY_WITH_TIMEOUT(screen()->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(ShellTest::widget<QPushButton>(screen(), "proceed_next_day_btn")->isVisible(), 5000);
         QCOMPARE(world.getDate(), today.addDays(1));
-        screen()->findChild<QPushButton *>("proceed_next_day_btn")->click();
+        ShellTest::widget<QPushButton>(screen(), "proceed_next_day_btn")->click();
         QVERIFY(manager()->isTopMenuVisible());
         ShellTest::flushDeletions();
         QCOMPARE(ShellTest::liveScreens().size(), 1);

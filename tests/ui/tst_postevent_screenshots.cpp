@@ -6,6 +6,7 @@
 #include "core/WorldTestAccess.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/match/Module_PostEvent.h"
 #include "ui/shell/ModuleManager.h"
 #include "world/World.h"
@@ -42,8 +43,8 @@ private slots:
         shoot(QStringLiteral("postevent_summary"));
 
         QWidget *screen = ModuleManager::Instance()->currentScreen();
-        screen->findChild<QPushButton *>("proceed_btn")->click();
-        screen->findChild<QSpinBox *>("skill_Punch")->setValue(8);
+        ShellTest::widget<QPushButton>(screen, "proceed_btn")->click();
+        ShellTest::widget<QSpinBox>(screen, "skill_Punch")->setValue(8);
         shoot(QStringLiteral("postevent_levelup"));
     }
 };

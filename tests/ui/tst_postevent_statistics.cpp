@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "ui/WidgetFinder.h"
 #include "ui/match/StatisticsBox.h"
 #include "ui/shell/VisitWidgets.h"
 
@@ -85,8 +86,8 @@ private slots:
             QCOMPARE(field->objectName(), fields.at(i));
             QVERIFY(field->isReadOnly());
         }
-        QCOMPARE(box.findChild<QLineEdit *>("stat_jabs")->text(), QString("12/30"));
-        QCOMPARE(box.findChild<QLineEdit *>("stat_knockdowns")->text(), QString("1"));
+        QCOMPARE(ShellTest::widget<QLineEdit>(&box, "stat_jabs")->text(), QString("12/30"));
+        QCOMPARE(ShellTest::widget<QLineEdit>(&box, "stat_knockdowns")->text(), QString("1"));
 
         // The visit's widgets cleared, the box keeps its grid and can be
         // filled again.
@@ -96,7 +97,7 @@ private slots:
         StatisticsBox::build(visit, &box, QVector<int>());
         QCOMPARE(box.layout(), grid);
         QCOMPARE(box.findChildren<QLineEdit *>().size(), StatisticsBox::rowCount);
-        QCOMPARE(box.findChild<QLineEdit *>("stat_jabs")->text(), QString("0/0"));
+        QCOMPARE(ShellTest::widget<QLineEdit>(&box, "stat_jabs")->text(), QString("0/0"));
     }
 };
 

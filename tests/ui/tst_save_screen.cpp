@@ -302,7 +302,7 @@ private slots:
         nameField(screen)->setText(name);
         QString shown;
         ModalAnswer asked("Cancel");
-        asked.lookFirst([&shown](QWidget *dialog) { shown = dialog->findChild<QLabel *>()->text(); });
+        asked.lookFirst([&shown](QWidget *dialog) { shown = ShellTest::widget<QLabel>(dialog, QString())->text(); });
         button(screen, action)->click();
         QVERIFY(asked.answered());
         QCOMPARE(QString(shown).remove(QChar(0x200B)), question.arg(name));

@@ -8,6 +8,7 @@
 
 #include "ui/AnswerSequence.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "records/GameDataStream.h"
 #include "ui/gym/Module_Profile.h"
 #include "ui/shell/ModuleManager.h"
@@ -86,13 +87,13 @@ private slots:
         press(current(), "New Game");
         auto *newGame = ShellTest::currentScreenAs<Module_NewGame>();
         QVERIFY(newGame);
-        newGame->findChild<QLineEdit *>("manager_first_name")->setText("Ada");
-        newGame->findChild<QLineEdit *>("manager_last_name")->setText("Stone");
-        newGame->findChild<QComboBox *>("manager_nationality")->setCurrentIndex(1);
-        newGame->findChild<QSpinBox *>("skill_Punch")->setValue(10);
-        newGame->findChild<QSpinBox *>("skill_Cornering")->setValue(7);
+        ShellTest::widget<QLineEdit>(newGame, "manager_first_name")->setText("Ada");
+        ShellTest::widget<QLineEdit>(newGame, "manager_last_name")->setText("Stone");
+        ShellTest::widget<QComboBox>(newGame, "manager_nationality")->setCurrentIndex(1);
+        ShellTest::widget<QSpinBox>(newGame, "skill_Punch")->setValue(10);
+        ShellTest::widget<QSpinBox>(newGame, "skill_Cornering")->setValue(7);
         press(newGame, "Advance to Gym Creation");
-        newGame->findChild<QLineEdit *>("gym_name")->setText("Iron Den");
+        ShellTest::widget<QLineEdit>(newGame, "gym_name")->setText("Iron Den");
         press(newGame, "Advance to Game");
         QVERIFY(ShellTest::currentScreenAs<Module_Profile>());
         QVERIFY(ModuleManager::Instance()->isTopMenuVisible());
@@ -109,7 +110,7 @@ private slots:
         pressMenu("save_module_btn");
         auto *saveLoad = ShellTest::currentScreenAs<Module_SaveLoad>();
         QVERIFY(saveLoad);
-        saveLoad->findChild<QLineEdit *>("save_name_edit")->setText("Ada's career");
+        ShellTest::widget<QLineEdit>(saveLoad, "save_name_edit")->setText("Ada's career");
         {
             AnswerSequence answers({"Accept", "Accept"});
             press(saveLoad, "Save");

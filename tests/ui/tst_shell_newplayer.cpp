@@ -13,6 +13,7 @@
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/gym/Module_Training.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/ModuleManager.h"
@@ -60,7 +61,7 @@ private:
     {
         manager()->changeScreen(new Module_SaveLoad);
         QCoreApplication::processEvents();
-        auto *edit = manager()->currentScreen()->findChild<QLineEdit *>("save_name_edit");
+        auto *edit = ShellTest::widget<QLineEdit>(manager()->currentScreen(), "save_name_edit");
         QTest::keyClicks(edit, typed);
         AnswerSequence sequence(answers);
         visibleButton("Save")->click();
@@ -216,7 +217,7 @@ private slots:
                 shown << answer->geometry();
         };
         auto *screen = manager()->currentScreen();
-        auto *edit = screen->findChild<QLineEdit *>("save_name_edit");
+        auto *edit = ShellTest::widget<QLineEdit>(screen, "save_name_edit");
         answerAll({"Accept", "Accept"}, [&] { edit->setText(typed); visibleButton("Save")->click(); });
         QCOMPARE(savedFiles(), QStringList{kept + ".dat"});
         answerAll({"Accept", "Accept"}, [&] { edit->setText(typed); visibleButton("Save")->click(); });
@@ -237,8 +238,8 @@ private slots:
         manager()->showTopMenu();
         manager()->topMenu()->button(NextDayButton)->click();
         QWidget *screen = manager()->currentScreen();
-        QTRY_VERIFY_WITH_TIMEOUT(screen->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(), 5000);
-        auto *news = screen->findChild<QTextEdit *>("next_day_news");
+        QTRY_VERIFY_WITH_TIMEOUT(ShellTest::widget<QPushButton>(screen, "proceed_next_day_btn")->isVisible(), 5000);
+        auto *news = ShellTest::widget<QTextEdit>(screen, "next_day_news");
         QVERIFY(news->isReadOnly());
         QCoreApplication::processEvents();
         QVERIFY(news->verticalScrollBar()->maximum() > 0);

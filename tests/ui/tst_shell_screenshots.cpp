@@ -11,6 +11,7 @@
 #include "ui/ModalAnswer.h"
 #include "ui/ScreenShots.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/business/Module_NextDay.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/TopMenuBar.h"
@@ -45,8 +46,8 @@ private slots:
         auto *help = ShellTest::currentScreenAs<Module_Help>();
         QVERIFY(!help->shownPicture().isEmpty());
         shoot(QStringLiteral("help_newgame"));
-        help->findChild<QComboBox *>("help_screen_chooser")->setCurrentIndex(8);
-        help->findChild<QComboBox *>("help_topic_chooser")->setCurrentIndex(5);
+        ShellTest::widget<QComboBox>(help, "help_screen_chooser")->setCurrentIndex(8);
+        ShellTest::widget<QComboBox>(help, "help_topic_chooser")->setCurrentIndex(5);
         shoot(QStringLiteral("help_combat"));
     }
 
@@ -57,8 +58,10 @@ private slots:
         WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1100, "Al", "Ray", 8000));
         LeagueFixtures::addTournamentAndTitleCard(World::Instance().getDate());
         ModuleManager::Instance()->changeScreen(new Module_NextDay);
-        QTRY_VERIFY_WITH_TIMEOUT(ModuleManager::Instance()->currentScreen()
-                                     ->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            ShellTest::widget<QPushButton>(ModuleManager::Instance()->currentScreen(), "proceed_next_day_btn")
+                ->isVisible(),
+            5000);
         shoot(QStringLiteral("nextday_news"));
     }
 
@@ -77,7 +80,7 @@ private slots:
 
         QWidget *screen = ModuleManager::Instance()->currentScreen();
         const QString flag = QString::fromUcs4(U"\U0001F1EE\U0001F1EA");
-        screen->findChild<QLineEdit *>("save_name_edit")->setText(QString(28, QLatin1Char('c')) + flag);
+        ShellTest::widget<QLineEdit>(screen, "save_name_edit")->setText(QString(28, QLatin1Char('c')) + flag);
         ModalAnswer question(QStringLiteral("Cancel"));
         question.lookFirst([](QWidget *dialog) {
             dialog->grab().save(ScreenShots::folder() + QStringLiteral("saveload_flag_question.png"));
@@ -96,16 +99,16 @@ private slots:
     {
         ModuleManager::Instance()->changeScreen(new Module_NewGame);
         auto *screen = ShellTest::currentScreenAs<Module_NewGame>();
-        screen->findChild<QComboBox *>("manager_region")->setCurrentIndex(2);
+        ShellTest::widget<QComboBox>(screen, "manager_region")->setCurrentIndex(2);
         shoot(QStringLiteral("newgame_manager"));
         for (QPushButton *button : screen->findChildren<QPushButton *>()) {
             if (button->text() == QLatin1String("Advance to Gym Creation"))
                 button->click();
         }
-        auto *primary = screen->findChild<QComboBox *>("gym_primary_colour");
+        auto *primary = ShellTest::widget<QComboBox>(screen, "gym_primary_colour");
         primary->setCurrentIndex(9);
         emit primary->activated(9);
-        auto *secondary = screen->findChild<QComboBox *>("gym_secondary_colour");
+        auto *secondary = ShellTest::widget<QComboBox>(screen, "gym_secondary_colour");
         secondary->setCurrentIndex(5);
         emit secondary->activated(5);
         shoot(QStringLiteral("newgame_gym"));
@@ -126,7 +129,7 @@ private slots:
         ModuleManager::Instance()->showTopMenu();
         ModuleManager::Instance()->changeScreen(new Module_Training);
         shoot(QStringLiteral("training_gym"));
-        ModuleManager::Instance()->currentScreen()->findChild<QPushButton *>("to_training_plans_button")->click();
+        ShellTest::widget<QPushButton>(ModuleManager::Instance()->currentScreen(), "to_training_plans_button")->click();
         shoot(QStringLiteral("training_plans"));
         ModuleManager::Instance()->hideTopMenu();
     }
@@ -162,7 +165,7 @@ private slots:
         ModuleManager::Instance()->showTopMenu();
         ModuleManager::Instance()->topMenu()->button(NextDayButton)->click();
         QWidget *screen = ModuleManager::Instance()->currentScreen();
-        QTRY_VERIFY_WITH_TIMEOUT(screen->findChild<QPushButton *>("proceed_next_day_btn")->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(ShellTest::widget<QPushButton>(screen, "proceed_next_day_btn")->isVisible(), 5000);
         shoot(QStringLiteral("news_after_a_day"));
         ModuleManager::Instance()->hideTopMenu();
     }
