@@ -490,6 +490,37 @@ private slots:
         QVERIFY(!ids.contains(1101));
     }
 
+    // A fighter whose name would pass for markup reads as written in the
+    // questions and messages of his export and his import.
+    void exportAndImportQuoteTheNameAsWritten_data()
+    {
+        ShellTest::addMarkupNameRows("lastName");
+    }
+
+    void exportAndImportQuoteTheNameAsWritten()
+    {
+        QFETCH(QString, lastName);
+        const QString name = "Zed " + lastName;
+        buildWorld(0);
+        WorldTestAccess::addRosterFighter(gymFighter(1104, "Zed", lastName, 100));
+        auto screen = fighterPage();
+        AnswerSequence exporting({"Accept", "Accept"});
+        click(screen.get(), "export_button");
+        QCOMPARE(exporting.texts().first(), "Are you sure you want to export " + name + "?");
+        QVERIFY(exporting.texts().last().startsWith("Fighter exported to ./Resources/Exports/Zed "));
+        QVERIFY(exporting.allPlainText());
+
+        // The import quotes the export's file name, which holds no slash.
+        const QString fileName = QString(name).replace(QLatin1Char('/'), QLatin1Char('_'));
+        Module_Profile managerPage;
+        AnswerSequence importing({"Import", "Import", "Cancel"});
+        click(&managerPage, "import_button");
+        QCOMPARE(importing.texts(), QStringList({"Choose fighter to import:",
+                                                 "Import " + fileName + "? \nHe will appear as a Free Agent.",
+                                                 "Imported " + fileName + " into the Free Agents list."}));
+        QVERIFY(importing.allPlainText());
+    }
+
     // Both imports read the file alike: what one refuses the other refuses
     // with the same message, and neither adds anybody or uses an id.
     void importRefused_data()

@@ -310,6 +310,37 @@ private slots:
         QCOMPARE(ShellTest::breaksInsideCharacters(shown), QList<int>());
     }
 
+    // A name that would pass for markup reads as typed in every question.
+    void questionsQuoteTheNameAsTyped_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &markup : ShellTest::markupNames()) {
+            // A save name holds no slash.
+            const QString name = QString(markup).remove(QLatin1Char('/'));
+            QTest::addRow("%s", qPrintable(name)) << name;
+        }
+    }
+
+    void questionsQuoteTheNameAsTyped()
+    {
+        QFETCH(QString, name);
+        Module_SaveLoad *screen = openInGame();
+        std::unique_ptr<AnswerSequence> saving(save(screen, name, {"Accept", "Accept"}));
+        QCOMPARE(saving->texts(), QStringList({"Save as \"" + name + "\"?", "File saved successfully."}));
+        QVERIFY(saving->allPlainText());
+
+        AnswerSequence loading({"Cancel"});
+        button(screen, "Load")->click();
+        QCOMPARE(loading.texts(), QStringList({"Load \"" + name + "\"?"}));
+        QVERIFY(loading.allPlainText());
+
+        AnswerSequence deleting({"Accept", "Accept"});
+        button(screen, "Delete")->click();
+        QCOMPARE(deleting.texts(),
+                 QStringList({"Are you sure you want to delete \"" + name + "\"?", "File deleted successfully."}));
+        QVERIFY(deleting.allPlainText());
+    }
+
     void newNameAsksSaveAsAndCancelLeavesNothing()
     {
         Module_SaveLoad *screen = openInGame();

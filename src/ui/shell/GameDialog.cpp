@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ModuleManager.h"
+#include "PlainText.h"
 #include "WholeCharacters.h"
 
 namespace {
@@ -134,6 +135,7 @@ GameDialog::GameDialog(DialogStyle style, QWidget *parent)
     , m_acceptButton(new QPushButton(QStringLiteral("Accept")))
     , m_cancelButton(new QPushButton(QStringLiteral("Cancel")))
 {
+    PlainText::install();
     setStyleSheet(dialogStyleSheet(style));
     // A long sentence (a long file name in it) wraps instead of widening the
     // dialog past the game window.

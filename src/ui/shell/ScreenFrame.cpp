@@ -3,9 +3,12 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include "PlainText.h"
+
 ScreenFrame::ScreenFrame(QWidget *parent)
     : QWidget(parent)
 {
+    PlainText::install();
 }
 
 void ScreenFrame::paintEvent(QPaintEvent *)

@@ -40,3 +40,12 @@ int AnswerSequence::seen() const
         count += answer->dialogSeen() ? 1 : 0;
     return count;
 }
+
+bool AnswerSequence::allPlainText() const
+{
+    for (const auto &answer : answers) {
+        if (answer->dialogSeen() && !answer->plainText())
+            return false;
+    }
+    return true;
+}

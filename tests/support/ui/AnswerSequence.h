@@ -22,6 +22,8 @@ public:
     QStringList texts() const;
     // The visible buttons of each dialog answered.
     QList<QStringList> buttons() const;
+    // Every dialog answered showed its sentence as plain text.
+    bool allPlainText() const;
     // How many dialogs were seen.
     int seen() const;
 

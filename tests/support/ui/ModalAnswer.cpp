@@ -7,23 +7,34 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "ShellTestSupport.h"
+
 namespace {
 const int pollInterval = 5;
 // About ten seconds: long enough for any dialog, short enough that a test
 // waiting for a dialog that never comes fails instead of hanging.
 const int pollTries = 2000;
 
+// The label that shows the dialog's sentence, if any.
+QLabel *sentenceLabel(QWidget *dialog)
+{
+    if (qobject_cast<QMessageBox *>(dialog))
+        return dialog->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    const auto labels = dialog->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (!label->text().isEmpty())
+            return label;
+    }
+    return nullptr;
+}
+
 QString sentenceOf(QWidget *dialog)
 {
     if (auto *box = qobject_cast<QMessageBox *>(dialog))
         return box->text();
-    const auto labels = dialog->findChildren<QLabel *>();
-    for (QLabel *label : labels) {
-        // The game dialog lets long words break with zero width spaces.
-        if (!label->text().isEmpty())
-            return label->text().remove(QChar(0x200B));
-    }
-    return QString();
+    const QLabel *label = sentenceLabel(dialog);
+    // The game dialog lets long words break with zero width spaces.
+    return label ? label->text().remove(QChar(0x200B)) : QString();
 }
 } // namespace
 
@@ -59,6 +70,8 @@ void ModalAnswer::answer(QWidget *dialog)
     if (m_look)
         m_look(dialog);
     m_text = sentenceOf(dialog);
+    const QLabel *label = sentenceLabel(dialog);
+    m_plainText = label && ShellTest::showsPlainText(label, m_text);
     m_styleSheet = dialog->styleSheet();
     m_geometry = dialog->geometry();
     m_windowTitle = dialog->windowTitle();

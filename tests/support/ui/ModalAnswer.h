@@ -32,6 +32,8 @@ public:
     bool answered() const { return m_answered; }
     bool dialogSeen() const { return m_seen; }
     QString text() const { return m_text; }
+    // The sentence was shown as plain text, exactly as written.
+    bool plainText() const { return m_plainText; }
     // The texts of the dialog's visible buttons, top to bottom.
     QStringList buttons() const { return m_buttons; }
     QString styleSheet() const { return m_styleSheet; }
@@ -53,6 +55,7 @@ private:
     bool m_seen = false;
     bool m_answered = false;
     QString m_text;
+    bool m_plainText = false;
     QStringList m_buttons;
     QString m_styleSheet;
     std::function<void(QWidget *)> m_look;

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBoundaryFinder>
 #include <QWidget>
 
@@ -111,6 +113,26 @@ QList<int> ShellTest::breaksInsideCharacters(const QString &shown)
             inside << place;
     }
     return inside;
+}
+
+QStringList ShellTest::markupNames()
+{
+    return {QStringLiteral("<b>Champion"), QStringLiteral("&lt;3 Champion"), QStringLiteral("<img src=\"x.png\">"),
+            QStringLiteral("<a href=\"x\">y</a>"), QStringLiteral("a < b > c")};
+}
+
+void ShellTest::addMarkupNameRows(const char *column)
+{
+    QTest::addColumn<QString>(column);
+    const QStringList names = markupNames();
+    for (const QString &name : names)
+        QTest::addRow("%s", qPrintable(name)) << name;
+}
+
+bool ShellTest::showsPlainText(const QLabel *label, const QString &text)
+{
+    return label->isVisible() && label->textFormat() == Qt::PlainText
+        && label->text().remove(QChar(0x200B)).contains(text);
 }
 
 QStringList ShellTest::listTexts(const QListWidget *list)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QLabel;
 class QListWidget;
 class QWidget;
 
@@ -36,6 +37,14 @@ QStringList listsCutSideways(const QWidget *screen);
 // a break inside a character (between an emoji's halves, a flag's letters
 // or a letter and its accents), as places in the sentence without them.
 QList<int> breaksInsideCharacters(const QString &shown);
+
+// Names Qt would take for markup if it guessed; each must read as typed.
+QStringList markupNames();
+// A data column of that name with one row for each of them.
+void addMarkupNameRows(const char *column);
+// The label is shown, reads its text as plain text and that text holds
+// `text` (a dialog's invisible breaks aside).
+bool showsPlainText(const QLabel *label, const QString &text);
 
 // The class name of the current screen.
 QString currentScreenClass();

@@ -1,0 +1,25 @@
+#ifndef PLAINTEXT_H
+#define PLAINTEXT_H
+
+#include <QObject>
+
+// The game writes no rich text of its own, and the names it shows come from
+// the player and from export files of anyone's making. Left to guess, Qt
+// reads "<b>Champion" as markup; everything the game shows goes through
+// here instead and reads exactly as it was written.
+class PlainText : public QObject
+{
+    Q_OBJECT
+
+public:
+    // From now on every label of the program is plain text once polished
+    // (before it is first measured or shown); calling again changes nothing.
+    static void install();
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit PlainText(QObject *parent);
+};
+
+#endif // PLAINTEXT_H
