@@ -292,6 +292,25 @@ private slots:
         QCOMPARE(screen()->getFighterB()->getFullName(), QString("Imp Ort"));
     }
 
+    // An imported fighter whose name would pass for markup reads as
+    // written on the card, the tale of the tape and in the commentary.
+    void anImportedNameReadsAsWritten_data() { ShellTest::addMarkupNameRows("lastName"); }
+    void anImportedNameReadsAsWritten()
+    {
+        QFETCH(QString, lastName);
+        const QString name = "Zebedee " + lastName;
+        dice.reset(new DeterministicRandom);
+        introduce(installFantasy(3, 5, "Zebedee", lastName));
+        QVERIFY(ShellTest::showsPlainText(find<QLabel>("event_name_label"), name));
+        QVERIFY(commentary().contains("The next match coming up features Al Ray vs. " + name + "\n"));
+        press();
+        for (const char *label : {"name_label_b", "tale_b1"})
+            QVERIFY2(ShellTest::showsPlainText(find<QLabel>(label), name), label);
+        for (int i = 0; i < 30; ++i)
+            press();
+        QVERIFY2(commentary().contains(lastName + " "), qPrintable(commentary()));
+    }
+
     void taleOfTheTape()
     {
         introduce(install(threeBoutCard()));

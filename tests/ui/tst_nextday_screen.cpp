@@ -100,6 +100,23 @@ private slots:
         QCOMPARE(ShellTest::liveScreens().size(), 1);
     }
 
+    // A fighter whose name would pass for markup reads as written in the news.
+    void theNewsQuotesNamesAsWritten_data()
+    {
+        ShellTest::addMarkupNameRows("lastName");
+    }
+
+    void theNewsQuotesNamesAsWritten()
+    {
+        QFETCH(QString, lastName);
+        WorldTestAccess::freshWorld();
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1100, "Quill", lastName, 8000));
+        manager()->changeScreen(new Module_NextDay);
+        runTheDay();
+        const QStringList news = newsParagraphs(manager()->currentScreen());
+        QVERIFY2(news.contains("Quill " + lastName + " rested today."), qPrintable(news.join('|')));
+    }
+
     // The player's card is the event screen's: the day fights none of it.
     void aPlayersEventIsLeftToTheEventScreen()
     {

@@ -158,7 +158,7 @@ void Module_Orgs::changeOrgShown(const QString &name)
     const QPair<QLineEdit *, int> fields[] = {{nameField, 0}, {ceoField, 1}, {nationField, 2}, {prestigeField, 4}};
     for (const auto &field : fields)
         NameFields::show(field.first, texts.value(field.second));
-    bioBox->setText(texts.value(5));
+    bioBox->setPlainText(texts.value(5));
 
     recentEventsList->clear();
     for (const Event &event : org.lastYearEvents)

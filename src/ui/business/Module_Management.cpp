@@ -352,7 +352,7 @@ void Module_Management::switchOrgShown()
     const QString name = orgCombo->currentText();
     QStringList info;
     World::Instance().getOrgInfo(name, info);
-    orgBioText->setText(info.value(Organization::BioText));
+    orgBioText->setPlainText(info.value(Organization::BioText));
     prestigeLabel->setText(QStringLiteral("Prestige Level: ") + info.value(Organization::TierText));
     orgLogoLabel->hide();
     orgLogoLabel->setPixmap(QPixmap(ResourcePaths::orgLogo(name)));
@@ -560,7 +560,7 @@ void Module_Management::switchStudentShown(int index)
     studentValues[BackgroundField]->setText(background);
     studentValues[BirthdayField]->setText(birthday.toString(QStringLiteral("dd-MM-yyyy")));
     studentValues[AgeField]->setText(QString::number(attributes.value(Fighter::AgeIndex)));
-    studentBioText->setText(texts.value(Fighter::BioText));
+    studentBioText->setPlainText(texts.value(Fighter::BioText));
 
     scoutingList->clear();
     scoutingList->addItems(ScoutingReport::lines(attributes, intuition, texts.value(Fighter::FirstNameText)));

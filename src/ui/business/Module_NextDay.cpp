@@ -9,6 +9,7 @@
 #include "career/DayRunner.h"
 #include "career/UnseenBouts.h"
 #include "ui/shell/ModuleManager.h"
+#include "ui/shell/PlainText.h"
 #include "ui/shell/ReadingView.h"
 #include "world/World.h"
 #include "records/TextDate.h"
@@ -76,15 +77,15 @@ void Module_NextDay::nextDayFlow()
 
 void Module_NextDay::printNews(const DayNews &news)
 {
-    m_news->append(QStringLiteral("News for ") + TextDate::shortText(news.day));
+    PlainText::append(m_news, QStringLiteral("News for ") + TextDate::shortText(news.day));
 
     // The gym's section is closed after the new student's line.
-    m_news->append(QStringLiteral("Gym Info: "));
+    PlainText::append(m_news, QStringLiteral("Gym Info: "));
     for (const QString &line : news.gymInfo)
-        m_news->append(line);
+        PlainText::append(m_news, line);
     if (!news.newStudent.isEmpty())
-        m_news->append(news.newStudent);
-    m_news->append(SectionEnd);
+        PlainText::append(m_news, news.newStudent);
+    PlainText::append(m_news, SectionEnd);
 
     for (const EventResults &event : news.events)
         printSection(event.eventName + QStringLiteral(" event results: "), event.lines);
@@ -97,10 +98,10 @@ void Module_NextDay::printNews(const DayNews &news)
 
 void Module_NextDay::printSection(const QString &header, const QStringList &lines)
 {
-    m_news->append(header);
+    PlainText::append(m_news, header);
     for (const QString &line : lines)
-        m_news->append(line);
-    m_news->append(SectionEnd);
+        PlainText::append(m_news, line);
+    PlainText::append(m_news, SectionEnd);
 }
 
 void Module_NextDay::finish()

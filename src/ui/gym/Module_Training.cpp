@@ -17,6 +17,7 @@
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/NameFields.h"
 #include "ui/shell/ObjectNames.h"
+#include "ui/shell/PlainText.h"
 #include "ui/shell/WrappedLines.h"
 #include "world/World.h"
 
@@ -490,7 +491,7 @@ void Module_Training::switchFighterShown(int position)
     fatigueLevelEdit->setText(world.getFatigueLabel(state.value(GymFighter::FatigueLevelIndex)));
     trainingLogText->clear();
     for (const QString &line : qAsConst(log))
-        trainingLogText->append(line);
+        PlainText::append(trainingLogText, line);
     drawPortrait();
 }
 

@@ -23,6 +23,7 @@
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/NameFields.h"
 #include "ui/shell/ObjectNames.h"
+#include "ui/shell/PlainText.h"
 #include "ui/shell/SkillPointPool.h"
 #include "ui/shell/WholeRows.h"
 #include "ui/shell/WrappedLines.h"
@@ -338,7 +339,7 @@ void Module_UserEvents::leadButtonTo(Stage next)
 
 void Module_UserEvents::say(const QString &line)
 {
-    commentaryView->append(line);
+    PlainText::append(commentaryView, line);
 }
 
 // --- The step timer ----------------------------------------------------------
@@ -827,7 +828,7 @@ void Module_UserEvents::drawStatusPortraits()
     QVector<int> codes;
     MatchEngine::Instance().observeCondition(texts, codes, playerFighterId);
     for (const QString &text : qAsConst(texts))
-        observationsView->append(text);
+        PlainText::append(observationsView, text);
     statusPicture->setPixmap(FighterPortrait::compose(statusLayers(codes)));
     statusLayout->addWidget(statusPicture);
 }

@@ -1,5 +1,7 @@
 #include "TextEditCommentary.h"
 
+#include "ui/shell/PlainText.h"
+
 TextEditCommentary::TextEditCommentary(QTextEdit *target)
     : view(target)
 {
@@ -8,5 +10,5 @@ TextEditCommentary::TextEditCommentary(QTextEdit *target)
 void TextEditCommentary::addParagraph(const QString &text)
 {
     if (view)
-        view->append(text);
+        PlainText::append(view, text);
 }

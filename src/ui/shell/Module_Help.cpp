@@ -12,6 +12,7 @@
 #include "ModuleManager.h"
 #include "Module_MainMenu.h"
 #include "ObjectNames.h"
+#include "PlainText.h"
 #include "ReadingView.h"
 #include "records/GameDataStream.h"
 
@@ -207,7 +208,7 @@ void Module_Help::changeTopic(const QString &topic)
     helpText->clear();
     const QMap<QString, QString> &topics =
         helpTexts.at(screenIndex >= 0 && screenIndex < helpScreenCount ? screenIndex : 0);
-    helpText->append(topics.value(topic));
+    PlainText::append(helpText, topics.value(topic));
     helpText->showFromStart();
     showHelpPicture();
 }

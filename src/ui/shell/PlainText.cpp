@@ -3,6 +3,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 
 PlainText::PlainText(QObject *parent)
     : QObject(parent)
@@ -26,4 +30,27 @@ bool PlainText::eventFilter(QObject *watched, QEvent *event)
             label->setTextFormat(Qt::PlainText);
     }
     return QObject::eventFilter(watched, event);
+}
+
+void PlainText::append(QTextEdit *view, const QString &text)
+{
+    QScrollBar *scrollBar = view->verticalScrollBar();
+    const bool atEnd =
+        view->isReadOnly() ? scrollBar->value() >= scrollBar->maximum() : view->textCursor().atEnd();
+    const QTextCursor current = view->textCursor();
+    QTextCursor end(view->document());
+    end.beginEditBlock();
+    end.movePosition(QTextCursor::End);
+    if (view->document()->isEmpty())
+        end.setCharFormat(current.charFormat());
+    else
+        end.insertBlock(current.blockFormat(), current.charFormat());
+    // What the view types next keeps the format it had.
+    const QTextCharFormat typing = view->currentCharFormat();
+    end.insertText(text);
+    if (!current.hasSelection())
+        view->setCurrentCharFormat(typing);
+    end.endEditBlock();
+    if (atEnd)
+        scrollBar->setValue(scrollBar->maximum());
 }

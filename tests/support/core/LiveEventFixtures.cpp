@@ -101,12 +101,12 @@ Event install(const QVector<Match> &card, const QString &title, int cornering, i
     return today.isEmpty() ? Event() : today.first();
 }
 
-Event installFantasy(int cornering, int motivating)
+Event installFantasy(int cornering, int motivating, const QString &firstName, const QString &lastName)
 {
     World &world = WorldTestAccess::freshWorld();
     setManagerAbilities(cornering, motivating);
     WorldTestAccess::addRosterFighter(playerFighter());
-    GameDataStream in(TestStream::bytesOf(WorldFixtures::fighter(1300, "Imp", "Ort", 700)));
+    GameDataStream in(TestStream::bytesOf(WorldFixtures::fighter(1300, firstName, lastName, 700)));
     Event event;
     world.createFantasyMatch(in, 0, event);
     return event;

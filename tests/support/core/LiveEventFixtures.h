@@ -42,8 +42,9 @@ QVector<Match> tournamentCard();
 Event install(const QVector<Match> &card, const QString &title = "No Title", int cornering = 3,
               int motivating = 5, const QString &name = EventName, int playerAttribute = 40);
 // A fresh world with Al Ray alone and the fantasy match of his against an
-// imported fighter, Imp Ort (the temporary ids -116 and -117).
-Event installFantasy(int cornering = 3, int motivating = 5);
+// imported fighter, Imp Ort unless named (the temporary ids -116 and -117).
+Event installFantasy(int cornering = 3, int motivating = 5, const QString &firstName = "Imp",
+                     const QString &lastName = "Ort");
 // Sets the manager's Cornering and Motivating abilities.
 void setManagerAbilities(int cornering, int motivating);
 
