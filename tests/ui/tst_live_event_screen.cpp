@@ -311,6 +311,17 @@ private slots:
         QVERIFY2(commentary().contains(lastName + " "), qPrintable(commentary()));
     }
 
+    // Cut to its label, such a name reads whole in the tool tip.
+    void aCutNameReadsWholeInItsToolTip()
+    {
+        const QString lastName = "<b>" + QString(60, QLatin1Char('W'));
+        introduce(installFantasy(3, 5, "Zebedee", lastName));
+        press();
+        const QLabel *label = find<QLabel>("name_label_b");
+        QVERIFY2(label->text().endsWith(QChar(0x2026)), qPrintable(label->text()));
+        QCOMPARE(ShellTest::toolTipShown(label->toolTip()), "Zebedee " + lastName);
+    }
+
     void taleOfTheTape()
     {
         introduce(install(threeBoutCard()));

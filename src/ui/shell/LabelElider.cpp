@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QLabel>
 
+#include "PlainText.h"
+
 LabelElider::LabelElider(QLabel *label)
     : QObject(label)
     , label(label)
@@ -34,7 +36,7 @@ void LabelElider::fit()
     const bool sized = label->testAttribute(Qt::WA_Resized);
     const QString shown =
         sized ? label->fontMetrics().elidedText(text, Qt::ElideRight, label->contentsRect().width()) : text;
-    label->setToolTip(shown == text ? QString() : text);
+    label->setToolTip(shown == text ? QString() : PlainText::toolTip(text));
     if (label->text() != shown)
         label->setText(shown);
 }

@@ -4,6 +4,8 @@
 #include <QListWidget>
 #include <QStyle>
 
+#include "PlainText.h"
+
 namespace {
 const int wholeTextRole = Qt::UserRole;
 } // namespace
@@ -54,7 +56,7 @@ void ListElider::fit()
         QListWidgetItem *item = list->item(row);
         const QString text = wholeText(item);
         const QString shown = sized ? list->fontMetrics().elidedText(text, Qt::ElideRight, width) : text;
-        item->setToolTip(shown == text ? QString() : text);
+        item->setToolTip(shown == text ? QString() : PlainText::toolTip(text));
         if (item->text() != shown)
             item->setText(shown);
     }

@@ -54,3 +54,8 @@ void PlainText::append(QTextEdit *view, const QString &text)
     if (atEnd)
         scrollBar->setValue(scrollBar->maximum());
 }
+
+QString PlainText::toolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap) : text;
+}

@@ -2,6 +2,7 @@
 #define PLAINTEXT_H
 
 #include <QObject>
+#include <QString>
 
 class QTextEdit;
 
@@ -22,6 +23,10 @@ public:
     // paragraph at the end in the view's formats, and a view that was
     // scrolled to its end stays there.
     static void append(QTextEdit *view, const QString &text);
+
+    // A tool tip guesses as a label does: a text that would pass for markup
+    // comes back escaped, any other unchanged.
+    static QString toolTip(const QString &text);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

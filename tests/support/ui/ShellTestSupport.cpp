@@ -7,6 +7,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBoundaryFinder>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QWidget>
 
 #include "ui/shell/ScreenFrame.h"
@@ -133,6 +135,11 @@ bool ShellTest::showsPlainText(const QLabel *label, const QString &text)
 {
     return label->isVisible() && label->textFormat() == Qt::PlainText
         && label->text().remove(QChar(0x200B)).contains(text);
+}
+
+QString ShellTest::toolTipShown(const QString &toolTip)
+{
+    return Qt::mightBeRichText(toolTip) ? QTextDocumentFragment::fromHtml(toolTip).toPlainText() : toolTip;
 }
 
 QStringList ShellTest::listTexts(const QListWidget *list)
