@@ -1,7 +1,6 @@
 #include <QtTest>
 
-#include <QBuffer>
-
+#include "core/PersistTestAccess.h"
 #include "core/WorldTestAccess.h"
 #include "world/World.h"
 
@@ -12,17 +11,6 @@ Q_DECLARE_METATYPE(World::DealStanding)
 Q_DECLARE_METATYPE(World::Deal)
 
 namespace {
-
-QByteArray savedWorld()
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QDataStream out(&buffer);
-    out.setVersion(QDataStream::Qt_4_6);
-    World::Instance().save(out);
-    return bytes;
-}
 
 // Jo Park on the player's roster under `contract`, with an offer of G2's
 // and a card of G1's to appear on.
@@ -96,14 +84,14 @@ private slots:
         QFETCH(bool, ruledOut);
         dealWorld(contract);
         World &world = World::Instance();
-        const QByteArray before = savedWorld();
+        const QByteArray before = PersistTestAccess::savedBytes();
         QString refusal;
         const Deal deal = appearance
             ? world.negotiateAppearance(position, "G1", "G1 Fight Night", QDate(2011, 3, 21), 0, refusal)
             : world.negotiateContract(position, "G1", 3, 0, refusal);
         if (ruledOut) {
             QCOMPARE(deal, Deal::RuledOut);
-            QVERIFY2(savedWorld() == before, "a deal ruled out changed the world");
+            QVERIFY2(PersistTestAccess::savedBytes() == before, "a deal ruled out changed the world");
         } else {
             QVERIFY(deal != Deal::RuledOut);
         }

@@ -1,8 +1,9 @@
 #include "DoubleClickGuard.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QEvent>
+
+#include "ApplicationFilter.h"
 
 DoubleClickGuard::DoubleClickGuard(QObject *parent)
     : QObject(parent)
@@ -11,10 +12,7 @@ DoubleClickGuard::DoubleClickGuard(QObject *parent)
 
 void DoubleClickGuard::install()
 {
-    QCoreApplication *application = QCoreApplication::instance();
-    if (!application || application->findChild<DoubleClickGuard *>(QString(), Qt::FindDirectChildrenOnly))
-        return;
-    application->installEventFilter(new DoubleClickGuard(application));
+    installApplicationFilter<DoubleClickGuard>();
 }
 
 bool DoubleClickGuard::eventFilter(QObject *watched, QEvent *event)

@@ -15,10 +15,9 @@ public:
     // Installs one guard on the application; calling again changes nothing.
     static void install();
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     explicit DoubleClickGuard(QObject *parent);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 #endif // DOUBLECLICKGUARD_H

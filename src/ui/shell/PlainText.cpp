@@ -1,12 +1,13 @@
 #include "PlainText.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include "ApplicationFilter.h"
 
 PlainText::PlainText(QObject *parent)
     : QObject(parent)
@@ -15,10 +16,7 @@ PlainText::PlainText(QObject *parent)
 
 void PlainText::install()
 {
-    QCoreApplication *application = QCoreApplication::instance();
-    if (!application || application->findChild<PlainText *>(QString(), Qt::FindDirectChildrenOnly))
-        return;
-    application->installEventFilter(new PlainText(application));
+    installApplicationFilter<PlainText>();
 }
 
 bool PlainText::eventFilter(QObject *watched, QEvent *event)

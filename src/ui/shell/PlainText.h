@@ -28,10 +28,9 @@ public:
     // comes back escaped, any other unchanged.
     static QString toolTip(const QString &text);
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     explicit PlainText(QObject *parent);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 #endif // PLAINTEXT_H
