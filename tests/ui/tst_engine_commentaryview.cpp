@@ -6,7 +6,7 @@
 #include "match/Entity_MatchFighter.h"
 #include "match/MatchEngine.h"
 #include "records/Fighter.h"
-#include "ui/match/MatchView.h"
+#include "ui/match/TextEditCommentary.h"
 
 namespace {
 Fighter named(const QString &last, int id)
@@ -26,7 +26,8 @@ private slots:
     void paragraphsGoToTheView()
     {
         QTextEdit view;
-        MatchView::setupMatch(named("Lee", 1), named("Kim", 2), &view);
+        MatchEngine::Instance().setupMatch(named("Lee", 1), named("Kim", 2),
+                                           std::make_unique<TextEditCommentary>(&view));
         MatchEngine &engine = MatchEngine::Instance();
         engine.startRound();
         engine.addCommentary(nullptr, "Round one!");
@@ -42,7 +43,8 @@ private slots:
     void aDeletedOrMissingViewIsHarmless()
     {
         auto *view = new QTextEdit;
-        MatchView::setupMatch(named("Lee", 1), named("Kim", 2), view);
+        MatchEngine::Instance().setupMatch(named("Lee", 1), named("Kim", 2),
+                                           std::make_unique<TextEditCommentary>(view));
         MatchEngine &engine = MatchEngine::Instance();
         engine.startRound();
         delete view;
@@ -50,7 +52,7 @@ private slots:
         engine.getRoundEndCommentary();
         engine.step();
 
-        MatchView::setupMatch(named("Lee", 1), named("Kim", 2), nullptr);
+        MatchEngine::Instance().setupMatch(named("Lee", 1), named("Kim", 2), nullptr);
         engine.startRound();
         engine.addCommentary(nullptr, "Still nobody.");
         QVERIFY(!engine.isMatchOver());

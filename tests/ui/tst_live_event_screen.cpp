@@ -14,6 +14,7 @@
 #include "core/WorldTestAccess.h"
 #include "match/Entity_MatchFighter.h"
 #include "match/MatchEngine.h"
+#include "match/UnseenBout.h"
 #include "records/FightRecordLine.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/WidgetFinder.h"
@@ -138,6 +139,78 @@ private:
             QCOMPARE(start->text(), QString("Stop Timer"));
             QVERIFY(!shown("next_step_btn"));
             QVERIFY(!shown("sim_to_end_btn"));
+        }
+    }
+
+    // The world's result lines of a fighter of the card.
+    static QStringList historyOf(int id)
+    {
+        World &world = World::Instance();
+        const Fighter fighter = id == PlayerId ? world.getFighterById(id) : world.getOrgFighter(League, id);
+        QMultiMap<QDate, QString> history;
+        fighter.getHistory(history);
+        return history.values();
+    }
+
+    // Opens a one-bout card and introduces its bout from the clock
+    // readings of `start`: the tale of the tape is due on the next press.
+    void introduceFrom(const QVector<Match> &card, int start)
+    {
+        open(install(card, "No Title", 9));
+        press();
+        dice.reset();
+        dice.reset(new DeterministicRandom(start));
+        press();
+    }
+
+    // The bout the screen has just finished ended as `unseen` says: the
+    // card's result line, both fighters' record lines and the cards.
+    void checkFoughtAs(const BoutResult &unseen)
+    {
+        const Event event = screen()->getEvent();
+        const QString type = screen()->getCurrentMatch().getType();
+        QCOMPARE(screen()->getEventResults().value(0), type + " - " + unseen.resultText + "\n");
+        const QString winnerLine = unseen.winnerLine + BoutScoring::recordLineEnding(event, type, true);
+        const QString loserLine = unseen.loserLine + BoutScoring::recordLineEnding(event, type, false);
+        QVERIFY2(historyOf(unseen.winnerId).contains(winnerLine), qPrintable(winnerLine));
+        QVERIFY2(historyOf(unseen.loserId).contains(loserLine), qPrintable(loserLine));
+        QCOMPARE(screen()->getJudgeTotals(), unseen.cards);
+    }
+
+    // How a bout ended, for the rows' names.
+    static QString endingOf(const BoutResult &result)
+    {
+        if (result.stoppage)
+            return QStringLiteral("stoppage");
+        return result.roundsFought > BoutScoring::RegularRounds ? QStringLiteral("extension round")
+                                                                  : QStringLiteral("decision");
+    }
+
+    // The runner stepped as the screen paces the player's bout: at every
+    // round's end the corner gives `water` to fighter `id`.
+    static BoutResult runWithCorner(const Fighter &a, const Fighter &b, int id, int water)
+    {
+        BoutRunner bout;
+        bout.begin(a, b);
+        bout.startRound();
+        for (;;) {
+            switch (bout.step()) {
+            case BoutRunner::Happening::Step:
+                break;
+            case BoutRunner::Happening::RoundEnded:
+                MatchEngine::Instance().applyCornerActions(0, water, 0, 0, id);
+                if (bout.tallyDue())
+                    bout.tally();
+                else
+                    bout.startRound();
+                break;
+            case BoutRunner::Happening::ExtensionRound:
+                bout.startRound();
+                break;
+            case BoutRunner::Happening::Stoppage:
+            case BoutRunner::Happening::Decision:
+                return bout.result();
+            }
         }
     }
 
@@ -725,6 +798,84 @@ private slots:
         QVERIFY(!find<QTimer>("step_timer")->isActive());
         press();
         QVERIFY(commentary().contains("The first judge scores the fight"));
+    }
+    // Two of the league's fighters from the same clock readings: the bout
+    // fought on the screen, a step a press or at the "Sim to End" pace,
+    // ends as the one nobody watches.
+    void aWatchedBoutEndsAsAnUnseenOne_data()
+    {
+        QTest::addColumn<bool>("simToEnd");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("ending");
+        for (const bool sim : {false, true}) {
+            const QString pace = sim ? "sim to end, " : "next step, ";
+            QTest::addRow("%s", qPrintable(pace + "stoppage")) << sim << 1000 << "stoppage";
+            QTest::addRow("%s", qPrintable(pace + "decision")) << sim << 9000 << "decision";
+            QTest::addRow("%s", qPrintable(pace + "extension round")) << sim << 18029000 << "extension round";
+        }
+    }
+
+    void aWatchedBoutEndsAsAnUnseenOne()
+    {
+        QFETCH(bool, simToEnd);
+        QFETCH(int, start);
+        QFETCH(QString, ending);
+        introduceFrom({bout(MatchType::Single, rosterId(1), rosterId(2))}, start);
+        const Fighter a = *screen()->getFighterA();
+        const Fighter b = *screen()->getFighterB();
+        if (simToEnd) {
+            // The tale of the tape, its end, the first round under way.
+            for (int i = 0; i < 3; ++i)
+                press();
+            find<QPushButton>("sim_to_end_btn")->click();
+            auto *timer = find<QTimer>("step_timer");
+            for (int i = 0; i < PressLimit && timer->isActive(); ++i)
+                QMetaObject::invokeMethod(timer, "timeout");
+        }
+        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 1; ++i)
+            press();
+
+        dice.reset();
+        dice.reset(new DeterministicRandom(start));
+        const BoutResult unseen = UnseenBout::fight(a, b);
+        QCOMPARE(endingOf(unseen), ending);
+        checkFoughtAs(unseen);
+    }
+
+    // The player's bout, its corner worked through the corner's buttons,
+    // ends as the runner does with the same corner between the rounds.
+    void thePlayersBoutEndsAsTheRunnerWithItsCorner_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("ending");
+        QTest::addRow("stoppage after a corner") << 1000 << "stoppage";
+        QTest::addRow("decision after three corners") << 97000 << "decision";
+    }
+
+    void thePlayersBoutEndsAsTheRunnerWithItsCorner()
+    {
+        QFETCH(int, start);
+        QFETCH(QString, ending);
+        const int water = 2;
+        introduceFrom({playerBout(MatchType::Single, PlayerId, rosterId(0))}, start);
+        const Fighter a = *screen()->getFighterA();
+        const Fighter b = *screen()->getFighterB();
+        int corners = 0;
+        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 1; ++i) {
+            if (find<QPushButton>("next_step_btn")->text() == QLatin1String("Begin Next Round")) {
+                find<QSpinBox>("provide_water_box")->setValue(water);
+                ++corners;
+            }
+            press();
+        }
+        QVERIFY(corners > 0);
+
+        dice.reset();
+        dice.reset(new DeterministicRandom(start));
+        const BoutResult run = runWithCorner(a, b, PlayerId, water);
+        QCOMPARE(endingOf(run), ending);
+        QCOMPARE(corners, run.roundsFought - (run.stoppage ? 1 : 0));
+        checkFoughtAs(run);
     }
 };
 

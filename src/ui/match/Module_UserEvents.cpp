@@ -10,13 +10,11 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "MatchView.h"
 #include "Module_PostEvent.h"
 #include "StatisticsBox.h"
+#include "TextEditCommentary.h"
 #include "career/BoutRecording.h"
 #include "match/MatchEngine.h"
-#include "match/UnseenBout.h"
-#include "records/FightRecordLine.h"
 #include "records/Manager.h"
 #include "ui/gym/FighterPortrait.h"
 #include "ui/gym/Module_Profile.h"
@@ -320,8 +318,8 @@ void Module_UserEvents::clearMainCombat()
 
 void Module_UserEvents::showRoundAndClock()
 {
-    roundLabel->setText("Round " + QString::number(roundNumber));
-    clockLabel->setText(clockText(secondsLeft));
+    roundLabel->setText("Round " + QString::number(bout.round()));
+    clockLabel->setText(clockText(bout.secondsLeft()));
 }
 
 void Module_UserEvents::leadTo(Stage next)
@@ -414,13 +412,10 @@ void Module_UserEvents::initializeNextMatch()
         startTimerButton->hide();
         simToEndButton->hide();
     }
-    roundNumber = 1;
-    secondsLeft = MatchEngine::RoundSeconds;
-    judgeTotals = JudgeCards();
     currentMatch = matches.value(nextMatch);
     ++matchCount;
     introduceNextMatch();
-    MatchView::setupMatch(*fighterA, *fighterB, commentaryView);
+    bout.begin(*fighterA, *fighterB, std::make_unique<TextEditCommentary>(commentaryView));
     leadTo(&Module_UserEvents::showTaleOfTape);
 }
 
@@ -535,14 +530,12 @@ void Module_UserEvents::drawPortraits(bool sideA, const QString &nation)
 
 void Module_UserEvents::beginNextRound()
 {
-    MatchEngine &engine = MatchEngine::Instance();
     if (!stepTimer->isActive())
         simToEndButton->show();
-    if (roundNumber == 1) {
+    if (bout.round() == 1) {
         say(QStringLiteral("This is it! We're about to get underway!"));
         say(QStringLiteral("The referee raises his hand to signal the start of the match...\n"));
     } else {
-        engine.startNextRound();
         say(QStringLiteral("The fighters come out of their corners."));
         say(QStringLiteral("The referee raises his hand to signal the start of the next round...\n"));
     }
@@ -552,9 +545,9 @@ void Module_UserEvents::beginNextRound()
     } else {
         instructionList->hide();
     }
-    say("Round " + QString::number(roundNumber) + "!");
+    say("Round " + QString::number(bout.round()) + "!");
     say(QStringLiteral("Fight!\n"));
-    engine.startRound();
+    bout.startRound();
     leadTo(&Module_UserEvents::stepMatch);
     disconnect(simToEndButton, &QPushButton::clicked, nullptr, nullptr);
     connect(simToEndButton, &QPushButton::clicked, this, &Module_UserEvents::simToEnd);
@@ -562,54 +555,66 @@ void Module_UserEvents::beginNextRound()
 
 void Module_UserEvents::stepMatch()
 {
-    MatchEngine &engine = MatchEngine::Instance();
-    if (matchOver) {
-        finishMatch();
-    } else if ((matchOver = engine.step())) {
-        // A knockout ends the bout before the clock moves.
-        finishMatch();
-    } else {
+    const BoutRunner::Happening happened = bout.step();
+    matchOver = bout.isOver();
+    switch (happened) {
+    case BoutRunner::Happening::Step:
         refreshInstructionList();
-        secondsLeft = engine.tickClock();
-        if (secondsLeft > 0) {
-            clockLabel->setText(clockText(secondsLeft));
-        } else {
-            endRound();
-            if (currentMatch.isPlayerMatch()) {
-                // The tally of the player's bout waits for the corner.
-                if (stepTimer->isActive())
-                    stopTimer();
-                simToEndButton->hide();
-                startTimerButton->hide();
-                nextStepButton->setText(QStringLiteral("Tend to Fighter"));
-                leadButtonTo(&Module_UserEvents::switchToCorner);
-            } else if (roundNumber <= BoutScoring::RegularRounds) {
-                beginNextRound();
-            } else {
-                tallyJudges();
-            }
-        }
+        clockLabel->setText(clockText(bout.secondsLeft()));
+        break;
+    case BoutRunner::Happening::RoundEnded:
+        refreshInstructionList();
+        endRound();
+        break;
+    case BoutRunner::Happening::Stoppage:
+        finishMatch();
+        break;
+    case BoutRunner::Happening::Decision:
+        sayJudgeLines();
+        finishMatch();
+        break;
+    case BoutRunner::Happening::ExtensionRound:
+        sayJudgeLines();
+        say(QStringLiteral("It's a draw! We are going to an extension round!\n"));
+        beginNextRound();
+        break;
     }
     instructionGiven = false;
 }
 
 void Module_UserEvents::endRound()
 {
-    MatchEngine &engine = MatchEngine::Instance();
-    secondsLeft = MatchEngine::RoundSeconds;
-    ++roundNumber;
     showRoundAndClock();
     say(QStringLiteral("\n"));
-    engine.getRoundEndCommentary();
-    BoutScoring::scoreRound(engine.getRoundStatistics(), judgeTotals);
+    MatchEngine::Instance().getRoundEndCommentary();
+    if (currentMatch.isPlayerMatch()) {
+        // The tally of the player's bout waits for the corner.
+        if (stepTimer->isActive())
+            stopTimer();
+        simToEndButton->hide();
+        startTimerButton->hide();
+        nextStepButton->setText(QStringLiteral("Tend to Fighter"));
+        leadButtonTo(&Module_UserEvents::switchToCorner);
+    } else {
+        nextRoundOrTally();
+    }
 }
 
-void Module_UserEvents::tallyJudges()
+void Module_UserEvents::nextRoundOrTally()
 {
+    if (!bout.tallyDue()) {
+        beginNextRound();
+        return;
+    }
     say(QStringLiteral("The judges are tallying their scorecards...\n"));
-    const BoutScoring::Tally tally = BoutScoring::tally(judgeTotals);
-    MatchEngine::Instance().decideByScore(tally.forA, tally.forB);
+    bout.tally();
     matchOver = true;
+}
+
+void Module_UserEvents::sayJudgeLines()
+{
+    for (const QString &line : judgeLines(bout.cards(), fighterA->getFullName(), fighterB->getFullName()))
+        say(line);
 }
 
 void Module_UserEvents::switchToMainCombat()
@@ -628,44 +633,25 @@ void Module_UserEvents::switchToMainCombat()
     simToEndButton->show();
     mainLayout->addWidget(combatPage);
     combatPage->show();
-    if (roundNumber <= BoutScoring::RegularRounds)
-        beginNextRound();
-    else
-        tallyJudges();
+    nextRoundOrTally();
 }
 
 // --- Finishing a bout ------------------------------------------------------------
 
 void Module_UserEvents::finishMatch()
 {
-    BoutResult bout;
-    bout.resultText = MatchEngine::Instance().getResultText(&bout.winnerId, &bout.winnerLine, &bout.loserId,
-                                                            &bout.loserLine);
-    bout.stoppage = !FightRecordLine::parse(bout.winnerLine).isDecision();
-    if (!bout.stoppage) {
-        for (const QString &line : judgeLines(judgeTotals, fighterA->getFullName(), fighterB->getFullName()))
-            say(line);
-        const BoutScoring::Outcome outcome
-            = BoutScoring::outcome(BoutScoring::tally(judgeTotals), roundNumber);
-        if (outcome.extensionRound) {
-            say(QStringLiteral("It's a draw! We are going to an extension round!\n"));
-            matchOver = false;
-            beginNextRound();
-            return;
-        }
-        BoutScoring::nameDecision(outcome.decision, bout.resultText, bout.winnerLine, bout.loserLine);
-    }
+    const BoutResult &result = bout.result();
     say(QStringLiteral("\n"));
-    say(bout.resultText);
-    recordResult(bout);
+    say(result.resultText);
+    recordResult(result);
     moveOn();
 }
 
-void Module_UserEvents::recordResult(const BoutResult &bout)
+void Module_UserEvents::recordResult(const BoutResult &result)
 {
     const RecordedBout recorded
-        = BoutRecording::record(World::Instance(), event, currentMatch.getType(), bout,
-                                BoutRecording::standingGap(*fighterA, *fighterB, bout.winnerId));
+        = BoutRecording::record(World::Instance(), event, currentMatch.getType(), result,
+                                BoutRecording::standingGap(*fighterA, *fighterB, result.winnerId));
     if (recorded.playerFighterId != 0) {
         summaryStatistics = MatchEngine::Instance().getFighterStatistics(recorded.playerFighterId);
         summaryResultText = recorded.playerLine;

@@ -9,15 +9,13 @@
 #include <array>
 #include <memory>
 
-#include "match/BoutScoring.h"
-#include "match/MatchEngine.h"
+#include "match/BoutRunner.h"
 #include "records/Event.h"
 #include "records/Fighter.h"
 #include "records/Match.h"
 #include "ui/shell/ScreenFrame.h"
 #include "ui/shell/VisitWidgets.h"
 
-struct BoutResult;
 class QGridLayout;
 class QLabel;
 class QListWidget;
@@ -72,20 +70,20 @@ public:
     int getPlayerCorner() const { return playerCorner; }
     int getPlayerFighterId() const { return playerFighterId; }
     bool isMatchOver() const { return matchOver; }
-    int getRoundNumber() const { return roundNumber; }
-    int getSecondsLeft() const { return secondsLeft; }
+    int getRoundNumber() const { return bout.round(); }
+    int getSecondsLeft() const { return bout.secondsLeft(); }
     int getMatchCount() const { return matchCount; }
     int getNextMatch() const { return nextMatch; }
     Match getCurrentMatch() const { return currentMatch; }
     Event getEvent() const { return event; }
-    JudgeCards getJudgeTotals() const { return judgeTotals; }
+    JudgeCards getJudgeTotals() const { return bout.cards(); }
     QStringList getEventResults() const { return eventResults; }
     QVector<int> getSummaryStatistics() const { return summaryStatistics; }
     QString getSummaryResultText() const { return summaryResultText; }
     const Fighter *getFighterA() const { return fighterA.get(); }
     const Fighter *getFighterB() const { return fighterB.get(); }
     // Lets a test put the cards where it needs them before a tally.
-    void setJudgeTotals(const JudgeCards &cards) { judgeTotals = cards; }
+    void setJudgeTotals(const JudgeCards &cards) { bout.setCards(cards); }
 
 public slots:
     void startEvent();
@@ -132,9 +130,10 @@ private:
     void introduceNextMatch();
     void resolveFighters(const QString &organization);
     void endRound();
-    void tallyJudges();
+    void nextRoundOrTally();
+    void sayJudgeLines();
     void finishMatch();
-    void recordResult(const BoutResult &bout);
+    void recordResult(const BoutResult &result);
     void rereadEvent();
     void moveOn();
     void concludeEvent();
@@ -157,18 +156,19 @@ private:
     int nextMatch = 0;
     Match currentMatch;
     int matchCount = 0;
+    // The bout in the ring has ended or awaits its verdict; cleared when
+    // the next one gets under way after its tale of the tape.
     bool matchOver = false;
     QStringList eventResults;
     QVector<int> summaryStatistics;
     int playerFighterId = 0;
     QString summaryResultText;
     bool instructionGiven = false;
-    int roundNumber = 1;
-    int secondsLeft = MatchEngine::RoundSeconds;
     std::unique_ptr<Fighter> fighterA;
     std::unique_ptr<Fighter> fighterB;
     int playerCorner = 2;
-    JudgeCards judgeTotals;
+    // The bout in the ring, its rounds, cards and verdict.
+    BoutRunner bout;
     int trainerPoints = 0;
     // The run was started by "Sim to End": it stops when its bout ends,
     // also after a stage has slowed it down to its own pace.

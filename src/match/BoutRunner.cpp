@@ -1,0 +1,81 @@
+#include "BoutRunner.h"
+
+void BoutRunner::begin(const Fighter &a, const Fighter &b, std::unique_ptr<CommentarySink> sink)
+{
+    MatchEngine::Instance().setupMatch(a, b, std::move(sink));
+    *this = BoutRunner();
+}
+
+void BoutRunner::startRound()
+{
+    MatchEngine &engine = MatchEngine::Instance();
+    if (roundNumber > 1)
+        engine.startNextRound();
+    engine.startRound();
+    ++outcome.roundsFought;
+    phase = Phase::Fighting;
+}
+
+BoutRunner::Happening BoutRunner::step()
+{
+    if (phase == Phase::Fighting)
+        return fightStep();
+    if (phase == Phase::Tallied)
+        return verdict();
+    if (phase == Phase::Over)
+        return outcome.stoppage ? Happening::Stoppage : Happening::Decision;
+    return Happening::Step;
+}
+
+BoutRunner::Happening BoutRunner::fightStep()
+{
+    MatchEngine &engine = MatchEngine::Instance();
+    ++outcome.steps;
+    // A knockout ends the bout before the clock moves.
+    if (engine.step()) {
+        outcome.stoppage = true;
+        return end(Happening::Stoppage);
+    }
+    seconds = engine.tickClock();
+    if (seconds > 0)
+        return Happening::Step;
+    seconds = MatchEngine::RoundSeconds;
+    ++roundNumber;
+    BoutScoring::scoreRound(engine.getRoundStatistics(), outcome.cards);
+    phase = Phase::RoundOver;
+    return Happening::RoundEnded;
+}
+
+bool BoutRunner::tallyDue() const
+{
+    return phase == Phase::RoundOver && roundNumber > BoutScoring::RegularRounds;
+}
+
+void BoutRunner::tally()
+{
+    outcome.judges = BoutScoring::tally(outcome.cards);
+    MatchEngine::Instance().decideByScore(outcome.judges.forA, outcome.judges.forB);
+    phase = Phase::Tallied;
+}
+
+BoutRunner::Happening BoutRunner::verdict()
+{
+    // The cards as they stand now: the tally's own, unless a test moved them.
+    const BoutScoring::Outcome said = BoutScoring::outcome(BoutScoring::tally(outcome.cards), roundNumber);
+    if (said.extensionRound) {
+        phase = Phase::BetweenRounds;
+        return Happening::ExtensionRound;
+    }
+    outcome.decision = said.decision;
+    return end(Happening::Decision);
+}
+
+BoutRunner::Happening BoutRunner::end(Happening ending)
+{
+    outcome.resultText = MatchEngine::Instance().getResultText(&outcome.winnerId, &outcome.winnerLine,
+                                                               &outcome.loserId, &outcome.loserLine);
+    if (ending == Happening::Decision)
+        BoutScoring::nameDecision(outcome.decision, outcome.resultText, outcome.winnerLine, outcome.loserLine);
+    phase = Phase::Over;
+    return ending;
+}
