@@ -384,15 +384,29 @@ private slots:
         QVERIFY2(commentary().contains(lastName + " "), qPrintable(commentary()));
     }
 
-    // Cut to its label, such a name reads whole in the tool tip.
+    // Cut to its label, such a name reads whole in the tool tip, on one
+    // line and with its blanks as written.
+    void aCutNameReadsWholeInItsToolTip_data()
+    {
+        QTest::addColumn<QString>("firstName");
+        QTest::addColumn<QString>("lastName");
+        const QString wide(60, QLatin1Char('W'));
+        QTest::addRow("markup") << "Zebedee" << "<b>" + wide;
+        QTest::addRow("markup, doubled blanks") << "Zebedee" << "<b>  " + wide;
+        QTest::addRow("markup, leading blanks") << "  Zebedee" << "<b>" + wide;
+        QTest::addRow("markup, trailing blanks") << "Zebedee" << "<b>" + wide + "  ";
+        QTest::addRow("no markup, doubled, leading and trailing blanks") << "  Zebedee" << "van  " + wide + "  ";
+    }
+
     void aCutNameReadsWholeInItsToolTip()
     {
-        const QString lastName = "<b>" + QString(60, QLatin1Char('W'));
-        introduce(installFantasy(3, 5, "Zebedee", lastName));
+        QFETCH(QString, firstName);
+        QFETCH(QString, lastName);
+        introduce(installFantasy(3, 5, firstName, lastName));
         press();
         const QLabel *label = find<QLabel>("name_label_b");
         QVERIFY2(label->text().endsWith(QChar(0x2026)), qPrintable(label->text()));
-        QCOMPARE(ShellTest::toolTipShown(label->toolTip()), "Zebedee " + lastName);
+        QCOMPARE(ShellTest::toolTipShown(label->toolTip()), firstName + " " + lastName);
     }
 
     void taleOfTheTape()

@@ -55,5 +55,8 @@ void PlainText::append(QTextEdit *view, const QString &text)
 
 QString PlainText::toolTip(const QString &text)
 {
-    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap) : text;
+    if (!Qt::mightBeRichText(text))
+        return text;
+    // As a plain tool tip draws it: every blank kept, all on one line.
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }

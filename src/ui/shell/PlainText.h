@@ -25,7 +25,7 @@ public:
     static void append(QTextEdit *view, const QString &text);
 
     // A tool tip guesses as a label does: a text that would pass for markup
-    // comes back escaped, any other unchanged.
+    // comes back escaped, its blanks kept, any other unchanged.
     static QString toolTip(const QString &text);
 
     explicit PlainText(QObject *parent);
