@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
+#include <QTextLayout>
+#include <QToolTip>
 #include <QWidget>
 
 #include "ui/shell/ScreenFrame.h"
@@ -137,9 +139,49 @@ bool ShellTest::showsPlainText(const QLabel *label, const QString &text)
         && label->text().remove(QChar(0x200B)).contains(text);
 }
 
+namespace {
+
+// The label Qt shows the tool tip in, while one shows.
+QLabel *toolTipLabel()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->objectName() == QLatin1String("qtooltip_label") && window->isVisible())
+            return qobject_cast<QLabel *>(window);
+    }
+    return nullptr;
+}
+
+// The lines a label draws its text in, at the width it has.
+QStringList linesDrawn(QLabel *label)
+{
+    // A label without a document draws its text as plain text.
+    const auto *document = label->findChild<QTextDocument *>();
+    if (!document)
+        return label->text().split(QLatin1Char('\n'));
+    // Painting lays the document out at the label's width.
+    label->grab();
+    QStringList lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines << block.text().mid(line.textStart(), line.textLength());
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
 QString ShellTest::toolTipShown(const QString &toolTip)
 {
-    return Qt::mightBeRichText(toolTip) ? QTextDocumentFragment::fromHtml(toolTip).toPlainText() : toolTip;
+    QToolTip::showText(QPoint(), toolTip);
+    QLabel *label = toolTipLabel();
+    const QString shown = label && label->text() == toolTip ? linesDrawn(label).join(QLatin1Char('\n'))
+                                                            : QStringLiteral("(no tool tip shows)");
+    QToolTip::hideText();
+    return shown;
 }
 
 QStringList ShellTest::listTexts(const QListWidget *list)

@@ -45,8 +45,8 @@ void addMarkupNameRows(const char *column);
 // The label is shown, reads its text as plain text and that text holds
 // `text` (a dialog's invisible breaks aside).
 bool showsPlainText(const QLabel *label, const QString &text);
-// What a tool tip of this text reads: Qt shows it as rich text where it
-// might be.
+// What a tool tip of this text reads, shown by Qt: its lines as drawn, one
+// below the other ("\n" between them).
 QString toolTipShown(const QString &toolTip);
 
 // The class name of the current screen.
