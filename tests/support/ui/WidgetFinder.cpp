@@ -2,11 +2,73 @@
 
 #include <QtTest>
 
+namespace {
+
+QString classOf(const QObject *object)
+{
+    return QLatin1String(object->metaObject()->className());
+}
+
+// "QLabel \"title_label\"", or the class alone for an unnamed object.
+QString described(const QObject *object)
+{
+    if (object->objectName().isEmpty())
+        return classOf(object);
+    return QStringLiteral("%1 \"%2\"").arg(classOf(object), object->objectName());
+}
+
+// What the parent has of that name, if it has anything: a child of another
+// class than the one looked for tells more than a missing one.
+QString childNamed(const QWidget *parent, const QString &name)
+{
+    if (const QObject *namesake = parent->findChild<QObject *>(name))
+        return QStringLiteral("the child of that name of %1 is a %2").arg(classOf(parent), classOf(namesake));
+    return QStringLiteral("no such child of %1").arg(classOf(parent));
+}
+
+QString heldIn(QLayoutItem *item)
+{
+    if (!item)
+        return QStringLiteral("nothing");
+    if (!item->widget())
+        return QStringLiteral("no widget");
+    return QStringLiteral("a ") + described(item->widget());
+}
+
+QString describedGrid(const QGridLayout *grid)
+{
+    const QWidget *owner = grid->parentWidget();
+    return QStringLiteral("the %1 of %2").arg(described(grid), owner ? described(owner) : QStringLiteral("no widget"));
+}
+
+// A failed check rather than QTest::qFail, so that QEXPECT_FAIL applies.
+void failLookUp(const QString &lookUp, const QString &found, const char *file, int line)
+{
+    QTest::qVerify(false, qPrintable(lookUp), qPrintable(found), file, line);
+}
+
+} // namespace
+
 void ShellTest::failMissingWidget(const QWidget *parent, const char *className, const QString &name, const char *file,
                                   int line)
 {
-    // A failed check rather than QTest::qFail, so that QEXPECT_FAIL applies.
     const QString lookUp = QStringLiteral("findChild<%1 *>(\"%2\")").arg(QLatin1String(className), name);
-    const QString where = QStringLiteral("no such child of %1").arg(QLatin1String(parent->metaObject()->className()));
-    QTest::qVerify(false, qPrintable(lookUp), qPrintable(where), file, line);
+    failLookUp(lookUp, childNamed(parent, name), file, line);
+}
+
+void ShellTest::failMissingCell(const QGridLayout *grid, int row, int column, const char *className,
+                                const char *file, int line)
+{
+    const QString lookUp = QStringLiteral("itemAtPosition(%1, %2) as %3").arg(row).arg(column).arg(className);
+    const QString held = QStringLiteral("that cell of %1 holds %2")
+                             .arg(describedGrid(grid), heldIn(grid->itemAtPosition(row, column)));
+    failLookUp(lookUp, held, file, line);
+}
+
+void ShellTest::failWrongScreen(const QWidget *shown, const char *className, const char *file, int line)
+{
+    const QString lookUp = QStringLiteral("the current screen as %1").arg(QLatin1String(className));
+    const QString found = shown ? QStringLiteral("the screen shown is a %1").arg(described(shown))
+                                : QStringLiteral("no screen is shown");
+    failLookUp(lookUp, found, file, line);
 }

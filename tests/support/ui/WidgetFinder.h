@@ -1,8 +1,11 @@
 #ifndef WIDGETFINDER_H
 #define WIDGETFINDER_H
 
+#include <QGridLayout>
 #include <QString>
 #include <QWidget>
+
+#include "ui/shell/ModuleManager.h"
 
 namespace ShellTest {
 
@@ -10,6 +13,13 @@ namespace ShellTest {
 // at the place that looked it up.
 void failMissingWidget(const QWidget *parent, const char *className, const QString &name, const char *file,
                        int line);
+// Fails the current test case naming the grid's cell that holds no widget
+// of the class wanted.
+void failMissingCell(const QGridLayout *grid, int row, int column, const char *className, const char *file,
+                     int line);
+// Fails the current test case naming the screen class wanted and the one
+// shown.
+void failWrongScreen(const QWidget *shown, const char *className, const char *file, int line);
 
 // The parent's child of this class and object name. A missing one fails the
 // current case, naming it, and a blank stand-in without the name comes back:
@@ -22,6 +32,32 @@ T *widget(QWidget *parent, const QString &name, const char *file = __builtin_FIL
         return found;
     failMissingWidget(parent, T::staticMetaObject.className(), name, file, line);
     return new T(parent);
+}
+
+// The widget of this class in the grid's cell. An empty cell, one outside
+// the grid or one holding another class fails the current case, naming the
+// cell, and a blank stand-in on the grid's widget comes back, as above.
+template <typename T>
+T *cell(QGridLayout *grid, int row, int column, const char *file = __builtin_FILE(), int line = __builtin_LINE())
+{
+    QLayoutItem *item = grid->itemAtPosition(row, column);
+    if (T *found = item ? qobject_cast<T *>(item->widget()) : nullptr)
+        return found;
+    failMissingCell(grid, row, column, T::staticMetaObject.className(), file, line);
+    return new T(grid->parentWidget());
+}
+
+// The current screen as its class. Another class fails the current case,
+// naming both, and null comes back: no screen can stand in, as making one
+// reads and changes the world, so the caller returns.
+template <typename Screen>
+Screen *screen(const char *file = __builtin_FILE(), int line = __builtin_LINE())
+{
+    QWidget *shown = ModuleManager::Instance()->currentScreen();
+    if (auto *found = qobject_cast<Screen *>(shown))
+        return found;
+    failWrongScreen(shown, Screen::staticMetaObject.className(), file, line);
+    return nullptr;
 }
 
 } // namespace ShellTest
