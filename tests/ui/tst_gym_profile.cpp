@@ -171,8 +171,8 @@ private slots:
         // The abilities group's fifth row is an empty caption.
         auto *abilities = find(&screen, "scouting_value")->parentWidget();
         auto *grid = qobject_cast<QGridLayout *>(abilities->layout());
-        auto *emptyRow = qobject_cast<QLabel *>(grid->itemAtPosition(4, 0)->widget());
-        QVERIFY(emptyRow && emptyRow->text().isEmpty());
+        QVERIFY(grid);
+        QVERIFY(ShellTest::cell<QLabel>(grid, 4, 0)->text().isEmpty());
 
         QLabel *flag = find<QLabel>(&screen, "flag_label");
         QCOMPARE(flag->size(), QSize(144, 90));

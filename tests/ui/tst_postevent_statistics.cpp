@@ -66,7 +66,7 @@ private slots:
         auto *grid = qobject_cast<QGridLayout *>(box.layout());
         QVERIFY(grid);
         QCOMPARE(grid->spacing(), 0);
-        auto *title = qobject_cast<QLabel *>(grid->itemAtPosition(0, 0)->widget());
+        auto *title = ShellTest::cell<QLabel>(grid, 0, 0);
         QCOMPARE(title->text(), QString("Fighter Statistics (Landed/Thrown)"));
         int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
         grid->getItemPosition(grid->indexOf(title), &row, &column, &rowSpan, &columnSpan);
@@ -80,8 +80,8 @@ private slots:
                                     "stat_front_kicks", "stat_knees", "stat_blocks", "stat_dodges",
                                     "stat_counters", "stat_knockdowns"};
         for (int i = 0; i < StatisticsBox::rowCount; ++i) {
-            auto *label = qobject_cast<QLabel *>(grid->itemAtPosition(i + 1, 0)->widget());
-            auto *field = qobject_cast<QLineEdit *>(grid->itemAtPosition(i + 1, 1)->widget());
+            auto *label = ShellTest::cell<QLabel>(grid, i + 1, 0);
+            auto *field = ShellTest::cell<QLineEdit>(grid, i + 1, 1);
             QCOMPARE(label->text(), labels.at(i));
             QCOMPARE(field->objectName(), fields.at(i));
             QVERIFY(field->isReadOnly());

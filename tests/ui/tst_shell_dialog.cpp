@@ -117,6 +117,7 @@ private slots:
     {
         GameDialog dialog(DialogStyle::A);
         QLayout *layout = dialog.layout();
+        QVERIFY(layout);
         QCOMPARE(layout->count(), 3);
         QCOMPARE(layout->itemAt(0)->widget(), dialog.label());
         QCOMPARE(layout->itemAt(1)->widget(), dialog.acceptButton());

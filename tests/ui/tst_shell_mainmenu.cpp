@@ -8,6 +8,7 @@
 
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/Module_Help.h"
 #include "ui/shell/Module_MainMenu.h"
@@ -48,15 +49,13 @@ private slots:
         QVERIFY(grid);
 
         int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
-        auto *title = qobject_cast<QLabel *>(grid->itemAtPosition(1, 1)->widget());
-        QVERIFY(title);
+        auto *title = ShellTest::cell<QLabel>(grid, 1, 1);
         grid->getItemPosition(grid->indexOf(title), &row, &column, &rowSpan, &columnSpan);
         QCOMPARE(QVector<int>({row, column, rowSpan, columnSpan}), QVector<int>({1, 1, 1, 3}));
         // No title picture in the test's folder: the label stays empty.
         QVERIFY(title->pixmap(Qt::ReturnByValue).isNull());
 
-        QWidget *buttonRow = grid->itemAtPosition(2, 1)->widget();
-        QVERIFY(buttonRow);
+        QWidget *buttonRow = ShellTest::cell<QWidget>(grid, 2, 1);
         grid->getItemPosition(grid->indexOf(buttonRow), &row, &column, &rowSpan, &columnSpan);
         QCOMPARE(QVector<int>({row, column, rowSpan, columnSpan}), QVector<int>({2, 1, 1, 3}));
         for (int stretched : {0, 4})
@@ -65,6 +64,7 @@ private slots:
             QCOMPARE(grid->rowStretch(stretched), 1);
 
         QLayout *rowLayout = buttonRow->layout();
+        QVERIFY(rowLayout);
         QStringList texts;
         for (int i = 0; i < rowLayout->count(); ++i) {
             auto *button = qobject_cast<QPushButton *>(rowLayout->itemAt(i)->widget());

@@ -6,6 +6,7 @@
 
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
+#include "ui/WidgetFinder.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/Module_MainMenu.h"
 #include "ui/shell/TopMenuBar.h"
@@ -203,7 +204,7 @@ private slots:
             if (auto *list = qobject_cast<QListWidget *>(widget))
                 list->setCurrentRow(0);
             else
-                qobject_cast<QPushButton *>(widget)->click();
+                ShellTest::widget<QPushButton>(manager()->currentScreen(), name)->click();
         }
         QCoreApplication::sendPostedEvents();
 

@@ -49,6 +49,7 @@ private slots:
         QVERIFY(!manager()->isTopMenuVisible());
 
         QLayout *layout = window->layout();
+        QVERIFY(layout);
         QCOMPARE(layout->spacing(), 0);
         QCOMPARE(layout->count(), 2);
         QCOMPARE(layout->itemAt(0)->widget(), manager()->topMenu());
@@ -120,6 +121,7 @@ private slots:
         QCOMPARE(screens.size(), 1);
         QCOMPARE(screens.first(), manager()->currentScreen());
         QLayout *layout = manager()->window()->layout();
+        QVERIFY(layout);
         QCOMPARE(layout->count(), 2);
         QCOMPARE(layout->itemAt(1)->widget(), manager()->currentScreen());
         QCOMPARE(manager()->currentScreen()->parentWidget(), manager()->window());

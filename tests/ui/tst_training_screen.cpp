@@ -279,7 +279,8 @@ private slots:
         QCOMPARE(plansDown(), QList<int>{pressed});
         if (stored == TrainingType::KettleBells) {
             auto *grid = qobject_cast<QGridLayout *>(find<QWidget>("plan_button_14")->parentWidget()->layout());
-            int row, column, rows, columns;
+            QVERIFY(grid);
+            int row = -1, column = -1, rows = 0, columns = 0;
             grid->getItemPosition(grid->indexOf(find<QWidget>("plan_button_14")), &row, &column, &rows, &columns);
             QCOMPARE(QPoint(column, row), QPoint(1, 8));
         }
