@@ -39,7 +39,9 @@ private slots:
     void databasePages()
     {
         ModuleManager::Instance()->changeScreen(new Module_Database);
-        auto *screen = ShellTest::currentScreenAs<Module_Database>();
+        auto *screen = ShellTest::screen<Module_Database>();
+        if (!screen)
+            return;
         auto *list = ShellTest::widget<QListWidget>(screen, "fighter_list");
         QVERIFY(list->count() > 0);
         list->setCurrentRow(0);
@@ -58,7 +60,9 @@ private slots:
     void databaseChampion()
     {
         ModuleManager::Instance()->changeScreen(new Module_Database);
-        auto *screen = ShellTest::currentScreenAs<Module_Database>();
+        auto *screen = ShellTest::screen<Module_Database>();
+        if (!screen)
+            return;
         ShellTest::widget<QComboBox>(screen, "org_combo")->setCurrentText("Genesis");
         auto *list = ShellTest::widget<QListWidget>(screen, "fighter_list");
         list->setCurrentRow(0);
@@ -81,7 +85,9 @@ private slots:
     void organizationsScreen()
     {
         ModuleManager::Instance()->changeScreen(new Module_Orgs);
-        auto *screen = ShellTest::currentScreenAs<Module_Orgs>();
+        auto *screen = ShellTest::screen<Module_Orgs>();
+        if (!screen)
+            return;
         QVERIFY(ShellTest::widget<QListWidget>(screen, "rankings_list")->count() > 0);
         shoot(QStringLiteral("organizations"));
     }

@@ -547,7 +547,9 @@ private slots:
         const int agentsBefore = WorldTestAccess::freeAgents().size();
         for (const char *button : {"import_button", "fantasy_match_button"}) {
             ModuleManager::Instance()->changeScreen(new Module_Profile);
-            auto *screen = ShellTest::currentScreenAs<Module_Profile>();
+            auto *screen = ShellTest::screen<Module_Profile>();
+            if (!screen)
+                return;
             if (QString(button) == "fantasy_match_button")
                 screen->changeToFighterScreen();
             AnswerSequence replies({"Import", "Import", "Cancel"});
@@ -593,7 +595,9 @@ private slots:
         writeExport(name + ".dat", fighterBytes(gymFighter(1200, "Zed", "Ox", 5)));
         const int zedsBefore = agentsNamed("Zed Ox");
         ModuleManager::Instance()->changeScreen(new Module_Profile);
-        auto *screen = ShellTest::currentScreenAs<Module_Profile>();
+        auto *screen = ShellTest::screen<Module_Profile>();
+        if (!screen)
+            return;
         const bool fantasy = button == "fantasy_match_button";
         if (fantasy)
             screen->changeToFighterScreen();
@@ -642,7 +646,9 @@ private slots:
         buildWorld();
         writeExport("Zed.dat", fighterBytes(gymFighter(1200, "Zed", "Ox", 5)));
         ModuleManager::Instance()->changeScreen(new Module_Profile);
-        auto *screen = ShellTest::currentScreenAs<Module_Profile>();
+        auto *screen = ShellTest::screen<Module_Profile>();
+        if (!screen)
+            return;
         screen->changeToFighterScreen();
         find<QComboBox>(screen, "fighter_combo")->setCurrentIndex(1);
         AnswerSequence replies({"Import", "Import", "Go!"});

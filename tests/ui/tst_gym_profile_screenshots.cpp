@@ -57,7 +57,9 @@ private slots:
 
         ModuleManager::Instance()->showTopMenu();
         ModuleManager::Instance()->changeScreen(new Module_Profile);
-        auto *screen = ShellTest::currentScreenAs<Module_Profile>();
+        auto *screen = ShellTest::screen<Module_Profile>();
+        if (!screen)
+            return;
         shoot(QStringLiteral("profile_manager"));
 
         screen->changeToFighterScreen();

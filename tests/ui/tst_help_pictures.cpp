@@ -92,7 +92,9 @@ void liveEvent(bool toCorner)
 {
     DeterministicRandom dice(9000);
     show(new Module_UserEvents(LiveEventFixtures::install(LiveEventFixtures::threeBoutCard())), false);
-    auto *live = ShellTest::currentScreenAs<Module_UserEvents>();
+    auto *live = ShellTest::screen<Module_UserEvents>();
+    if (!live)
+        return;
     auto *nextStep = ShellTest::widget<QPushButton>(live, "next_step_btn");
     // Up to his bout, through its tale of the tape, a few steps in.
     for (int i = 0; i < 20000 && live->getMatchCount() < 2; ++i)

@@ -103,7 +103,7 @@ private:
     Module_Help *openHelp()
     {
         ModuleManager::Instance()->changeScreen(new Module_Help);
-        return ShellTest::currentScreenAs<Module_Help>();
+        return ShellTest::screen<Module_Help>();
     }
 
 private slots:
@@ -120,6 +120,8 @@ private slots:
         writePicture(picture("newgame_1"));
         writePicture(QStringLiteral("./Resources/TopMenu/top_newgame_icon_up.png"));
         Module_Help *help = openHelp();
+        if (!help)
+            return;
         QCOMPARE(itemsOf(screenChooser(help)),
                  QStringList({"New Game", "Profile", "Training", "Management", "Events", "Database",
                               "Organizations", "Next Day", "Combat", "FAQ"}));
@@ -147,6 +149,8 @@ private slots:
         writeHelpFile(screens);
         ModuleManager::Instance()->window()->show();
         Module_Help *help = openHelp();
+        if (!help)
+            return;
         topicChooser(help)->setCurrentIndex(topic);
         QCoreApplication::processEvents();
         auto *text = ShellTest::widget<QTextEdit>(help, "help_text");
@@ -158,6 +162,8 @@ private slots:
     void topicsFollowTheKeysCharacterCodes()
     {
         Module_Help *help = openHelp();
+        if (!help)
+            return;
         QCOMPARE(itemsOf(topicChooser(help)),
                  QStringList({"1 first", "B topic", "Z topic", "a topic", "c topic", "d topic"}));
         topicChooser(help)->setCurrentIndex(3);
@@ -190,6 +196,8 @@ private slots:
         QFETCH(int, topic);
         QFETCH(QString, expected);
         Module_Help *help = openHelp();
+        if (!help)
+            return;
         screenChooser(help)->setCurrentIndex(screen);
         if (topic >= 0)
             topicChooser(help)->setCurrentIndex(topic);
@@ -201,6 +209,8 @@ private slots:
     {
         writePicture(QStringLiteral("./Resources/TopMenu/top_combat_icon_up.png"));
         Module_Help *help = openHelp();
+        if (!help)
+            return;
         auto *icon = ShellTest::widget<QLabel>(help, "help_icon");
         QVERIFY(icon->pixmap(Qt::ReturnByValue).isNull()); // no New Game icon in this folder
         screenChooser(help)->setCurrentIndex(9);
@@ -211,6 +221,8 @@ private slots:
     void changingScreenShowsItsFirstTopic()
     {
         Module_Help *help = openHelp();
+        if (!help)
+            return;
         topicChooser(help)->setCurrentIndex(4);
         screenChooser(help)->setCurrentIndex(5);
         QCOMPARE(itemsOf(topicChooser(help)), QStringList({"x", "y", "z"}));
@@ -224,6 +236,8 @@ private slots:
     {
         QFile::remove(QString::fromLatin1(helpFile));
         Module_Help *help = openHelp();
+        if (!help)
+            return;
         for (int screen = 0; screen < 10; ++screen) {
             screenChooser(help)->setCurrentIndex(screen);
             QCOMPARE(topicChooser(help)->count(), 0);
@@ -260,6 +274,8 @@ private slots:
     void wayBackOnlyFromTheMainMenu()
     {
         Module_Help *fromMenu = openHelp();
+        if (!fromMenu)
+            return;
         QPushButton *back = visibleButton(fromMenu, QStringLiteral("Back to Main Menu"));
         QVERIFY(back);
         back->click();
@@ -267,6 +283,8 @@ private slots:
 
         ModuleManager::Instance()->showTopMenu();
         Module_Help *inGame = openHelp();
+        if (!inGame)
+            return;
         QVERIFY(!visibleButton(inGame, QStringLiteral("Back to Main Menu")));
     }
 };

@@ -46,7 +46,7 @@ class TestLiveEventScreen : public QObject
     Q_OBJECT
 
 private:
-    Module_UserEvents *screen() const { return ShellTest::currentScreenAs<Module_UserEvents>(); }
+    Module_UserEvents *screen() const { return ShellTest::screen<Module_UserEvents>(); }
 
     template <typename T>
     T *find(const char *name) const { return ShellTest::widget<T>(screen(), name); }

@@ -27,7 +27,7 @@ class TestLiveEventScreenshots : public QObject
 private:
     void shoot(const QString &name) { SHOOT_WINDOW(name); }
 
-    Module_UserEvents *screen() const { return ShellTest::currentScreenAs<Module_UserEvents>(); }
+    Module_UserEvents *screen() const { return ShellTest::screen<Module_UserEvents>(); }
     QPushButton *nextStep() const { return ShellTest::widget<QPushButton>(screen(), "next_step_btn"); }
 
     // A league with a logo of the build's and fighters with pictures.

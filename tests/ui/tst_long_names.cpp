@@ -110,7 +110,9 @@ void openLiveTaleOfTheTape()
     DeterministicRandom dice(9000);
     ModuleManager::Instance()->showTopMenu();
     show(new Module_UserEvents(World::Instance().getTodaysPlayerEvents().first()));
-    auto *live = ShellTest::currentScreenAs<Module_UserEvents>();
+    auto *live = ShellTest::screen<Module_UserEvents>();
+    if (!live)
+        return;
     auto *nextStep = child<QPushButton>("next_step_btn");
     for (int i = 0; i < 20000 && live->getMatchCount() < 2; ++i)
         nextStep->click();
@@ -138,14 +140,16 @@ const Page pages[] = {
     {"profile fighter page",
      [] {
          show(new Module_Profile);
-         ShellTest::currentScreenAs<Module_Profile>()->changeToFighterScreen();
+         if (auto *profile = ShellTest::screen<Module_Profile>())
+             profile->changeToFighterScreen();
      },
      &longName},
     {"training gym page", [] { show(new Module_Training); }, &longGymName},
     {"training plans page",
      [] {
          show(new Module_Training);
-         ShellTest::currentScreenAs<Module_Training>()->switchToTrainingInfoScreen();
+         if (auto *training = ShellTest::screen<Module_Training>())
+             training->switchToTrainingInfoScreen();
      },
      &longName},
     {"management main page", [] { show(new Module_Management); }, &longName},

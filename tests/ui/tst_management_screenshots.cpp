@@ -52,7 +52,9 @@ private slots:
     void bothPages()
     {
         ModuleManager::Instance()->changeScreen(new Module_Management);
-        auto *screen = ShellTest::currentScreenAs<Module_Management>();
+        auto *screen = ShellTest::screen<Module_Management>();
+        if (!screen)
+            return;
         shoot(QStringLiteral("management_main"));
         ShellTest::widget<QPushButton>(screen, "view_students_btn")->click();
         shoot(QStringLiteral("management_students"));

@@ -106,7 +106,7 @@ private:
     Module_NewGame *openNewGame()
     {
         ModuleManager::Instance()->changeScreen(new Module_NewGame);
-        screen = ShellTest::currentScreenAs<Module_NewGame>();
+        screen = ShellTest::screen<Module_NewGame>();
         return screen;
     }
     QSpinBox *skill(int index) const
@@ -251,7 +251,8 @@ private slots:
     {
         QFile::remove(ResourcePaths::nationsFile());
         ModalAnswer answer(QStringLiteral("OK"));
-        openNewGame();
+        if (!openNewGame())
+            return;
         QVERIFY(answer.dialogSeen());
         QCOMPARE(answer.text(), QStringLiteral("Warning: ./Resources/Defaults/default_nations.dat - File not found. "
                                                "Proceeding may cause errors with the game."));
@@ -275,7 +276,8 @@ private slots:
         writeImage(ResourcePaths::gymShorts("Black"), solid(Qt::blue));
         writeImage(ResourcePaths::gymTrim("Black"), halfTrim(Qt::green));
         writeImage(ResourcePaths::gymShorts("Light Yellow"), solid(Qt::yellow));
-        openNewGame();
+        if (!openNewGame())
+            return;
         QLabel *picture = label("gym_colour_picture");
         QCOMPARE(picture->size(), QSize(250, 250));
         QImage shown = picture->pixmap(Qt::ReturnByValue).toImage();

@@ -86,7 +86,7 @@ private:
     Module_PostEvent *open(const QVector<int> &stats, int id, const QString &result)
     {
         manager()->changeScreen(new Module_PostEvent(stats, id, result));
-        return ShellTest::currentScreenAs<Module_PostEvent>();
+        return ShellTest::screen<Module_PostEvent>();
     }
     Module_PostEvent *openLevelUp()
     {
@@ -161,6 +161,8 @@ private slots:
         WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(fighterId, "Al", "Ray", 8000, "Test League", 0, 0, purse));
         const WorldState before = WorldState::now();
         Module_PostEvent *post = open(statistics({}), fighterId, result);
+        if (!post)
+            return;
         const WorldState built = WorldState::now();
         QCOMPARE(built.money(), before.money() + income);
         QVERIFY(!post->levelledUp());
@@ -193,6 +195,8 @@ private slots:
         WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(fighterId, "Al", "Ray", 8000, "Test League", 0, 0, purse));
         const WorldState before = WorldState::now();
         Module_PostEvent *post = open(statistics({}), fighterId, win);
+        if (!post)
+            return;
         QVERIFY(post->levelledUp());
         const WorldState built = WorldState::now();
         QCOMPARE(built.money(), before.money() + 2 * purse);
@@ -243,6 +247,8 @@ private slots:
         QFETCH(int, left);
         QFETCH(QStringList, boxes);
         Module_PostEvent *post = openLevelUp();
+        if (!post)
+            return;
         apply(steps);
         QCOMPARE(post->skillPointsLeft(), left);
         QCOMPARE(find<QLabel>("level_up_skill_points")->text(), "Skill Points: " + QString::number(left));
@@ -331,6 +337,8 @@ private slots:
         const WorldState before = WorldState::now();
         const QVector<GymFighter> roster = WorldTestAccess::rosterFighters();
         Module_PostEvent *post = open(QVector<int>(), id, win);
+        if (!post)
+            return;
         QVERIFY(WorldState::now() == before);
         QVERIFY(!post->levelledUp());
         const QList<QLineEdit *> fields = screen()->findChildren<QLineEdit *>();

@@ -105,12 +105,12 @@ private:
     {
         ModuleManager::Instance()->showTopMenu();
         ModuleManager::Instance()->changeScreen(new Module_SaveLoad);
-        return ShellTest::currentScreenAs<Module_SaveLoad>();
+        return ShellTest::screen<Module_SaveLoad>();
     }
     Module_SaveLoad *openFromMainMenu()
     {
         ModuleManager::Instance()->changeScreen(new Module_SaveLoad);
-        return ShellTest::currentScreenAs<Module_SaveLoad>();
+        return ShellTest::screen<Module_SaveLoad>();
     }
     static QLineEdit *nameField(QWidget *screen) { return ShellTest::widget<QLineEdit>(screen, "save_name_edit"); }
     static QListWidget *list(QWidget *screen) { return ShellTest::widget<QListWidget>(screen, "save_list"); }
@@ -137,6 +137,8 @@ private slots:
     void fromTheMainMenuOnlyLoadsAndDeletes()
     {
         Module_SaveLoad *screen = openFromMainMenu();
+        if (!screen)
+            return;
         QVERIFY(nameField(screen)->isHidden());
         QVERIFY(!button(screen, "Save"));
         QVERIFY(button(screen, "Load") && button(screen, "Delete"));
@@ -144,6 +146,8 @@ private slots:
         QVERIFY(ShellTest::currentScreenAs<Module_MainMenu>());
 
         Module_SaveLoad *inGame = openInGame();
+        if (!inGame)
+            return;
         QVERIFY(!nameField(inGame)->isHidden());
         QVERIFY(button(inGame, "Save"));
         QVERIFY(!button(inGame, "Back to Main Menu"));
@@ -157,6 +161,8 @@ private slots:
         QFile(savesFolder + "readme.txt").open(QIODevice::WriteOnly);
         QDir().mkpath(savesFolder + "folder.dat");
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         QCOMPARE(listed(list(screen)), QStringList({"Alpha", "Zeta", "alpha", "beta", "notes.DAT"}));
         QCOMPARE(list(screen)->currentRow(), 0);
         QVERIFY(nameField(screen)->text().isEmpty());
@@ -178,6 +184,8 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, message);
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         QCOMPARE(list(screen)->count(), 0);
         const QByteArray before = worldBytes();
         AnswerSequence answers({"Cancel"});
@@ -207,6 +215,8 @@ private slots:
         QFETCH(QString, name);
         QDir().mkpath("./Resources/Defaults");
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         std::unique_ptr<AnswerSequence> answers(save(screen, name, {"Cancel", "Accept"}));
         QCOMPARE(answers->texts(),
                  QStringList({"Please choose a save name without slashes, control characters or a leading dot."}));
@@ -257,6 +267,8 @@ private slots:
         QFETCH(bool, pasted);
         QFETCH(QString, savedAs);
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         if (pasted)
             nameField(screen)->insert(typed);
         else
@@ -299,6 +311,8 @@ private slots:
         if (action != "Save")
             writeSave(name, worldBytes());
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         nameField(screen)->setText(name);
         QString shown;
         ModalAnswer asked("Cancel");
@@ -325,6 +339,8 @@ private slots:
     {
         QFETCH(QString, name);
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         std::unique_ptr<AnswerSequence> saving(save(screen, name, {"Accept", "Accept"}));
         QCOMPARE(saving->texts(), QStringList({"Save as \"" + name + "\"?", "File saved successfully."}));
         QVERIFY(saving->allPlainText());
@@ -344,6 +360,8 @@ private slots:
     void newNameAsksSaveAsAndCancelLeavesNothing()
     {
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         std::unique_ptr<AnswerSequence> answers(save(screen, "first", {"Cancel"}));
         QCOMPARE(answers->texts(), QStringList({"Save as \"first\"?"}));
         QCOMPARE(answers->buttons().value(0), QStringList({"Accept", "Cancel"}));
@@ -355,6 +373,8 @@ private slots:
     {
         writeSave("zulu", "old");
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         std::unique_ptr<AnswerSequence> answers(save(screen, "first", {"Accept", "Accept"}));
         QCOMPARE(answers->texts(), QStringList({"Save as \"first\"?", "File saved successfully."}));
         QCOMPARE(answers->buttons().value(1), QStringList({"Accept"}));
@@ -379,6 +399,8 @@ private slots:
         QFETCH(bool, replaced);
         writeSave("slot", "old bytes");
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         std::unique_ptr<AnswerSequence> answers(save(screen, "slot", {answer, "Accept"}));
         QStringList expected = {"That file already exists. Overwrite?"};
         if (replaced)
@@ -392,6 +414,8 @@ private slots:
     {
         QDir(savesFolder).removeRecursively();
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         QCOMPARE(list(screen)->count(), 0);
         std::unique_ptr<AnswerSequence> answers(save(screen, "lost", {"Cancel"}));
         QCOMPARE(answers->texts(), QStringList({"Error opening file ./Resources/Saves/lost.dat"}));
@@ -405,6 +429,8 @@ private slots:
         writeSave("slot", old);
         QVERIFY(worldBytes().size() > 200);
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         std::unique_ptr<AnswerSequence> answers;
         {
             const FileSizeLimit diskFull(100);
@@ -420,6 +446,8 @@ private slots:
     void failedWriteOfANewNameLeavesNoFile()
     {
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         std::unique_ptr<AnswerSequence> answers;
         {
             const FileSizeLimit diskFull(100);
@@ -437,6 +465,8 @@ private slots:
         QVERIFY(worldBytes() != saved);
 
         Module_SaveLoad *screen = openFromMainMenu();
+        if (!screen)
+            return;
         ModuleManager::Instance()->hideTopMenu();
         nameField(screen)->setText("typed but not listed");
         AnswerSequence answers({"Accept", "Accept"});
@@ -454,6 +484,8 @@ private slots:
         setUpWorld(QStringLiteral("Bob"));
         const QByteArray running = worldBytes();
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         AnswerSequence answers({"Cancel"});
         button(screen, "Load")->click();
         QCOMPARE(answers.texts(), QStringList({"Load \"game\"?"}));
@@ -466,6 +498,8 @@ private slots:
         writeSave("gone", worldBytes());
         const QByteArray running = worldBytes();
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         QFile::remove(savesFolder + "gone.dat");
         AnswerSequence answers({"Cancel"});
         button(screen, "Load")->click();
@@ -492,6 +526,8 @@ private slots:
         setUpWorld(QStringLiteral("Cleo"));
         const QByteArray running = worldBytes();
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         AnswerSequence answers({"Accept", "Cancel"});
         button(screen, "Load")->click();
         QCOMPARE(answers.texts(), QStringList({"Load \"broken\"?",
@@ -516,6 +552,8 @@ private slots:
         writeSave("a", "1");
         writeSave("b", "2");
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         list(screen)->setCurrentRow(1);
         AnswerSequence answers({answer, "Accept"});
         button(screen, "Delete")->click();
@@ -531,6 +569,8 @@ private slots:
     {
         writeSave("a", "1");
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         QFile::remove(savesFolder + "a.dat");
         AnswerSequence answers({"Accept", "Cancel"});
         button(screen, "Delete")->click();
@@ -564,6 +604,8 @@ private slots:
         if (fromMainMenu)
             writeSave(name, saved);
         Module_SaveLoad *screen = fromMainMenu ? openFromMainMenu() : openInGame();
+        if (!screen)
+            return;
         if (!fromMainMenu)
             QCOMPARE(std::unique_ptr<AnswerSequence>(save(screen, name, {"Accept", "Accept"}))->seen(), 2);
         QCOMPARE(folderEntries(), QStringList({name + ".dat"}));
@@ -587,6 +629,8 @@ private slots:
         if (fromMainMenu)
             ModuleManager::Instance()->hideTopMenu();
         screen = fromMainMenu ? openFromMainMenu() : openInGame();
+        if (!screen)
+            return;
         AnswerSequence deleting({"Accept", "Accept"});
         button(screen, "Delete")->click();
         QCOMPARE(deleting.texts().value(1), QStringLiteral("File deleted successfully."));
@@ -597,6 +641,8 @@ private slots:
     {
         const QByteArray saved = worldBytes();
         Module_SaveLoad *screen = openInGame();
+        if (!screen)
+            return;
         std::unique_ptr<AnswerSequence> answers(save(screen, "round trip", {"Accept", "Accept"}));
         QCOMPARE(answers->seen(), 2);
         answers.reset();

@@ -43,7 +43,9 @@ private slots:
     void helpScreen()
     {
         ModuleManager::Instance()->changeScreen(new Module_Help);
-        auto *help = ShellTest::currentScreenAs<Module_Help>();
+        auto *help = ShellTest::screen<Module_Help>();
+        if (!help)
+            return;
         QVERIFY(!help->shownPicture().isEmpty());
         shoot(QStringLiteral("help_newgame"));
         ShellTest::widget<QComboBox>(help, "help_screen_chooser")->setCurrentIndex(8);
@@ -98,7 +100,9 @@ private slots:
     void newGamePages()
     {
         ModuleManager::Instance()->changeScreen(new Module_NewGame);
-        auto *screen = ShellTest::currentScreenAs<Module_NewGame>();
+        auto *screen = ShellTest::screen<Module_NewGame>();
+        if (!screen)
+            return;
         ShellTest::widget<QComboBox>(screen, "manager_region")->setCurrentIndex(2);
         shoot(QStringLiteral("newgame_manager"));
         for (QPushButton *button : screen->findChildren<QPushButton *>()) {
