@@ -68,7 +68,7 @@ private slots:
         list->setCurrentRow(0);
         ShellTest::widget<QPushButton>(screen, "detailed_info_btn")->click();
         auto *titles = ShellTest::widget<QListWidget>(screen, "titles_list");
-        QVERIFY(titles->item(0)->text().contains("World Championship - from "));
+        QVERIFY(ShellTest::listTexts(titles).value(0).contains("World Championship - from "));
         QVector<int> ints;
         World::Instance().getFightersOf("Genesis").constFirst().getInts(ints);
         for (int row = 0; row < 3; ++row)

@@ -762,6 +762,7 @@ private slots:
         press();
         Entity_MatchFighter *inRing = MatchEngine::Instance().getFighterA();
         auto *strategies = find<QListWidget>("strategy_list");
+        QVERIFY(strategies->count() > 0);
         const int mindset = inRing->getMindset();
         strategies->setCurrentRow(strategies->count() - 1);
         const QString chosen = strategies->currentItem()->text();

@@ -613,6 +613,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(ShellTest::listsCutSideways(screen), QStringList());
         const QListWidgetItem *entry = list(screen)->item(0);
+        QVERIFY(entry);
         QVERIFY2(entry->text() == name || (entry->text().endsWith(QChar(0x2026)) && entry->toolTip() == name),
                  qPrintable(entry->text() + " / " + entry->toolTip()));
 
