@@ -2,19 +2,26 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
 
+#include "TestSupport.h"
 #include "core/GeneratorTestFiles.h"
+#include "core/LiveEventFixtures.h"
 #include "core/PersistTestAccess.h"
 #include "core/WorldTestAccess.h"
+#include "records/TextDate.h"
 #include "ui/AnswerSequence.h"
 #include "ui/ModalAnswer.h"
 #include "ui/ShellTestSupport.h"
 #include "ui/WidgetFinder.h"
+#include "ui/business/Module_Management.h"
+#include "ui/business/Module_NextDay.h"
 #include "ui/gym/Module_Training.h"
+#include "ui/match/Module_UserEvents.h"
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/Module_NewGame.h"
@@ -37,6 +44,23 @@ QStringList savedFiles()
 {
     return QDir(QStringLiteral("./Resources/Saves")).entryList(QDir::Files | QDir::Hidden);
 }
+
+// Before each press reaches the window, lets the window run for the time a
+// player leaves between the two presses of a double click: what the first
+// press changed is laid out, and a short timer (the next day's start) fires.
+// The events' own times still pair the presses into a double click.
+class PauseBeforeEachPress : public QObject
+{
+public:
+    explicit PauseBeforeEachPress(QWindow *window) { window->installEventFilter(this); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            QTest::qWait(200);
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -85,8 +109,56 @@ private:
         return shown ? placeOf(shown) : QRect();
     }
 
+    // Through the window, each press reaching whatever is under the pointer
+    // at that moment.
+    void doubleClickAt(const QPoint &place)
+    {
+        PauseBeforeEachPress pause(window()->windowHandle());
+        QTest::mouseDClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, place);
+    }
+    void clickAt(const QPoint &place, int times)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, place);
+    }
+
+    // A live event in the window, from the same dice every time: a few steps
+    // into the first round of a bout between others or of the player's own,
+    // or on to the end of that round.
+    QPushButton *liveEventAt(bool playersBout, bool roundOver)
+    {
+        using namespace LiveEventFixtures;
+        dice.reset();
+        dice.reset(new DeterministicRandom);
+        const Match match = playersBout ? bout(MatchType::Single, PlayerId, rosterId(0), true)
+                                        : bout(MatchType::Single, rosterId(1), rosterId(2));
+        manager()->changeScreen(new Module_UserEvents(install({match})));
+        QCoreApplication::processEvents();
+        auto *screen = ShellTest::currentScreenAs<Module_UserEvents>();
+        auto *next = ShellTest::widget<QPushButton>(screen, "next_step_btn");
+        // The welcome, the introduction, the tale of the tape, the bell, three steps.
+        for (int i = 0; i < 7; ++i)
+            next->click();
+        for (int i = 0; roundOver && i < 200 && next->text() == QLatin1String("Next Step"); ++i)
+            next->click();
+        QCoreApplication::processEvents();
+        return next;
+    }
+
+    // Where the live event stands: its page, its button, the round clock and
+    // the commentary.
+    QStringList liveEventStage() const
+    {
+        auto *screen = ShellTest::currentScreenAs<Module_UserEvents>();
+        return {ShellTest::widget<QWidget>(screen, "corner_page")->isVisible() ? "corner" : "combat",
+                ShellTest::widget<QPushButton>(screen, "next_step_btn")->text(),
+                QString("round %1, %2 s left").arg(screen->getRoundNumber()).arg(screen->getSecondsLeft()),
+                ShellTest::widget<QTextEdit>(screen, "commentary_view")->toPlainText()};
+    }
+
     QStringList lastTexts;
     QList<QStringList> lastButtons;
+    std::unique_ptr<DeterministicRandom> dice;
 
 private slots:
     void initTestCase()
@@ -107,7 +179,11 @@ private slots:
         window()->show();
         QVERIFY(QTest::qWaitForWindowExposed(window()));
     }
-    void cleanup() { ShellTest::stopGame(); }
+    void cleanup()
+    {
+        ShellTest::stopGame();
+        dice.reset();
+    }
 
     void aSecondPressStaysOnItsButton_data()
     {
@@ -151,6 +227,92 @@ private slots:
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NewGame"));
         QVERIFY(visibleButton(landsBeside));
         QVERIFY(!manager()->isTopMenuVisible());
+    }
+
+    // A button that stays where it is takes each press of a double click as
+    // a click: "Next Step" moves two stages. Once "Tend to Fighter" has
+    // moved it to the corner page, the second press does not also begin
+    // the next round.
+    void aDoubleClickOnTheLiveEventMovesItsStages_data()
+    {
+        QTest::addColumn<bool>("playersBout");
+        QTest::addColumn<bool>("roundOver");
+        QTest::addColumn<int>("stages");
+        QTest::addRow("next step, a bout between others") << false << false << 2;
+        QTest::addRow("next step, the player's bout") << true << false << 2;
+        QTest::addRow("tend to fighter") << true << true << 1;
+    }
+
+    void aDoubleClickOnTheLiveEventMovesItsStages()
+    {
+        QFETCH(bool, playersBout);
+        QFETCH(bool, roundOver);
+        QFETCH(int, stages);
+        const QString pressed = roundOver ? "Tend to Fighter" : "Next Step";
+        QPushButton *button = liveEventAt(playersBout, roundOver);
+        QCOMPARE(button->text(), pressed);
+        clickAt(placeOf(button).center(), stages);
+        const QStringList afterClicks = liveEventStage();
+
+        button = liveEventAt(playersBout, roundOver);
+        doubleClickAt(placeOf(button).center());
+        QCOMPARE(liveEventStage(), afterClicks);
+    }
+
+    // The menu bar outlives the screens: a double click on one of its
+    // buttons opens one screen and runs at most one day. Pressed at its foot,
+    // "Next Day" has the next day's "Proceed" come up under the pointer.
+    void aDoubleClickOnTheMenuBarOpensOneScreen_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("underneath");
+        QTest::addRow("next day") << int(NextDayButton) << 1 << "proceed_next_day_btn";
+        QTest::addRow("training") << int(TrainingButton) << 0 << "training_module_btn";
+    }
+
+    void aDoubleClickOnTheMenuBarOpensOneScreen()
+    {
+        QFETCH(int, button);
+        QFETCH(int, days);
+        QFETCH(QString, underneath);
+        startAGame();
+        const QDate today = World::Instance().getDate();
+        QPushButton *pressed = manager()->topMenu()->button(ButtonID(button));
+        const QRect place = placeOf(pressed);
+        const QPoint foot(place.center().x(), place.bottom() - 3);
+        QPointer<QWidget> opened;
+        QObject firstClick;
+        connect(pressed, &QPushButton::clicked, &firstClick, [this, &opened] {
+            if (!opened)
+                opened = manager()->currentScreen();
+        });
+        doubleClickAt(foot);
+        QTest::qWait(2 * Module_NextDay::StartDelayMs);
+        QVERIFY2(opened, "the screen the first press opened was replaced");
+        QCOMPARE(manager()->currentScreen(), opened.data());
+        QCOMPARE(World::Instance().getDate(), today.addDays(days));
+        // The second press had a button to land on.
+        QCOMPARE(window()->childAt(foot)->objectName(), underneath);
+    }
+
+    // A question between the two presses: the second press does not ask it
+    // again.
+    void aDoubleClickOnAcceptOfferAsksOnce()
+    {
+        const QDate eventDay(2011, 1, 15);
+        WorldTestAccess::freshWorld();
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1101, "Jo", "Park", 100));
+        WorldTestAccess::addOffer(WorldFixtures::offer(1101, "Jo Park", "G1 Event", "G1", eventDay));
+        manager()->showTopMenu();
+        manager()->changeScreen(new Module_Management);
+        QCoreApplication::processEvents();
+        ShellTest::widget<QListWidget>(manager()->currentScreen(), "offers_list")->setCurrentRow(0);
+        QCoreApplication::processEvents();
+        AnswerSequence answers({"Cancel", "Cancel"});
+        const QRect accept = placeOf(ShellTest::widget<QPushButton>(manager()->currentScreen(), "accept_offer_btn"));
+        doubleClickAt(accept.center());
+        QCOMPARE(answers.texts(), QStringList{"Offered to Jo Park on " + TextDate::shortText(eventDay)});
     }
 
     void closingTheWindowAsksFirst()

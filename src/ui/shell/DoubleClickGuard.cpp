@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include "ApplicationFilter.h"
+#include "ModuleManager.h"
 
 DoubleClickGuard::DoubleClickGuard(QObject *parent)
     : QObject(parent)
@@ -17,7 +18,40 @@ void DoubleClickGuard::install()
 
 bool DoubleClickGuard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonDblClick && qobject_cast<QAbstractButton *>(watched))
-        return true;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // The window hears of every press before the widget under the pointer.
+        if (watched->isWidgetType())
+            remember(qobject_cast<QAbstractButton *>(watched));
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (auto *button = qobject_cast<QAbstractButton *>(watched)) {
+            const bool counts = button == m_pressed && placeOf(button) == m_pressedPlace;
+            remember(nullptr);
+            return !counts;
+        }
+        break;
+    case QEvent::Show:
+        // A question, or any other window, between the two presses.
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+            remember(nullptr);
+        break;
+    default:
+        break;
+    }
     return QObject::eventFilter(watched, event);
+}
+
+DoubleClickGuard::Place DoubleClickGuard::placeOf(const QWidget *button)
+{
+    Place place{ModuleManager::Instance()->currentScreen()};
+    for (QWidget *parent = button->parentWidget(); parent; parent = parent->parentWidget())
+        place << parent;
+    return place;
+}
+
+void DoubleClickGuard::remember(QAbstractButton *pressed)
+{
+    m_pressed = pressed;
+    m_pressedPlace = pressed ? placeOf(pressed) : Place();
 }

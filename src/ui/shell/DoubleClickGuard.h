@@ -2,11 +2,20 @@
 #define DOUBLECLICKGUARD_H
 
 #include <QObject>
+#include <QPointer>
+#include <QVector>
 
-// A button treats the second press of a double click as a press of its own.
-// When the first press changed the page, that second press lands on a button
-// the player never aimed at ("Advance to Game" under "Advance to Gym
-// Creation"). The guard drops double clicks on buttons for the whole program.
+class QAbstractButton;
+class QWidget;
+
+// A button takes the second press of a double click for a press of its own.
+// That press counts as a click only on the button the first press went to,
+// still on the same page of the same screen, with no window opened in
+// between: a double click on "Next Step" moves two stages. Any other second
+// press is dropped, for the whole program: the first press may have put
+// another button under the pointer ("Advance to Game" under "Advance to Gym
+// Creation"), moved the button to another page, put a new screen under the
+// menu bar or asked a question.
 class DoubleClickGuard : public QObject
 {
     Q_OBJECT
@@ -18,6 +27,16 @@ public:
     explicit DoubleClickGuard(QObject *parent);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Where a button stands: the screen shown and the button's parents.
+    using Place = QVector<QPointer<QWidget>>;
+    static Place placeOf(const QWidget *button);
+    // Remembers the button a first press went to; null forgets it.
+    void remember(QAbstractButton *pressed);
+
+    QPointer<QAbstractButton> m_pressed;
+    Place m_pressedPlace;
 };
 
 #endif // DOUBLECLICKGUARD_H
