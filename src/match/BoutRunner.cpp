@@ -18,17 +18,12 @@ void BoutRunner::startRound()
 
 BoutRunner::Happening BoutRunner::step()
 {
-    if (phase == Phase::Fighting)
-        return fightStep();
     if (phase == Phase::Tallied)
         return verdict();
     if (phase == Phase::Over)
         return outcome.stoppage ? Happening::Stoppage : Happening::Decision;
-    return Happening::Step;
-}
-
-BoutRunner::Happening BoutRunner::fightStep()
-{
+    if (phase != Phase::Fighting)
+        return Happening::Step;
     MatchEngine &engine = MatchEngine::Instance();
     ++outcome.steps;
     // A knockout ends the bout before the clock moves.

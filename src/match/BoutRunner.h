@@ -73,7 +73,6 @@ public:
 private:
     enum class Phase { BetweenRounds, Fighting, RoundOver, Tallied, Over };
 
-    Happening fightStep();
     Happening verdict();
     Happening end(Happening ending);
 
