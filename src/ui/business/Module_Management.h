@@ -2,9 +2,11 @@
 #define MODULE_MANAGEMENT_H
 
 #include <QMap>
+#include <QPointer>
 #include <QString>
 #include <QVector>
 
+#include <array>
 #include <memory>
 
 #include "ui/shell/ScreenFrame.h"
@@ -104,47 +106,47 @@ private:
 
     // Main page widgets.
     VisitWidgets mainPageWidgets;
-    QLabel *thisMonthTitle = nullptr;
-    QLabel *thisMonthCaptions[4] = {};
-    QLabel *thisMonthTotalLabel = nullptr;
-    QLineEdit *thisMonthFigures[4] = {};
-    QLabel *lastMonthTitle = nullptr;
-    QLabel *lastMonthCaptions[4] = {};
-    QLabel *lastMonthTotalLabel = nullptr;
-    QLineEdit *lastMonthFigures[4] = {};
-    QListWidget *bookingsList = nullptr;
-    QComboBox *fighterCombo = nullptr;
-    QLabel *currentContractLabel = nullptr;
-    QLabel *perMatchLabel = nullptr;
-    QLabel *remainingMatchesLabel = nullptr;
-    QComboBox *orgCombo = nullptr;
-    QTextEdit *orgBioText = nullptr;
-    QLabel *prestigeLabel = nullptr;
-    QLabel *orgLogoLabel = nullptr;
-    QLabel *purseCaption = nullptr;
-    QLabel *contractLengthCaption = nullptr;
-    QLabel *offersCaption = nullptr;
-    QLineEdit *purseEdit = nullptr;
-    QSpinBox *contractLengthSpin = nullptr;
-    QListWidget *offersList = nullptr;
-    QPushButton *acceptOfferButton = nullptr;
-    QPushButton *rejectOfferButton = nullptr;
-    QPushButton *negotiateButton = nullptr;
-    QPushButton *viewStudentsButton = nullptr;
+    QPointer<QLabel> thisMonthTitle;
+    std::array<QPointer<QLabel>, 4> thisMonthCaptions;
+    QPointer<QLabel> thisMonthTotalLabel;
+    std::array<QPointer<QLineEdit>, 4> thisMonthFigures;
+    QPointer<QLabel> lastMonthTitle;
+    std::array<QPointer<QLabel>, 4> lastMonthCaptions;
+    QPointer<QLabel> lastMonthTotalLabel;
+    std::array<QPointer<QLineEdit>, 4> lastMonthFigures;
+    QPointer<QListWidget> bookingsList;
+    QPointer<QComboBox> fighterCombo;
+    QPointer<QLabel> currentContractLabel;
+    QPointer<QLabel> perMatchLabel;
+    QPointer<QLabel> remainingMatchesLabel;
+    QPointer<QComboBox> orgCombo;
+    QPointer<QTextEdit> orgBioText;
+    QPointer<QLabel> prestigeLabel;
+    QPointer<QLabel> orgLogoLabel;
+    QPointer<QLabel> purseCaption;
+    QPointer<QLabel> contractLengthCaption;
+    QPointer<QLabel> offersCaption;
+    QPointer<QLineEdit> purseEdit;
+    QPointer<QSpinBox> contractLengthSpin;
+    QPointer<QListWidget> offersList;
+    QPointer<QPushButton> acceptOfferButton;
+    QPointer<QPushButton> rejectOfferButton;
+    QPointer<QPushButton> negotiateButton;
+    QPointer<QPushButton> viewStudentsButton;
     std::unique_ptr<GameDialog> mainDialog;
 
     // Students page widgets.
     VisitWidgets studentsPageWidgets;
-    QLabel *studentCaptions[6] = {};
-    QLineEdit *studentValues[6] = {};
-    QLabel *portraitLabel = nullptr;
-    QTextEdit *studentBioText = nullptr;
-    QComboBox *studentCombo = nullptr;
-    QLabel *projectedGrowthLabel = nullptr;
-    QListWidget *scoutingList = nullptr;
+    std::array<QPointer<QLabel>, 6> studentCaptions;
+    std::array<QPointer<QLineEdit>, 6> studentValues;
+    QPointer<QLabel> portraitLabel;
+    QPointer<QTextEdit> studentBioText;
+    QPointer<QComboBox> studentCombo;
+    QPointer<QLabel> projectedGrowthLabel;
+    QPointer<QListWidget> scoutingList;
     std::unique_ptr<RatingsGrid> growthGroups;
-    QPushButton *trainStudentButton = nullptr;
-    QPushButton *backToManagementButton = nullptr;
+    QPointer<QPushButton> trainStudentButton;
+    QPointer<QPushButton> backToManagementButton;
     std::unique_ptr<GameDialog> studentDialog;
 };
 

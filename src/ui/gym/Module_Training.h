@@ -1,6 +1,7 @@
 #ifndef MODULE_TRAINING_H
 #define MODULE_TRAINING_H
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -89,55 +90,55 @@ private:
     QGridLayout *gymInfoLayout;
     QWidget *gymDetailsPanel;
     QGridLayout *gymDetailsLayout;
-    QLabel *gymNameLabel = nullptr;
-    QLabel *gymStyleLabel = nullptr;
-    QLabel *gymPrestigeLabel = nullptr;
-    QLabel *moneyLabel = nullptr;
-    QLineEdit *gymNameEdit = nullptr;
-    QLineEdit *gymStyleEdit = nullptr;
-    QLineEdit *gymPrestigeEdit = nullptr;
-    QLineEdit *moneyEdit = nullptr;
-    QLabel *gymLevelLabel = nullptr;
-    QPushButton *upgradeGymButton = nullptr;
-    QLabel *studentSlotsLabel = nullptr;
-    QLabel *fighterSlotsLabel = nullptr;
-    QLabel *gymColoursLabel = nullptr;
-    QLabel *currentFightersLabel = nullptr;
-    QListWidget *rosterList = nullptr;
-    QPushButton *toTrainingPlansButton = nullptr;
+    QPointer<QLabel> gymNameLabel;
+    QPointer<QLabel> gymStyleLabel;
+    QPointer<QLabel> gymPrestigeLabel;
+    QPointer<QLabel> moneyLabel;
+    QPointer<QLineEdit> gymNameEdit;
+    QPointer<QLineEdit> gymStyleEdit;
+    QPointer<QLineEdit> gymPrestigeEdit;
+    QPointer<QLineEdit> moneyEdit;
+    QPointer<QLabel> gymLevelLabel;
+    QPointer<QPushButton> upgradeGymButton;
+    QPointer<QLabel> studentSlotsLabel;
+    QPointer<QLabel> fighterSlotsLabel;
+    QPointer<QLabel> gymColoursLabel;
+    QPointer<QLabel> currentFightersLabel;
+    QPointer<QListWidget> rosterList;
+    QPointer<QPushButton> toTrainingPlansButton;
     QWidget *equipmentPanel;
     QGridLayout *equipmentLayout;
-    std::array<QLabel *, Gym::EquipmentCount> equipmentLabels{};
-    std::array<QLabel *, Gym::EquipmentCount> equipmentIcons{};
-    std::array<QPushButton *, Gym::EquipmentCount> equipmentButtons{};
-    QButtonGroup *equipmentGroup = nullptr;
+    std::array<QPointer<QLabel>, Gym::EquipmentCount> equipmentLabels;
+    std::array<QPointer<QLabel>, Gym::EquipmentCount> equipmentIcons;
+    std::array<QPointer<QPushButton>, Gym::EquipmentCount> equipmentButtons;
+    QPointer<QButtonGroup> equipmentGroup;
 
     QWidget *trainingInfoPage;
     QGridLayout *trainingInfoLayout;
     QWidget *fighterDetailsPanel;
     QGridLayout *fighterDetailsLayout;
-    QLabel *fighterNameLabel = nullptr;
-    QLabel *fightingStyleLabel = nullptr;
-    QLabel *learningSpeedLabel = nullptr;
-    QLabel *fatigueLevelLabel = nullptr;
-    QLineEdit *fighterNameEdit = nullptr;
-    QLineEdit *fightingStyleEdit = nullptr;
-    QLineEdit *learningSpeedEdit = nullptr;
-    QLineEdit *fatigueLevelEdit = nullptr;
+    QPointer<QLabel> fighterNameLabel;
+    QPointer<QLabel> fightingStyleLabel;
+    QPointer<QLabel> learningSpeedLabel;
+    QPointer<QLabel> fatigueLevelLabel;
+    QPointer<QLineEdit> fighterNameEdit;
+    QPointer<QLineEdit> fightingStyleEdit;
+    QPointer<QLineEdit> learningSpeedEdit;
+    QPointer<QLineEdit> fatigueLevelEdit;
     QWidget *fighterChooserPanel;
     QGridLayout *fighterChooserLayout;
-    QComboBox *fighterCombo = nullptr;
-    QLabel *portraitLabel = nullptr;
+    QPointer<QComboBox> fighterCombo;
+    QPointer<QLabel> portraitLabel;
     QWidget *trainingLogPanel;
     QVBoxLayout *trainingLogLayout;
-    QLabel *trainingLogLabel = nullptr;
-    QTextEdit *trainingLogText = nullptr;
-    QPushButton *backToGymInfoButton = nullptr;
+    QPointer<QLabel> trainingLogLabel;
+    QPointer<QTextEdit> trainingLogText;
+    QPointer<QPushButton> backToGymInfoButton;
     QWidget *planPanel;
     QGridLayout *planLayout;
-    QLabel *todaysPlanLabel = nullptr;
-    std::array<QPushButton *, PlanCount> planButtons{};
-    QButtonGroup *planGroup = nullptr;
+    QPointer<QLabel> todaysPlanLabel;
+    std::array<QPointer<QPushButton>, PlanCount> planButtons;
+    QPointer<QButtonGroup> planGroup;
     int shownFighterId = 0;
 
     std::unique_ptr<GameDialog> messageDialog;
