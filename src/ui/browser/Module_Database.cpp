@@ -349,28 +349,28 @@ void Module_Database::switchToMainScreen()
 void Module_Database::createFighterScreenWidgets()
 {
     portraitLabel = visitWidgets.keep(new QLabel(personalPanel), QStringLiteral("portrait_label"));
-    auto *bio = visitWidgets.keep(new QTextEdit(personalPanel), QStringLiteral("bio_box"));
-    bio->setReadOnly(true);
-    personalGrid->addWidget(bio, 0, 2, 6, 1);
-    for (int row = 0; row < int(std::size(personalCaptions)); ++row) {
+    bioBox = visitWidgets.keep(new QTextEdit(personalPanel), QStringLiteral("bio_box"));
+    bioBox->setReadOnly(true);
+    personalGrid->addWidget(bioBox, 0, 2, 6, 1);
+    for (int row = 0; row < int(personalValues.size()); ++row) {
         personalGrid->addWidget(visitLabel(personalPanel, QLatin1String(personalCaptions[row])), row + 6, 0);
-        personalGrid->addWidget(visitWidgets.keep(ObjectNames::readOnlyField(
-                                    personalPanel, QStringLiteral("personal_value_") + QString::number(row))),
-                                row + 6, 1, 1, 2);
+        personalValues[row] = visitWidgets.keep(
+            ObjectNames::readOnlyField(personalPanel, QStringLiteral("personal_value_") + QString::number(row)));
+        personalGrid->addWidget(personalValues[row], row + 6, 1, 1, 2);
     }
-    for (int row = 0; row < int(std::size(recordCaptions)); ++row) {
+    for (int row = 0; row < int(recordValues.size()); ++row) {
         recordGrid->addWidget(visitLabel(recordPanel, QLatin1String(recordCaptions[row])), row, 0);
-        recordGrid->addWidget(visitWidgets.keep(ObjectNames::readOnlyField(
-                                  recordPanel, QStringLiteral("record_value_") + QString::number(row))),
-                              row, 1);
+        recordValues[row] = visitWidgets.keep(
+            ObjectNames::readOnlyField(recordPanel, QStringLiteral("record_value_") + QString::number(row)));
+        recordGrid->addWidget(recordValues[row], row, 1);
     }
-    auto *history = visitWidgets.keep(new QListWidget(recordPanel), QStringLiteral("history_list"));
-    WrappedLines::apply(history);
-    auto *titles = visitWidgets.keep(new QListWidget(recordPanel), QStringLiteral("titles_list"));
+    historyList = visitWidgets.keep(new QListWidget(recordPanel), QStringLiteral("history_list"));
+    WrappedLines::apply(historyList);
+    titlesList = visitWidgets.keep(new QListWidget(recordPanel), QStringLiteral("titles_list"));
     // A title line names the fighter it was won from.
-    WrappedLines::apply(titles);
-    recordGrid->addWidget(history, 3, 0, 4, 2);
-    recordGrid->addWidget(titles, 7, 0, 4, 2);
+    WrappedLines::apply(titlesList);
+    recordGrid->addWidget(historyList, 3, 0, 4, 2);
+    recordGrid->addWidget(titlesList, 7, 0, 4, 2);
     auto *close = visitWidgets.keep(new QPushButton(QStringLiteral("Close"), fighterPage), QStringLiteral("close_btn"));
     connect(close, &QPushButton::clicked, this, &Module_Database::switchToMainScreen);
     // Beside the 550-pixel panels, not under them: below they would not fit
@@ -419,19 +419,15 @@ void Module_Database::fillFighterScreen(const Fighter &fighter)
                                 texts.value(Fighter::RegionText), background, texts.value(Fighter::ReputationText),
                                 birthday.toString(QStringLiteral("dd-MM-yyyy")),
                                 QString::number(numbers.value(Fighter::AgeIndex))};
-    for (int row = 0; row < int(std::size(personal)); ++row)
-        NameFields::show(findChild<QLineEdit *>(QStringLiteral("personal_value_") + QString::number(row)),
-                         personal[row]);
-    findChild<QTextEdit *>(QStringLiteral("bio_box"))->setPlainText(texts.value(Fighter::BioText));
+    for (int row = 0; row < int(personalValues.size()); ++row)
+        NameFields::show(personalValues[row], personal[row]);
+    bioBox->setPlainText(texts.value(Fighter::BioText));
     drawPortrait(fighter);
 
-    for (int row = 0; row < 3; ++row)
-        findChild<QLineEdit *>(QStringLiteral("record_value_") + QString::number(row))
-            ->setText(QString::number(numbers.value(Fighter::WinsIndex + row)));
-    auto *historyList = findChild<QListWidget *>(QStringLiteral("history_list"));
+    for (int row = 0; row < int(recordValues.size()); ++row)
+        recordValues[row]->setText(QString::number(numbers.value(Fighter::WinsIndex + row)));
     historyList->clear();
     historyList->addItems(historyLines(history));
-    auto *titlesList = findChild<QListWidget *>(QStringLiteral("titles_list"));
     titlesList->clear();
     titlesList->addItems(titles);
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <array>
 #include <memory>
 
 #include "records/Fighter.h"
@@ -18,6 +19,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QTextEdit;
 class QVBoxLayout;
 class RatingsGrid;
 
@@ -101,6 +103,13 @@ private:
 
     // Fighter page, per visit.
     QPointer<QLabel> portraitLabel;
+    QPointer<QTextEdit> bioBox;
+    // Name, nationality, region, background, reputation, birthday, age.
+    std::array<QPointer<QLineEdit>, 7> personalValues;
+    // Wins, losses, knockouts.
+    std::array<QPointer<QLineEdit>, 3> recordValues;
+    QPointer<QListWidget> historyList;
+    QPointer<QListWidget> titlesList;
     std::unique_ptr<RatingsGrid> ratings;
 
     // A page is left from a signal of one of its own buttons: its widgets
