@@ -112,8 +112,6 @@ private:
     QPointer<QListWidget> titlesList;
     std::unique_ptr<RatingsGrid> ratings;
 
-    // A page is left from a signal of one of its own buttons: its widgets
-    // are deleted once back in the event loop.
     VisitWidgets visitWidgets;
 };
 

@@ -102,14 +102,12 @@ Module_Management::Module_Management(QWidget *parent)
     mainLayout->addWidget(mainPage);
 }
 
+// The page shown goes now, while the slots its widgets reach are still
+// there; the page left before was taken out when it was left.
 Module_Management::~Module_Management()
 {
-    // The manager hides a screen before deleting it, so the page held is
-    // told by the member, not by what is visible.
-    if (shownPage == Page::Main)
-        clearMainScreen();
-    else
-        clearStudentsScreen();
+    mainPageWidgets.clear();
+    studentsPageWidgets.clear();
 }
 
 QString Module_Management::moneyText(int amount)
@@ -146,7 +144,6 @@ void Module_Management::buildMainScreen()
     layOutMainPage();
     mainPageWidgets.polish();
     connectMainScreen();
-    shownPage = Page::Main;
 }
 
 void Module_Management::createMainScreenWidgets()
@@ -320,7 +317,7 @@ void Module_Management::refillOffersList()
 
 void Module_Management::clearMainScreen()
 {
-    mainPageWidgets.clear();
+    mainPageWidgets.clearLater();
     mainDialog.reset();
 }
 
@@ -456,7 +453,6 @@ void Module_Management::buildStudentsScreen()
     connect(trainStudentButton, &QPushButton::clicked, this, &Module_Management::trainCurrentStudent);
     layOutStudentsPage();
     studentsPageWidgets.polish();
-    shownPage = Page::Students;
 }
 
 void Module_Management::createStudentsScreenWidgets()
@@ -525,7 +521,7 @@ void Module_Management::layOutStudentsPage()
 void Module_Management::clearStudentsScreen()
 {
     growthGroups.reset();
-    studentsPageWidgets.clear();
+    studentsPageWidgets.clearLater();
     studentDialog.reset();
 }
 

@@ -60,8 +60,6 @@ public slots:
     void rejectOffer();
 
 private:
-    enum class Page { Main, Students };
-
     // Main page.
     void buildMainScreen();
     void createMainScreenWidgets();
@@ -102,7 +100,6 @@ private:
     QGridLayout *studentDetailsLayout;
     QWidget *growthPanel;
     QGridLayout *growthLayout;
-    Page shownPage = Page::Main;
 
     // Main page widgets.
     VisitWidgets mainPageWidgets;

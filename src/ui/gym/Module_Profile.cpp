@@ -233,7 +233,7 @@ void Module_Profile::showFlag()
 
 void Module_Profile::clearManagerScreen()
 {
-    managerPageWidgets.clear();
+    managerPageWidgets.clearLater();
 }
 
 void Module_Profile::changeToFighterScreen()
@@ -380,7 +380,7 @@ void Module_Profile::drawPortrait(const Fighter &fighter, bool rosterFighter)
 void Module_Profile::clearFighterScreen()
 {
     ratings.reset();
-    fighterPageWidgets.clear();
+    fighterPageWidgets.clearLater();
 }
 
 QString Module_Profile::shownFighterName() const

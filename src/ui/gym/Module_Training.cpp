@@ -318,7 +318,7 @@ void Module_Training::refreshGymInfo(const QVector<int> &figures)
 
 void Module_Training::clearGymInfoScreen()
 {
-    pageWidgets.clear();
+    pageWidgets.clearLater();
 }
 
 bool Module_Training::buyLevel(int currentLevel, const QString &what, int price, const std::function<bool()> &buy)
@@ -526,5 +526,5 @@ void Module_Training::drawPortrait()
 
 void Module_Training::clearTrainingInfoScreen()
 {
-    pageWidgets.clear();
+    pageWidgets.clearLater();
 }

@@ -41,11 +41,11 @@ public:
     // styled is laid out before its new widgets are shown, and so styled;
     // a chooser measured in the plain font keeps that height after.
     void polish() const;
-    // Deletes the ones still alive.
+    // Deletes the ones still alive: for a page left from a widget that
+    // outlives it (the top menu, a button kept for the screen's life).
     void clear();
-    // For a page left from a signal of one of its own widgets: takes the
-    // widgets out of the screen now and deletes all once back in the event
-    // loop.
+    // For a page left from a signal of one of its own widgets: takes them out
+    // of the screen now and deletes all once back in the event loop.
     void clearLater();
 
 private:
