@@ -29,7 +29,8 @@ BoutRunner::Happening BoutRunner::step()
     // A knockout ends the bout before the clock moves.
     if (engine.step()) {
         outcome.stoppage = true;
-        return end(Happening::Stoppage);
+        end();
+        return Happening::Stoppage;
     }
     seconds = engine.tickClock();
     if (seconds > 0)
@@ -61,16 +62,14 @@ BoutRunner::Happening BoutRunner::verdict()
         phase = Phase::BetweenRounds;
         return Happening::ExtensionRound;
     }
-    outcome.decision = said.decision;
-    return end(Happening::Decision);
+    end();
+    BoutScoring::nameDecision(said.decision, outcome.resultText, outcome.winnerLine, outcome.loserLine);
+    return Happening::Decision;
 }
 
-BoutRunner::Happening BoutRunner::end(Happening ending)
+void BoutRunner::end()
 {
     outcome.resultText = MatchEngine::Instance().getResultText(&outcome.winnerId, &outcome.winnerLine,
                                                                &outcome.loserId, &outcome.loserLine);
-    if (ending == Happening::Decision)
-        BoutScoring::nameDecision(outcome.decision, outcome.resultText, outcome.winnerLine, outcome.loserLine);
     phase = Phase::Over;
-    return ending;
 }

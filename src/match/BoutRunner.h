@@ -20,7 +20,6 @@ struct BoutResult
     int steps = 0;
     JudgeCards cards;
     BoutScoring::Tally judges{0, 0};
-    QString decision;        // empty after a stoppage
     int winnerId = 0;
     int loserId = 0;
     QString resultText;
@@ -28,13 +27,12 @@ struct BoutResult
     QString loserLine;
 };
 
-// One bout on the match engine, moved on a step at a time: rounds of steps
-// until the clock runs out, each round scored on the judges' cards, the
-// tally after the third round and after every extension round up to round
-// 10, then the decision. The live screen and the unseen bouts both fight
-// through it and only pace it: begin; startRound; step until a round ends,
-// then tally if one is due, else startRound; startRound again after an
-// extension round; a stoppage or a decision ends the bout.
+// One bout on the match engine, a step at a time: rounds until the clock
+// runs out, each scored on the judges' cards, the tally after the third
+// round and after every extension round up to round 10, the decision. The
+// live screen and the unseen bouts only pace it: begin; startRound; step
+// until a round ends, then tally if due, else startRound; startRound again
+// after an extension round; a stoppage or a decision ends the bout.
 class BoutRunner
 {
 public:
@@ -74,7 +72,8 @@ private:
     enum class Phase { BetweenRounds, Fighting, RoundOver, Tallied, Over };
 
     Happening verdict();
-    Happening end(Happening ending);
+    // Takes the engine's result texts.
+    void end();
 
     Phase phase = Phase::BetweenRounds;
     int roundNumber = 1;
