@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "ui/ShellTestSupport.h"
 #include "ui/WidgetFinder.h"
@@ -63,6 +64,37 @@ private slots:
         QCOMPARE(label == title, found);
         QCOMPARE(label->text(), QString(found ? "Title" : ""));
         QCOMPARE(label->parentWidget(), &page);
+    }
+
+    void buttonReadsItsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("hiddenToo");
+        QTest::addColumn<QString>("found");
+        QTest::addRow("a shown button") << "Save" << false << "save_button";
+        QTest::addRow("a hidden one, skipped") << "Back" << false << "";
+        QTest::addRow("a hidden one, included") << "Back" << true << "back_button";
+        QTest::addRow("no button of that text") << "Load" << true << "";
+    }
+    // A button not found fails the case, which goes on with a blank stand-in
+    // on the parent.
+    void buttonReadsItsText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, hiddenToo);
+        QFETCH(QString, found);
+        QWidget page;
+        (new QPushButton("Save", &page))->setObjectName("save_button");
+        auto *back = new QPushButton("Back", &page);
+        back->setObjectName("back_button");
+        back->hide();
+        if (found.isEmpty())
+            QEXPECT_FAIL("", "the finder fails the case for a button not found", Continue);
+        const auto hidden = hiddenToo ? ShellTest::HiddenButtons::Included : ShellTest::HiddenButtons::Skipped;
+        const QPushButton *button = ShellTest::button(&page, text, hidden);
+        QCOMPARE(button->objectName(), found);
+        QCOMPARE(button->text(), QString(found.isEmpty() ? "" : text));
+        QCOMPARE(button->parentWidget(), &page);
     }
 
     // Another screen, or none, fails the case and gives no screen: none

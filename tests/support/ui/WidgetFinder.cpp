@@ -41,6 +41,17 @@ QString describedGrid(const QGridLayout *grid)
     return QStringLiteral("the %1 of %2").arg(described(grid), owner ? described(owner) : QStringLiteral("no widget"));
 }
 
+QPushButton *buttonReading(QWidget *parent, const QString &text, ShellTest::HiddenButtons hidden)
+{
+    const auto buttons = parent->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        const bool looked = hidden == ShellTest::HiddenButtons::Included || button->isVisibleTo(parent);
+        if (looked && button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
 // A failed check rather than QTest::qFail, so that QEXPECT_FAIL applies.
 void failLookUp(const QString &lookUp, const QString &found, const char *file, int line)
 {
@@ -48,6 +59,20 @@ void failLookUp(const QString &lookUp, const QString &found, const char *file, i
 }
 
 } // namespace
+
+QPushButton *ShellTest::button(QWidget *parent, const QString &text, HiddenButtons hidden, const char *file,
+                                int line)
+{
+    if (QPushButton *found = buttonReading(parent, text, hidden))
+        return found;
+    const QString lookUp = QStringLiteral("the button reading \"%1\"").arg(text);
+    const bool onlyHidden = hidden == HiddenButtons::Skipped && buttonReading(parent, text, HiddenButtons::Included);
+    const QString found = QStringLiteral("%1 has %2")
+                              .arg(described(parent), onlyHidden ? QStringLiteral("only a hidden one")
+                                                                 : QStringLiteral("no such button"));
+    failLookUp(lookUp, found, file, line);
+    return new QPushButton(parent);
+}
 
 void ShellTest::failMissingWidget(const QWidget *parent, const char *className, const QString &name, const char *file,
                                   int line)

@@ -2,6 +2,7 @@
 #define WIDGETFINDER_H
 
 #include <QGridLayout>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -20,6 +21,16 @@ void failMissingCell(const QGridLayout *grid, int row, int column, const char *c
 // Fails the current test case naming the screen class wanted and the one
 // shown.
 void failWrongScreen(const QWidget *shown, const char *className, const char *file, int line);
+
+// Whether a look-up by text also finds buttons hidden on the parent, such as
+// those of a page not shown.
+enum class HiddenButtons { Skipped, Included };
+
+// The parent's push button that reads this text. A missing one fails the
+// current case, naming the text and the parent, and a blank stand-in on the
+// parent comes back, as for a widget below.
+QPushButton *button(QWidget *parent, const QString &text, HiddenButtons hidden = HiddenButtons::Skipped,
+                    const char *file = __builtin_FILE(), int line = __builtin_LINE());
 
 // The parent's child of this class and object name. A missing one fails the
 // current case, naming it, and a blank stand-in without the name comes back:
