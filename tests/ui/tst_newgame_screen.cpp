@@ -70,15 +70,6 @@ QImage halfTrim(const QColor &colour)
     return image;
 }
 
-QPushButton *button(QWidget *screen, const QString &text)
-{
-    for (QPushButton *candidate : screen->findChildren<QPushButton *>()) {
-        if (candidate->text() == text)
-            return candidate;
-    }
-    return nullptr;
-}
-
 QStringList itemsOf(const QComboBox *combo)
 {
     QStringList items;
@@ -116,6 +107,11 @@ private:
     QString pointsLabel() const { return ShellTest::widget<QLabel>(screen, "manager_skill_points")->text(); }
     QComboBox *combo(const char *name) const { return ShellTest::widget<QComboBox>(screen, name); }
     QLabel *label(const char *name) const { return ShellTest::widget<QLabel>(screen, name); }
+    // Either page's, whichever is shown.
+    QPushButton *button(const char *text) const
+    {
+        return ShellTest::button(screen, text, ShellTest::HiddenButtons::Included);
+    }
 
 private slots:
     void init()
@@ -234,16 +230,16 @@ private slots:
         ShellTest::widget<QLineEdit>(screen, "manager_first_name")->setText("Ada");
         combo("manager_region")->setCurrentIndex(2);
         skill(3)->setValue(4);
-        button(screen, "Advance to Gym Creation")->click();
+        button("Advance to Gym Creation")->click();
         QVERIFY(ShellTest::widget<QLineEdit>(screen, "gym_name")->isVisibleTo(screen));
         QVERIFY(!ShellTest::widget<QLineEdit>(screen, "manager_first_name")->isVisibleTo(screen));
         ShellTest::widget<QLineEdit>(screen, "gym_name")->setText("Iron Den");
-        button(screen, "Back to Manager Creation")->click();
+        button("Back to Manager Creation")->click();
         QCOMPARE(ShellTest::widget<QLineEdit>(screen, "manager_first_name")->text(), QStringLiteral("Ada"));
         QCOMPARE(combo("manager_region")->currentIndex(), 2);
         QCOMPARE(skill(3)->value(), 4);
         QCOMPARE(screen->skillPointsLeft(), 56);
-        button(screen, "Advance to Gym Creation")->click();
+        button("Advance to Gym Creation")->click();
         QCOMPARE(ShellTest::widget<QLineEdit>(screen, "gym_name")->text(), QStringLiteral("Iron Den"));
     }
 
@@ -307,12 +303,12 @@ private slots:
         combo("manager_nationality")->setCurrentIndex(1);
         skill(0)->setValue(10);
         skill(17)->setValue(5);
-        button(screen, "Advance to Gym Creation")->click();
+        button("Advance to Gym Creation")->click();
         ShellTest::widget<QLineEdit>(screen, "gym_name")->setText("Iron Den");
         combo("gym_style")->setCurrentIndex(4);
         combo("gym_primary_colour")->setCurrentIndex(7);
         combo("gym_secondary_colour")->setCurrentIndex(9);
-        button(screen, "Advance to Game")->click();
+        button("Advance to Game")->click();
 
         QStringList texts, titles;
         QVector<int> numbers;
@@ -349,7 +345,7 @@ private slots:
         World::Instance().getManagerData(before, numbers, titles);
         ShellTest::widget<QLineEdit>(screen, "manager_first_name")->setText("Ada");
         skill(0)->setValue(10);
-        button(screen, "Back to Main Menu")->click();
+        button("Back to Main Menu")->click();
         QVERIFY(ShellTest::currentScreenAs<Module_MainMenu>());
         numbers.clear();
         World::Instance().getManagerData(after, numbers, titles);

@@ -62,7 +62,7 @@ QStringList folderEntries()
     return QDir(savesFolder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QPushButton *button(QWidget *screen, const QString &text)
+QPushButton *shownButton(QWidget *screen, const QString &text)
 {
     for (QPushButton *candidate : screen->findChildren<QPushButton *>()) {
         if (candidate->text() == text && !candidate->isHidden())
@@ -120,7 +120,7 @@ private:
     {
         nameField(screen)->setText(name);
         auto *sequence = new AnswerSequence(answers);
-        button(screen, "Save")->click();
+        ShellTest::button(screen, "Save")->click();
         return sequence;
     }
 
@@ -140,17 +140,17 @@ private slots:
         if (!screen)
             return;
         QVERIFY(nameField(screen)->isHidden());
-        QVERIFY(!button(screen, "Save"));
-        QVERIFY(button(screen, "Load") && button(screen, "Delete"));
-        button(screen, "Back to Main Menu")->click();
+        QVERIFY(!shownButton(screen, "Save"));
+        QVERIFY(shownButton(screen, "Load") && shownButton(screen, "Delete"));
+        ShellTest::button(screen, "Back to Main Menu")->click();
         QVERIFY(ShellTest::currentScreenAs<Module_MainMenu>());
 
         Module_SaveLoad *inGame = openInGame();
         if (!inGame)
             return;
         QVERIFY(!nameField(inGame)->isHidden());
-        QVERIFY(button(inGame, "Save"));
-        QVERIFY(!button(inGame, "Back to Main Menu"));
+        QVERIFY(shownButton(inGame, "Save"));
+        QVERIFY(!shownButton(inGame, "Back to Main Menu"));
     }
 
     void listsSavesByCharacterCode()
@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(list(screen)->count(), 0);
         const QByteArray before = worldBytes();
         AnswerSequence answers({"Cancel"});
-        button(screen, action)->click();
+        ShellTest::button(screen, action)->click();
         QCOMPARE(answers.texts(), QStringList({message}));
         QCOMPARE(answers.buttons().value(0), QStringList({"Cancel"}));
         QVERIFY(folderEntries().isEmpty());
@@ -274,7 +274,7 @@ private slots:
         else
             typeInto(nameField(screen), typed);
         AnswerSequence answers({"Accept", "Accept"});
-        button(screen, "Save")->click();
+        ShellTest::button(screen, "Save")->click();
         if (savedAs.isEmpty()) {
             QCOMPARE(answers.texts(), QStringList({"Please choose a save name that is not blank."}));
             QVERIFY(folderEntries().isEmpty());
@@ -317,7 +317,7 @@ private slots:
         QString shown;
         ModalAnswer asked("Cancel");
         asked.lookFirst([&shown](QWidget *dialog) { shown = ShellTest::widget<QLabel>(dialog, QString())->text(); });
-        button(screen, action)->click();
+        ShellTest::button(screen, action)->click();
         QVERIFY(asked.answered());
         QCOMPARE(QString(shown).remove(QChar(0x200B)), question.arg(name));
         QVERIFY(!shown.contains(QChar::ReplacementCharacter));
@@ -346,12 +346,12 @@ private slots:
         QVERIFY(saving->allPlainText());
 
         AnswerSequence loading({"Cancel"});
-        button(screen, "Load")->click();
+        ShellTest::button(screen, "Load")->click();
         QCOMPARE(loading.texts(), QStringList({"Load \"" + name + "\"?"}));
         QVERIFY(loading.allPlainText());
 
         AnswerSequence deleting({"Accept", "Accept"});
-        button(screen, "Delete")->click();
+        ShellTest::button(screen, "Delete")->click();
         QCOMPARE(deleting.texts(),
                  QStringList({"Are you sure you want to delete \"" + name + "\"?", "File deleted successfully."}));
         QVERIFY(deleting.allPlainText());
@@ -470,7 +470,7 @@ private slots:
         ModuleManager::Instance()->hideTopMenu();
         nameField(screen)->setText("typed but not listed");
         AnswerSequence answers({"Accept", "Accept"});
-        button(screen, "Load")->click();
+        ShellTest::button(screen, "Load")->click();
         QCOMPARE(answers.texts(), QStringList({"Load \"game\"?", "File loaded successfully."}));
         QCOMPARE(answers.buttons().value(1), QStringList({"Accept"}));
         QCOMPARE(worldBytes(), saved);
@@ -487,7 +487,7 @@ private slots:
         if (!screen)
             return;
         AnswerSequence answers({"Cancel"});
-        button(screen, "Load")->click();
+        ShellTest::button(screen, "Load")->click();
         QCOMPARE(answers.texts(), QStringList({"Load \"game\"?"}));
         QCOMPARE(worldBytes(), running);
         QCOMPARE(ShellTest::currentScreenAs<Module_SaveLoad>(), screen);
@@ -502,7 +502,7 @@ private slots:
             return;
         QFile::remove(savesFolder + "gone.dat");
         AnswerSequence answers({"Cancel"});
-        button(screen, "Load")->click();
+        ShellTest::button(screen, "Load")->click();
         QCOMPARE(answers.texts(), QStringList({"Error opening file ./Resources/Saves/gone.dat"}));
         QCOMPARE(answers.buttons().value(0), QStringList({"Cancel"}));
         QCOMPARE(worldBytes(), running);
@@ -529,7 +529,7 @@ private slots:
         if (!screen)
             return;
         AnswerSequence answers({"Accept", "Cancel"});
-        button(screen, "Load")->click();
+        ShellTest::button(screen, "Load")->click();
         QCOMPARE(answers.texts(), QStringList({"Load \"broken\"?",
                                                "Error reading file ./Resources/Saves/broken.dat. The file may be damaged."}));
         QCOMPARE(answers.buttons().value(1), QStringList({"Cancel"}));
@@ -556,7 +556,7 @@ private slots:
             return;
         list(screen)->setCurrentRow(1);
         AnswerSequence answers({answer, "Accept"});
-        button(screen, "Delete")->click();
+        ShellTest::button(screen, "Delete")->click();
         QStringList expected = {"Are you sure you want to delete \"b\"?"};
         if (deleted)
             expected << "File deleted successfully.";
@@ -573,7 +573,7 @@ private slots:
             return;
         QFile::remove(savesFolder + "a.dat");
         AnswerSequence answers({"Accept", "Cancel"});
-        button(screen, "Delete")->click();
+        ShellTest::button(screen, "Delete")->click();
         QCOMPARE(answers.texts(), QStringList({"Are you sure you want to delete \"a\"?",
                                                "Error deleting file ./Resources/Saves/a.dat"}));
         QCOMPARE(answers.buttons().value(1), QStringList({"Cancel"}));
@@ -623,7 +623,7 @@ private slots:
 
         setUpWorld(QStringLiteral("Bob"));
         AnswerSequence loading({"Accept", "Accept"});
-        button(screen, "Load")->click();
+        ShellTest::button(screen, "Load")->click();
         QCOMPARE(loading.texts(), QStringList({"Load \"" + name + "\"?", "File loaded successfully."}));
         QCOMPARE(worldBytes(), saved);
 
@@ -633,7 +633,7 @@ private slots:
         if (!screen)
             return;
         AnswerSequence deleting({"Accept", "Accept"});
-        button(screen, "Delete")->click();
+        ShellTest::button(screen, "Delete")->click();
         QCOMPARE(deleting.texts().value(1), QStringLiteral("File deleted successfully."));
         QVERIFY(folderEntries().isEmpty());
     }
@@ -651,7 +651,7 @@ private slots:
         setUpWorld(QStringLiteral("Dora"));
         QVERIFY(worldBytes() != saved);
         AnswerSequence loading({"Accept", "Accept"});
-        button(screen, "Load")->click();
+        ShellTest::button(screen, "Load")->click();
         QCOMPARE(loading.texts().value(1), QStringLiteral("File loaded successfully."));
         QCOMPARE(worldBytes(), saved);
     }

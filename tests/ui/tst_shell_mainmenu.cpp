@@ -88,7 +88,7 @@ private slots:
         QFETCH(int, way);
         QPointer<QWidget> menu = manager()->currentScreen();
         ModalAnswer answer(ModalAnswer::Way(way), "Cancel");
-        buttonNamed(menu, "Exit Game")->click();
+        ShellTest::button(menu, "Exit Game")->click();
         QVERIFY(answer.answered());
         QCOMPARE(answer.text(), QString("Are you sure you want to quit the game?"));
         QCOMPARE(answer.buttons(), QStringList({"Accept", "Cancel"}));
@@ -105,7 +105,7 @@ private slots:
         QPointer<QWidget> window = manager()->window();
         QPointer<QWidget> menu = manager()->currentScreen();
         ModalAnswer answer("Accept");
-        buttonNamed(menu, "Exit Game")->click();
+        ShellTest::button(menu, "Exit Game")->click();
         QVERIFY(answer.answered());
         QVERIFY(!window);
         QVERIFY(!manager()->window());
@@ -134,7 +134,7 @@ private slots:
         std::unique_ptr<ModalAnswer> warning;
         if (screenClass == "Module_NewGame")
             warning = std::make_unique<ModalAnswer>(QStringLiteral("OK"));
-        buttonNamed(manager()->currentScreen(), button)->click();
+        ShellTest::button(manager()->currentScreen(), button)->click();
         QWidget *screen = manager()->currentScreen();
         QCOMPARE(QString(screen->metaObject()->className()), screenClass);
         QVERIFY(!manager()->isTopMenuVisible());

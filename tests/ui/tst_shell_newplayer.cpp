@@ -73,6 +73,7 @@ class TestShellNewPlayer : public QObject
 private:
     ModuleManager *manager() const { return ModuleManager::Instance(); }
     QWidget *window() const { return manager()->window(); }
+    QWidget *currentScreen() const { return manager()->currentScreen(); }
 
     void startAGame()
     {
@@ -88,7 +89,7 @@ private:
         auto *edit = ShellTest::widget<QLineEdit>(manager()->currentScreen(), "save_name_edit");
         QTest::keyClicks(edit, typed);
         AnswerSequence sequence(answers);
-        visibleButton("Save")->click();
+        ShellTest::button(currentScreen(), "Save")->click();
         lastTexts = sequence.texts();
         lastButtons = sequence.buttons();
     }
@@ -102,7 +103,7 @@ private:
         manager()->changeScreen(new Module_NewGame);
         QCoreApplication::processEvents();
         if (!from.isEmpty()) {
-            visibleButton(from)->click();
+            ShellTest::button(currentScreen(), from)->click();
             QCoreApplication::processEvents();
         }
         QPushButton *shown = visibleButton(button);
@@ -210,14 +211,15 @@ private slots:
         // Where the pressed button and the one the next page puts in its
         // place overlap.
         const QRect pressedPlace = placeOnPage(from, pressed);
-        visibleButton(pressed)->click();
+        ShellTest::button(currentScreen(), pressed)->click();
         QCoreApplication::processEvents();
-        const QRect overlap = pressedPlace & placeOf(visibleButton(underneath));
+        const QRect overlap = pressedPlace & placeOf(ShellTest::button(currentScreen(), underneath));
         QVERIFY(!overlap.isEmpty());
 
         placeOnPage(from, pressed);
         // Between the two presses the new page is laid out, as it is for a player.
-        connect(visibleButton(pressed), &QPushButton::clicked, this, [] { QCoreApplication::processEvents(); });
+        connect(ShellTest::button(currentScreen(), pressed), &QPushButton::clicked, this,
+                [] { QCoreApplication::processEvents(); });
         // Through the window, so that each press reaches whatever is under
         // the pointer at that moment.
         if (twice)
@@ -380,11 +382,17 @@ private slots:
         };
         auto *screen = manager()->currentScreen();
         auto *edit = ShellTest::widget<QLineEdit>(screen, "save_name_edit");
-        answerAll({"Accept", "Accept"}, [&] { edit->setText(typed); visibleButton("Save")->click(); });
+        answerAll({"Accept", "Accept"}, [&] {
+            edit->setText(typed);
+            ShellTest::button(currentScreen(), "Save")->click();
+        });
         QCOMPARE(savedFiles(), QStringList{kept + ".dat"});
-        answerAll({"Accept", "Accept"}, [&] { edit->setText(typed); visibleButton("Save")->click(); });
-        answerAll({"Cancel"}, [&] { visibleButton("Load")->click(); });
-        answerAll({"Accept", "Accept"}, [&] { visibleButton("Delete")->click(); });
+        answerAll({"Accept", "Accept"}, [&] {
+            edit->setText(typed);
+            ShellTest::button(currentScreen(), "Save")->click();
+        });
+        answerAll({"Cancel"}, [&] { ShellTest::button(currentScreen(), "Load")->click(); });
+        answerAll({"Accept", "Accept"}, [&] { ShellTest::button(currentScreen(), "Delete")->click(); });
         QCOMPARE(shown.size(), 7);
         for (const QRect &geometry : qAsConst(shown))
             QVERIFY(geometry.isValid() && geometry.width() <= window()->width());

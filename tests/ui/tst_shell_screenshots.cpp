@@ -87,10 +87,7 @@ private slots:
         question.lookFirst([](QWidget *dialog) {
             dialog->grab().save(ScreenShots::folder() + QStringLiteral("saveload_flag_question.png"));
         });
-        for (QPushButton *button : screen->findChildren<QPushButton *>()) {
-            if (button->text() == QLatin1String("Save"))
-                button->click();
-        }
+        ShellTest::button(screen, "Save", ShellTest::HiddenButtons::Included)->click();
         QVERIFY(question.answered());
         for (const QString &name : saves)
             ShellTest::writeFile(Module_SaveLoad::savePath(name), QByteArray());
@@ -105,10 +102,7 @@ private slots:
             return;
         ShellTest::widget<QComboBox>(screen, "manager_region")->setCurrentIndex(2);
         shoot(QStringLiteral("newgame_manager"));
-        for (QPushButton *button : screen->findChildren<QPushButton *>()) {
-            if (button->text() == QLatin1String("Advance to Gym Creation"))
-                button->click();
-        }
+        ShellTest::button(screen, "Advance to Gym Creation", ShellTest::HiddenButtons::Included)->click();
         auto *primary = ShellTest::widget<QComboBox>(screen, "gym_primary_colour");
         primary->setCurrentIndex(9);
         emit primary->activated(9);
