@@ -23,7 +23,7 @@ BoutRunner::Happening BoutRunner::step()
     if (phase == Phase::Over)
         return outcome.stoppage ? Happening::Stoppage : Happening::Decision;
     if (phase != Phase::Fighting)
-        return Happening::Step;
+        qFatal("BoutRunner::step between rounds: call startRound, or tally when it is due");
     MatchEngine &engine = MatchEngine::Instance();
     ++outcome.steps;
     // A knockout ends the bout before the clock moves.
@@ -54,10 +54,17 @@ void BoutRunner::tally()
     phase = Phase::Tallied;
 }
 
+void BoutRunner::setCards(const JudgeCards &cards)
+{
+    outcome.cards = cards;
+    if (phase == Phase::Tallied)
+        tally();
+}
+
 BoutRunner::Happening BoutRunner::verdict()
 {
-    // The cards as they stand now: the tally's own, unless a test moved them.
-    const BoutScoring::Outcome said = BoutScoring::outcome(BoutScoring::tally(outcome.cards), roundNumber);
+    // The tally the engine heard names the winner and the decision.
+    const BoutScoring::Outcome said = BoutScoring::outcome(outcome.judges, roundNumber);
     if (said.extensionRound) {
         phase = Phase::BetweenRounds;
         return Happening::ExtensionRound;

@@ -48,7 +48,8 @@ public:
     void begin(const Fighter &a, const Fighter &b, std::unique_ptr<CommentarySink> sink = nullptr);
     void startRound();
     // One step of the engine, or once the judges have tallied their
-    // verdict; between rounds nothing happens.
+    // verdict. Between rounds it is the caller's mistake: the program stops
+    // saying so, where answering Step would have it wait for ever.
     Happening step();
     // After a round's end: the judges tally instead of another round.
     bool tallyDue() const;
@@ -63,8 +64,9 @@ public:
     // Left on the round clock after the last step; 180 between rounds.
     int secondsLeft() const { return seconds; }
     const JudgeCards &cards() const { return outcome.cards; }
-    // Lets a test put the cards where it needs them before a verdict.
-    void setCards(const JudgeCards &cards) { outcome.cards = cards; }
+    // Lets a test put the cards where it needs them; once the judges have
+    // tallied, they tally the new cards and the engine hears that tally.
+    void setCards(const JudgeCards &cards);
     // The cards so far; at the end, how the bout ended with its texts.
     const BoutResult &result() const { return outcome; }
 
