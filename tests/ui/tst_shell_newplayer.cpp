@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "TestSupport.h"
 #include "core/GeneratorTestFiles.h"
@@ -94,6 +95,10 @@ private:
         lastButtons = sequence.buttons();
     }
 
+    static constexpr int InTheRound = -1;
+    const QString TypedManager = QStringLiteral("Ada");
+    const QString TypedGym = QStringLiteral("Iron Den");
+
     QRect placeOf(QWidget *widget) const { return QRect(widget->mapTo(window(), QPoint()), widget->size()); }
 
     // A fresh new-game screen on the page of `from` (the first page when
@@ -102,9 +107,11 @@ private:
     {
         manager()->changeScreen(new Module_NewGame);
         QCoreApplication::processEvents();
+        ShellTest::widget<QLineEdit>(currentScreen(), "manager_first_name")->setText(TypedManager);
         if (!from.isEmpty()) {
             ShellTest::button(currentScreen(), from)->click();
             QCoreApplication::processEvents();
+            ShellTest::widget<QLineEdit>(currentScreen(), "gym_name")->setText(TypedGym);
         }
         QPushButton *shown = visibleButton(button);
         return shown ? placeOf(shown) : QRect();
@@ -112,10 +119,20 @@ private:
 
     // Through the window, each press reaching whatever is under the pointer
     // at that moment.
-    void doubleClickAt(const QPoint &place)
+    void doubleClickAt(const QPoint &place) { quickClicksAt(place, 2); }
+    // `presses` clicks at one place, each pressed within a double click's
+    // time of the one before: the platform pairs them into double clicks,
+    // as it does a player's triple click.
+    void quickClicksAt(const QPoint &place, int presses)
     {
         PauseBeforeEachPress pause(window()->windowHandle());
-        QTest::mouseDClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, place);
+        for (int i = 0; i < presses; ++i) {
+            // The test library leaves a pause longer than a double click
+            // after every click; the run takes most of it back.
+            if (i > 0)
+                QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 100;
+            QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, place);
+        }
     }
     void clickAt(const QPoint &place, int times)
     {
@@ -123,10 +140,31 @@ private:
             QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, place);
     }
 
-    // A live event in the window, from the same dice every time: a few steps
-    // into the first round of a bout between others or of the player's own,
-    // or on to the end of that round.
-    QPushButton *liveEventAt(bool playersBout, bool roundOver)
+    // A live event in the window, from the same dice every time: three
+    // steps into the first round of a bout between others or of the
+    // player's own, or `shortOfRoundEnd` steps short of that round's end
+    // (at its end for 0). Null, the case failed, when no live event shows.
+    QPushButton *liveEventAt(bool playersBout, int shortOfRoundEnd = InTheRound)
+    {
+        QPushButton *next = openLiveEvent(playersBout);
+        if (!next || shortOfRoundEnd == InTheRound)
+            return next;
+        int toTheEnd = 0;
+        while (toTheEnd < 200 && next->text() == QLatin1String("Next Step")) {
+            next->click();
+            ++toTheEnd;
+        }
+        if (shortOfRoundEnd > 0) {
+            next = openLiveEvent(playersBout);
+            for (int i = 0; next && i < toTheEnd - shortOfRoundEnd; ++i)
+                next->click();
+        }
+        QCoreApplication::processEvents();
+        return next;
+    }
+
+    // The welcome, the introduction, the tale of the tape, the bell, three steps.
+    QPushButton *openLiveEvent(bool playersBout)
     {
         using namespace LiveEventFixtures;
         dice.reset();
@@ -135,12 +173,11 @@ private:
                                         : bout(MatchType::Single, rosterId(1), rosterId(2));
         manager()->changeScreen(new Module_UserEvents(install({match})));
         QCoreApplication::processEvents();
-        auto *screen = ShellTest::currentScreenAs<Module_UserEvents>();
+        auto *screen = ShellTest::screen<Module_UserEvents>();
+        if (!screen)
+            return nullptr;
         auto *next = ShellTest::widget<QPushButton>(screen, "next_step_btn");
-        // The welcome, the introduction, the tale of the tape, the bell, three steps.
         for (int i = 0; i < 7; ++i)
-            next->click();
-        for (int i = 0; roundOver && i < 200 && next->text() == QLatin1String("Next Step"); ++i)
             next->click();
         QCoreApplication::processEvents();
         return next;
@@ -150,7 +187,9 @@ private:
     // the commentary.
     QStringList liveEventStage() const
     {
-        auto *screen = ShellTest::currentScreenAs<Module_UserEvents>();
+        auto *screen = ShellTest::screen<Module_UserEvents>();
+        if (!screen)
+            return {"no live event"};
         return {ShellTest::widget<QWidget>(screen, "corner_page")->isVisible() ? "corner" : "combat",
                 ShellTest::widget<QPushButton>(screen, "next_step_btn")->text(),
                 QString("round %1, %2 s left").arg(screen->getRoundNumber()).arg(screen->getSecondsLeft()),
@@ -186,19 +225,24 @@ private slots:
         dice.reset();
     }
 
+    // A quick run of presses moves one page, though the first press puts the
+    // next page's button under the pointer; what was typed stays.
     void aSecondPressStaysOnItsButton_data()
     {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("pressed");
         QTest::addColumn<QString>("underneath");
-        QTest::addColumn<bool>("twice");
+        QTest::addColumn<int>("presses");
         QTest::addColumn<QString>("landsBeside");
         const QString ahead = "Advance to Gym Creation";
         const QString back = "Back to Manager Creation";
-        QTest::addRow("double click ahead") << "" << ahead << "Advance to Game" << true << "Advance to Game";
-        QTest::addRow("single click ahead") << "" << ahead << "Advance to Game" << false << "Advance to Game";
-        QTest::addRow("double click back") << ahead << back << "Back to Main Menu" << true << ahead;
-        QTest::addRow("single click back") << ahead << back << "Back to Main Menu" << false << ahead;
+        for (int presses : {1, 2, 3}) {
+            const QString clicks = QStringList{"single", "double", "triple"}.at(presses - 1) + " click";
+            QTest::addRow("%s ahead", qPrintable(clicks)) << "" << ahead << "Advance to Game" << presses
+                                                          << "Advance to Game";
+            QTest::addRow("%s back", qPrintable(clicks)) << ahead << back << "Back to Main Menu" << presses
+                                                         << ahead;
+        }
     }
 
     void aSecondPressStaysOnItsButton()
@@ -206,7 +250,7 @@ private slots:
         QFETCH(QString, from);
         QFETCH(QString, pressed);
         QFETCH(QString, underneath);
-        QFETCH(bool, twice);
+        QFETCH(int, presses);
         QFETCH(QString, landsBeside);
         // Where the pressed button and the one the next page puts in its
         // place overlap.
@@ -217,51 +261,101 @@ private slots:
         QVERIFY(!overlap.isEmpty());
 
         placeOnPage(from, pressed);
-        // Between the two presses the new page is laid out, as it is for a player.
+        // Between the presses the new page is laid out, as it is for a player.
         connect(ShellTest::button(currentScreen(), pressed), &QPushButton::clicked, this,
                 [] { QCoreApplication::processEvents(); });
         // Through the window, so that each press reaches whatever is under
         // the pointer at that moment.
-        if (twice)
-            QTest::mouseDClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, overlap.center());
-        else
-            QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, overlap.center());
+        quickClicksAt(overlap.center(), presses);
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NewGame"));
         QVERIFY(visibleButton(landsBeside));
         QVERIFY(!manager()->isTopMenuVisible());
+        QCOMPARE(ShellTest::widget<QLineEdit>(currentScreen(), "manager_first_name")->text(), TypedManager);
+        if (!from.isEmpty())
+            QCOMPARE(ShellTest::widget<QLineEdit>(currentScreen(), "gym_name")->text(), TypedGym);
     }
 
-    // A button that stays where it is takes each press of a double click as
-    // a click: "Next Step" moves two stages. Once "Tend to Fighter" has
-    // moved it to the corner page, the second press does not also begin
-    // the next round.
+    // Each press of a quick run on "Next Step" moves a stage, as a click
+    // does, until the button reads otherwise: once "Tend to Fighter" has
+    // moved it to the corner page, no press of the run begins the next
+    // round, and a run that ends the round stops there.
     void aDoubleClickOnTheLiveEventMovesItsStages_data()
     {
         QTest::addColumn<bool>("playersBout");
-        QTest::addColumn<bool>("roundOver");
+        QTest::addColumn<int>("shortOfRoundEnd");
+        QTest::addColumn<int>("presses");
         QTest::addColumn<int>("stages");
-        QTest::addRow("next step, a bout between others") << false << false << 2;
-        QTest::addRow("next step, the player's bout") << true << false << 2;
-        QTest::addRow("tend to fighter") << true << true << 1;
+        QTest::addRow("next step, a bout between others") << false << InTheRound << 2 << 2;
+        QTest::addRow("next step, the player's bout") << true << InTheRound << 2 << 2;
+        QTest::addRow("next step, ten quick clicks") << false << InTheRound << 10 << 10;
+        QTest::addRow("next step, ten quick clicks, the player's bout") << true << InTheRound << 10 << 10;
+        QTest::addRow("tend to fighter") << true << 0 << 2 << 1;
+        QTest::addRow("tend to fighter, triple click") << true << 0 << 3 << 1;
+        QTest::addRow("next step into the round's end") << true << 2 << 5 << 2;
     }
 
     void aDoubleClickOnTheLiveEventMovesItsStages()
     {
         QFETCH(bool, playersBout);
-        QFETCH(bool, roundOver);
+        QFETCH(int, shortOfRoundEnd);
+        QFETCH(int, presses);
         QFETCH(int, stages);
-        const QString pressed = roundOver ? "Tend to Fighter" : "Next Step";
-        QPushButton *button = liveEventAt(playersBout, roundOver);
+        const QString pressed = shortOfRoundEnd == 0 ? "Tend to Fighter" : "Next Step";
+        QPushButton *button = liveEventAt(playersBout, shortOfRoundEnd);
+        if (!button)
+            return;
         QCOMPARE(button->text(), pressed);
         clickAt(placeOf(button).center(), stages);
         const QStringList afterClicks = liveEventStage();
 
-        button = liveEventAt(playersBout, roundOver);
-        doubleClickAt(placeOf(button).center());
+        button = liveEventAt(playersBout, shortOfRoundEnd);
+        if (!button)
+            return;
+        quickClicksAt(placeOf(button).center(), presses);
         QCOMPARE(liveEventStage(), afterClicks);
     }
 
-    // The menu bar outlives the screens: a double click on one of its
+    // "Start Timer" and "Stop Timer" are one button: a quick run on it
+    // leaves the timer as its first press did.
+    void aQuickRunOnTheTimerLeavesItAsTheFirstPress_data()
+    {
+        QTest::addColumn<bool>("playersBout");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<int>("presses");
+        for (bool playersBout : {false, true}) {
+            for (bool running : {false, true}) {
+                for (int presses : {2, 3}) {
+                    QTest::addRow("%s on %s, %s", presses == 2 ? "double click" : "triple click",
+                                  running ? "Stop Timer" : "Start Timer",
+                                  playersBout ? "the player's bout" : "a bout between others")
+                        << playersBout << running << presses;
+                }
+            }
+        }
+    }
+
+    void aQuickRunOnTheTimerLeavesItAsTheFirstPress()
+    {
+        QFETCH(bool, playersBout);
+        QFETCH(bool, running);
+        QFETCH(int, presses);
+        if (!liveEventAt(playersBout))
+            return;
+        auto *screen = ShellTest::screen<Module_UserEvents>();
+        if (!screen)
+            return;
+        auto *timerButton = ShellTest::widget<QPushButton>(screen, "start_timer_btn");
+        const auto *timer = ShellTest::widget<QTimer>(screen, "step_timer");
+        if (running)
+            timerButton->click();
+        QCOMPARE(timer->isActive(), running);
+        QCOMPARE(timerButton->text(), QString(running ? "Stop Timer" : "Start Timer"));
+        quickClicksAt(placeOf(timerButton).center(), presses);
+        QCOMPARE(timer->isActive(), !running);
+        QCOMPARE(timerButton->text(), QString(running ? "Start Timer" : "Stop Timer"));
+    }
+
+    // The menu bar outlives the screens: a double or triple click on one of its
     // buttons opens one screen and runs at most one day. Pressed at its foot,
     // "Next Day" has the next day's "Proceed" come up under the pointer.
     void aDoubleClickOnTheMenuBarOpensOneScreen_data()
@@ -269,8 +363,11 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("days");
         QTest::addColumn<QString>("underneath");
-        QTest::addRow("next day") << int(NextDayButton) << 1 << "proceed_next_day_btn";
-        QTest::addRow("training") << int(TrainingButton) << 0 << "training_module_btn";
+        QTest::addColumn<int>("presses");
+        QTest::addRow("next day") << int(NextDayButton) << 1 << "proceed_next_day_btn" << 2;
+        QTest::addRow("training") << int(TrainingButton) << 0 << "training_module_btn" << 2;
+        QTest::addRow("next day, triple click") << int(NextDayButton) << 1 << "proceed_next_day_btn" << 3;
+        QTest::addRow("training, triple click") << int(TrainingButton) << 0 << "training_module_btn" << 3;
     }
 
     void aDoubleClickOnTheMenuBarOpensOneScreen()
@@ -278,6 +375,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(int, days);
         QFETCH(QString, underneath);
+        QFETCH(int, presses);
         startAGame();
         const QDate today = World::Instance().getDate();
         QPushButton *pressed = manager()->topMenu()->button(ButtonID(button));
@@ -289,7 +387,7 @@ private slots:
             if (!opened)
                 opened = manager()->currentScreen();
         });
-        doubleClickAt(foot);
+        quickClicksAt(foot, presses);
         QTest::qWait(2 * Module_NextDay::StartDelayMs);
         QVERIFY2(opened, "the screen the first press opened was replaced");
         QCOMPARE(manager()->currentScreen(), opened.data());

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QStyleHints>
 
 #include "ApplicationFilter.h"
 #include "ModuleManager.h"
@@ -20,26 +23,40 @@ bool DoubleClickGuard::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
         // The window hears of every press before the widget under the pointer.
         if (watched->isWidgetType())
-            remember(qobject_cast<QAbstractButton *>(watched));
-        break;
-    case QEvent::MouseButtonDblClick:
-        if (auto *button = qobject_cast<QAbstractButton *>(watched)) {
-            const bool counts = button == m_pressed && placeOf(button) == m_pressedPlace;
-            remember(nullptr);
-            return !counts;
-        }
+            return !counts(static_cast<QWidget *>(watched), *static_cast<QMouseEvent *>(event));
         break;
     case QEvent::Show:
-        // A question, or any other window, between the two presses.
+        // A question, or any other window, during the run.
         if (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
-            remember(nullptr);
+            m_runButton = nullptr;
         break;
     default:
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool DoubleClickGuard::counts(QWidget *pressed, const QMouseEvent &press)
+{
+    const bool inRun = continuesRun(press);
+    m_lastPressTime = press.timestamp();
+    m_lastPressPlace = press.globalPos();
+    auto *button = qobject_cast<QAbstractButton *>(pressed);
+    if (!inRun)
+        beginRun(button);
+    return !inRun || !button
+           || (button == m_runButton && placeOf(button) == m_runPlace && button->text() == m_runText);
+}
+
+bool DoubleClickGuard::continuesRun(const QMouseEvent &press) const
+{
+    const QStyleHints *hints = QGuiApplication::styleHints();
+    const QPoint moved = press.globalPos() - m_lastPressPlace;
+    return press.timestamp() - m_lastPressTime < ulong(hints->mouseDoubleClickInterval())
+           && qMax(qAbs(moved.x()), qAbs(moved.y())) <= hints->mouseDoubleClickDistance();
 }
 
 DoubleClickGuard::Place DoubleClickGuard::placeOf(const QWidget *button)
@@ -50,8 +67,9 @@ DoubleClickGuard::Place DoubleClickGuard::placeOf(const QWidget *button)
     return place;
 }
 
-void DoubleClickGuard::remember(QAbstractButton *pressed)
+void DoubleClickGuard::beginRun(QAbstractButton *pressed)
 {
-    m_pressed = pressed;
-    m_pressedPlace = pressed ? placeOf(pressed) : Place();
+    m_runButton = pressed;
+    m_runPlace = pressed ? placeOf(pressed) : Place();
+    m_runText = pressed ? pressed->text() : QString();
 }
