@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "ui/ShellTestSupport.h"
@@ -25,30 +26,46 @@ private slots:
         QCOMPARE(ShellTest::widget<QLabel>(&page, "title_label"), title);
     }
 
+    void missingChildFailsTheCase_data()
+    {
+        QTest::addColumn<bool>("onThePage");
+        QTest::addRow("a page without it") << true;
+        QTest::addRow("no parent") << false;
+    }
     // The expected failure is the finder's; the case then goes on with a
-    // blank stand-in, and a second look still misses.
+    // blank stand-in, and a second look still misses. With no parent to
+    // own it, the stand-in outlives the deletions the event loop runs.
     void missingChildFailsTheCase()
     {
+        QFETCH(bool, onThePage);
         QWidget page;
+        QWidget *parent = onThePage ? &page : nullptr;
         QEXPECT_FAIL("", "the finder fails the case for a missing widget", Continue);
-        QVERIFY(ShellTest::widget<QLabel>(&page, "title_label")->text().isEmpty());
+        const QPointer<QLabel> standIn = ShellTest::widget<QLabel>(parent, "title_label");
+        QVERIFY(standIn->text().isEmpty());
         QVERIFY(!page.findChild<QLabel *>("title_label"));
+        QCOMPARE(standIn->parentWidget(), parent);
+        ShellTest::flushDeletions();
+        QVERIFY(standIn);
     }
 
     void cellHoldsAWidgetOfItsClass_data()
     {
+        QTest::addColumn<bool>("gridGiven");
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("column");
         QTest::addColumn<bool>("found");
-        QTest::addRow("the title's cell") << 0 << 0 << true;
-        QTest::addRow("a cell of another class") << 0 << 1 << false;
-        QTest::addRow("an empty cell") << 1 << 1 << false;
-        QTest::addRow("outside the grid") << 5 << 0 << false;
+        QTest::addRow("the title's cell") << true << 0 << 0 << true;
+        QTest::addRow("a cell of another class") << true << 0 << 1 << false;
+        QTest::addRow("an empty cell") << true << 1 << 1 << false;
+        QTest::addRow("outside the grid") << true << 5 << 0 << false;
+        QTest::addRow("no grid") << false << 0 << 0 << false;
     }
     // Any other cell fails the case, which goes on with a blank stand-in
-    // that the grid's widget owns.
+    // that the grid's widget owns, or nothing without a grid.
     void cellHoldsAWidgetOfItsClass()
     {
+        QFETCH(bool, gridGiven);
         QFETCH(int, row);
         QFETCH(int, column);
         QFETCH(bool, found);
@@ -60,26 +77,29 @@ private slots:
         grid->addWidget(new QLabel("Below"), 1, 0);
         if (!found)
             QEXPECT_FAIL("", "the finder fails the case for a cell without a label", Continue);
-        const QLabel *label = ShellTest::cell<QLabel>(grid, row, column);
+        const QLabel *label = ShellTest::cell<QLabel>(gridGiven ? grid : nullptr, row, column);
         QCOMPARE(label == title, found);
         QCOMPARE(label->text(), QString(found ? "Title" : ""));
-        QCOMPARE(label->parentWidget(), &page);
+        QCOMPARE(label->parentWidget(), gridGiven ? &page : nullptr);
     }
 
     void buttonReadsItsText_data()
     {
+        QTest::addColumn<bool>("parentGiven");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("hiddenToo");
         QTest::addColumn<QString>("found");
-        QTest::addRow("a shown button") << "Save" << false << "save_button";
-        QTest::addRow("a hidden one, skipped") << "Back" << false << "";
-        QTest::addRow("a hidden one, included") << "Back" << true << "back_button";
-        QTest::addRow("no button of that text") << "Load" << true << "";
+        QTest::addRow("a shown button") << true << "Save" << false << "save_button";
+        QTest::addRow("a hidden one, skipped") << true << "Back" << false << "";
+        QTest::addRow("a hidden one, included") << true << "Back" << true << "back_button";
+        QTest::addRow("no button of that text") << true << "Load" << true << "";
+        QTest::addRow("no parent") << false << "Save" << true << "";
     }
     // A button not found fails the case, which goes on with a blank stand-in
-    // on the parent.
+    // on the parent, or on none without a parent.
     void buttonReadsItsText()
     {
+        QFETCH(bool, parentGiven);
         QFETCH(QString, text);
         QFETCH(bool, hiddenToo);
         QFETCH(QString, found);
@@ -91,10 +111,10 @@ private slots:
         if (found.isEmpty())
             QEXPECT_FAIL("", "the finder fails the case for a button not found", Continue);
         const auto hidden = hiddenToo ? ShellTest::HiddenButtons::Included : ShellTest::HiddenButtons::Skipped;
-        const QPushButton *button = ShellTest::button(&page, text, hidden);
+        const QPushButton *button = ShellTest::button(parentGiven ? &page : nullptr, text, hidden);
         QCOMPARE(button->objectName(), found);
         QCOMPARE(button->text(), QString(found.isEmpty() ? "" : text));
-        QCOMPARE(button->parentWidget(), &page);
+        QCOMPARE(button->parentWidget(), parentGiven ? &page : nullptr);
     }
 
     // Another screen, or none, fails the case and gives no screen: none
