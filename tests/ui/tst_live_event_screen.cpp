@@ -61,26 +61,32 @@ private:
     void press() const { find<QPushButton>("next_step_btn")->click(); }
     QString commentary() const { return find<QTextEdit>("commentary_view")->toPlainText(); }
 
-    void open(const Event &event)
+    // The event's live screen, shown. Null when another screen shows: the
+    // case has failed, naming it, and returns.
+    Module_UserEvents *open(const Event &event)
     {
         ModuleManager::Instance()->changeScreen(new Module_UserEvents(event));
         ModuleManager::Instance()->window()->show();
         // A screen put into a shown window appears from the event loop.
         QCoreApplication::processEvents();
+        return screen();
     }
 
     // Welcome, introduction: the tale of the tape is due on the next press.
-    void introduce(const Event &event)
+    Module_UserEvents *introduce(const Event &event)
     {
-        open(event);
+        Module_UserEvents *live = open(event);
+        if (!live)
+            return nullptr;
         press();
         press();
+        return live;
     }
 
     // Presses until the bout ends or the button leads to the corner.
-    void fightOn()
+    void fightOn(const Module_UserEvents *live) const
     {
-        for (int i = 0; i < PressLimit && !screen()->isMatchOver(); ++i) {
+        for (int i = 0; i < PressLimit && !live->isMatchOver(); ++i) {
             if (find<QPushButton>("next_step_btn")->text() != QLatin1String("Next Step"))
                 return;
             press();
@@ -95,11 +101,13 @@ private:
     }
 
     // Plays `attempt` from one clock reading after another until it
-    // reaches the situation it needs (bouts may end early).
+    // reaches the situation it needs (bouts may end early), its live screen
+    // shown. An attempt that failed the case, the screen not shown, ends the
+    // tries: the caller returns before it checks that one reached it.
     template <typename Attempt>
     bool tryStarts(Attempt attempt)
     {
-        for (int start = 1; start <= 40; ++start) {
+        for (int start = 1; start <= 40 && !QTest::currentTestFailed(); ++start) {
             // The old seam must end before the new one begins.
             dice.reset();
             dice.reset(new DeterministicRandom(start * 1000));
@@ -113,11 +121,14 @@ private:
     bool toTheFirstCorner(int cornering)
     {
         return tryStarts([this, cornering] {
-            introduce(install({playerBout(MatchType::Single, PlayerId, rosterId(0))}, "No Title", cornering));
+            const Module_UserEvents *live
+                = introduce(install({playerBout(MatchType::Single, PlayerId, rosterId(0))}, "No Title", cornering));
+            if (!live)
+                return false;
             press();
             press();
-            fightOn();
-            return !screen()->isMatchOver();
+            fightOn(live);
+            return !live->isMatchOver();
         });
     }
 
@@ -154,27 +165,30 @@ private:
 
     // Opens a one-bout card and introduces its bout from the clock
     // readings of `start`: the tale of the tape is due on the next press.
-    void introduceFrom(const QVector<Match> &card, int start)
+    Module_UserEvents *introduceFrom(const QVector<Match> &card, int start)
     {
-        open(install(card, "No Title", 9));
+        Module_UserEvents *live = open(install(card, "No Title", 9));
+        if (!live)
+            return nullptr;
         press();
         dice.reset();
         dice.reset(new DeterministicRandom(start));
         press();
+        return live;
     }
 
     // The bout the screen has just finished ended as `unseen` says: the
     // card's result line, both fighters' record lines and the cards.
-    void checkFoughtAs(const BoutResult &unseen)
+    void checkFoughtAs(const Module_UserEvents *live, const BoutResult &unseen) const
     {
-        const Event event = screen()->getEvent();
-        const QString type = screen()->getCurrentMatch().getType();
-        QCOMPARE(screen()->getEventResults().value(0), type + " - " + unseen.resultText + "\n");
+        const Event event = live->getEvent();
+        const QString type = live->getCurrentMatch().getType();
+        QCOMPARE(live->getEventResults().value(0), type + " - " + unseen.resultText + "\n");
         const QString winnerLine = unseen.winnerLine + BoutScoring::recordLineEnding(event, type, true);
         const QString loserLine = unseen.loserLine + BoutScoring::recordLineEnding(event, type, false);
         QVERIFY2(historyOf(unseen.winnerId).contains(winnerLine), qPrintable(winnerLine));
         QVERIFY2(historyOf(unseen.loserId).contains(loserLine), qPrintable(loserLine));
-        QCOMPARE(screen()->getJudgeTotals(), unseen.cards);
+        QCOMPARE(live->getJudgeTotals(), unseen.cards);
     }
 
     // How a bout ended, for the rows' names.
@@ -301,7 +315,8 @@ private slots:
 
     void startShowsTheCardAndOnlyNextStep()
     {
-        open(install(threeBoutCard()));
+        if (!open(install(threeBoutCard())))
+            return;
         QVERIFY(!ModuleManager::Instance()->isTopMenuVisible());
         QVERIFY(shown("next_step_btn"));
         QVERIFY(!shown("start_timer_btn"));
@@ -344,25 +359,29 @@ private slots:
         QFETCH(QString, nameB);
         QFETCH(bool, playerBout);
         dice.reset(new DeterministicRandom);
-        introduce(install(card));
-        QCOMPARE(screen()->getPlayerCorner(), corner);
-        QCOMPARE(screen()->getPlayerFighterId(), playerId);
-        QCOMPARE(screen()->getFighterA()->getFullName(), nameA);
-        QCOMPARE(screen()->getFighterB()->getFullName(), nameB);
-        QCOMPARE(screen()->getCurrentMatch().isPlayerMatch(), playerBout);
-        QCOMPARE(screen()->getRoundNumber(), 1);
-        QCOMPARE(screen()->getSecondsLeft(), 180);
-        QCOMPARE(screen()->getJudgeTotals(), JudgeCards());
+        const Module_UserEvents *live = introduce(install(card));
+        if (!live)
+            return;
+        QCOMPARE(live->getPlayerCorner(), corner);
+        QCOMPARE(live->getPlayerFighterId(), playerId);
+        QCOMPARE(live->getFighterA()->getFullName(), nameA);
+        QCOMPARE(live->getFighterB()->getFullName(), nameB);
+        QCOMPARE(live->getCurrentMatch().isPlayerMatch(), playerBout);
+        QCOMPARE(live->getRoundNumber(), 1);
+        QCOMPARE(live->getSecondsLeft(), 180);
+        QCOMPARE(live->getJudgeTotals(), JudgeCards());
         QVERIFY(commentary().contains("The next match coming up features "));
         QVERIFY(commentary().contains("This is it! The main event! Who will reign supreme?"));
     }
 
     void fantasyBoutTakesTheAmateurs()
     {
-        introduce(installFantasy());
-        QCOMPARE(screen()->getPlayerCorner(), 2);
-        QCOMPARE(screen()->getFighterA()->getId(), -116);
-        QCOMPARE(screen()->getFighterB()->getFullName(), QString("Imp Ort"));
+        const Module_UserEvents *live = introduce(installFantasy());
+        if (!live)
+            return;
+        QCOMPARE(live->getPlayerCorner(), 2);
+        QCOMPARE(live->getFighterA()->getId(), -116);
+        QCOMPARE(live->getFighterB()->getFullName(), QString("Imp Ort"));
     }
 
     // An imported fighter whose name would pass for markup reads as
@@ -373,7 +392,8 @@ private slots:
         QFETCH(QString, lastName);
         const QString name = "Zebedee " + lastName;
         dice.reset(new DeterministicRandom);
-        introduce(installFantasy(3, 5, "Zebedee", lastName));
+        if (!introduce(installFantasy(3, 5, "Zebedee", lastName)))
+            return;
         QVERIFY(ShellTest::showsPlainText(find<QLabel>("event_name_label"), name));
         QVERIFY(commentary().contains("The next match coming up features Al Ray vs. " + name + "\n"));
         press();
@@ -402,7 +422,8 @@ private slots:
     {
         QFETCH(QString, firstName);
         QFETCH(QString, lastName);
-        introduce(installFantasy(3, 5, firstName, lastName));
+        if (!introduce(installFantasy(3, 5, firstName, lastName)))
+            return;
         press();
         const QLabel *label = find<QLabel>("name_label_b");
         QVERIFY2(label->text().endsWith(QChar(0x2026)), qPrintable(label->text()));
@@ -411,7 +432,8 @@ private slots:
 
     void taleOfTheTape()
     {
-        introduce(install(threeBoutCard()));
+        if (!introduce(install(threeBoutCard())))
+            return;
         press();
         QVERIFY(shown("tale_of_tape_box"));
         QVERIFY(!shown("commentary_view"));
@@ -459,7 +481,8 @@ private slots:
     void instructionsOnlyInThePlayersBoutOnePerStep()
     {
         dice.reset(new DeterministicRandom);
-        introduce(install({playerBout(MatchType::Single, PlayerId, rosterId(0))}, "No Title", 3, 10));
+        if (!introduce(install({playerBout(MatchType::Single, PlayerId, rosterId(0))}, "No Title", 3, 10)))
+            return;
         press();
         press();
         auto *list = find<QListWidget>("instruction_list");
@@ -485,19 +508,25 @@ private slots:
     void aRosterBoutEndsRoundThreeAndTalliesInOneStep()
     {
         const auto toTheTally = [this] {
-            introduce(install(threeBoutCard()));
+            const Module_UserEvents *live = introduce(install(threeBoutCard()));
+            if (!live)
+                return false;
             press();
             press();
-            for (int i = 0; i < PressLimit && screen()->getRoundNumber() < 4 && !screen()->isMatchOver(); ++i)
+            for (int i = 0; i < PressLimit && live->getRoundNumber() < 4 && !live->isMatchOver(); ++i)
                 press();
-            return screen()->getRoundNumber() == 4;
+            return live->getRoundNumber() == 4;
         };
-        QVERIFY(tryStarts(toTheTally));
-        QVERIFY(screen()->isMatchOver());
+        const bool reached = tryStarts(toTheTally);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(reached);
+        Module_UserEvents *live = screen();
+        QVERIFY(live->isMatchOver());
         QCOMPARE(find<QLabel>("round_label")->text(), QString("Round 4"));
         QCOMPARE(find<QLabel>("clock_label")->text(), QString("3:00"));
         QVERIFY(commentary().endsWith("The judges are tallying their scorecards...\n"));
-        const JudgeCards cards = screen()->getJudgeTotals();
+        const JudgeCards cards = live->getJudgeTotals();
         for (int judge = 0; judge < 3; ++judge)
             QVERIFY(qMax(cards.totalsA[judge], cards.totalsB[judge]) == 30 || cards.totalsA[judge] < 30);
 
@@ -505,23 +534,27 @@ private slots:
         JudgeCards drawn;
         drawn.totalsA = {29, 28, 28};
         drawn.totalsB = {28, 28, 29};
-        screen()->setJudgeTotals(drawn);
+        live->setJudgeTotals(drawn);
         press();
         QVERIFY(commentary().contains("It's a draw! We are going to an extension round!"));
-        QVERIFY(!screen()->isMatchOver());
+        QVERIFY(!live->isMatchOver());
         QVERIFY(commentary().endsWith("Fight!\n"));
         QVERIFY(commentary().contains("Round 4!"));
-        QCOMPARE(screen()->getJudgeTotals(), drawn);
+        QCOMPARE(live->getJudgeTotals(), drawn);
     }
 
     void theCornerBetweenRounds()
     {
-        QVERIFY(toTheFirstCorner(3));
+        const bool reached = toTheFirstCorner(3);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(reached);
+        const Module_UserEvents *live = screen();
         QCOMPARE(find<QPushButton>("next_step_btn")->text(), QString("Tend to Fighter"));
         QVERIFY(!shown("start_timer_btn"));
         press();
         QVERIFY(shown("corner_page"));
-        QVERIFY(!screen()->findChild<QTimer *>("step_timer"));
+        QVERIFY(!live->findChild<QTimer *>("step_timer"));
         QCOMPARE(find<QPushButton>("next_step_btn")->text(), QString("Begin Next Round"));
         QCOMPARE(find<QTextEdit>("observations_view")->toPlainText().split('\n').size(), 5);
         QVERIFY(find<QListWidget>("strategy_list")->count() > 0);
@@ -556,7 +589,10 @@ private slots:
 
     void cornerPoolOfZeroUndoesEveryRaise()
     {
-        QVERIFY(toTheFirstCorner(0));
+        const bool reached = toTheFirstCorner(0);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(reached);
         press();
         auto *water = find<QSpinBox>("provide_water_box");
         water->setValue(9);
@@ -577,19 +613,21 @@ private slots:
         QFETCH(bool, playerWins);
         dice.reset(new DeterministicRandom);
         const Event event = install(championshipCard(), Title, 3, 5, EventName, attribute);
-        open(event);
-        for (int i = 0; i < PressLimit && screen()->getMatchCount() < 2; ++i)
+        const Module_UserEvents *live = open(event);
+        if (!live)
+            return;
+        for (int i = 0; i < PressLimit && live->getMatchCount() < 2; ++i)
             press();
-        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 2; ++i)
+        for (int i = 0; i < PressLimit && live->getNextMatch() < 2; ++i)
             press();
-        const FightRecordLine line = FightRecordLine::parse(screen()->getSummaryResultText());
+        const FightRecordLine line = FightRecordLine::parse(live->getSummaryResultText());
         QCOMPARE(line.isWin(), playerWins);
         QCOMPARE(line.title(), Title);
-        QCOMPARE(screen()->getSummaryStatistics().size(), 44);
-        QCOMPARE(screen()->getPlayerFighterId(), PlayerId);
+        QCOMPARE(live->getSummaryStatistics().size(), 44);
+        QCOMPARE(live->getPlayerFighterId(), PlayerId);
 
         // The event's lines in card order, stored with the league.
-        const QStringList results = screen()->getEventResults();
+        const QStringList results = live->getEventResults();
         QCOMPARE(results.size(), 2);
         QVERIFY(results.at(0).startsWith("Single Match - "));
         QVERIFY(results.at(1).startsWith("Championship Match - "));
@@ -613,26 +651,30 @@ private slots:
         const Event other = WorldFixtures::eventOn(EventName, "Other League", event.getDate(),
                                                    {playerBout(MatchType::Single, rosterId(4), rosterId(5))}, true);
         WorldTestAccess::addOrganizationFirst(WorldFixtures::organization("Other League", "National", {other}));
-        open(event);
-        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 1; ++i)
+        const Module_UserEvents *live = open(event);
+        if (!live)
+            return;
+        for (int i = 0; i < PressLimit && live->getNextMatch() < 1; ++i)
             press();
-        const QStringList results = screen()->getEventResults();
+        const QStringList results = live->getEventResults();
         QCOMPARE(results.size(), 2);
         QVERIFY(results.at(1).startsWith("Booked "));
         QVERIFY(results.at(1).contains(" for a Tournament Semifinal at Fight Night 1"));
         QVERIFY(commentary().contains(results.at(1).trimmed()));
-        QCOMPARE(screen()->getEvent().getOrganization(), League);
+        QCOMPARE(live->getEvent().getOrganization(), League);
         auto *list = find<QListWidget>("match_list");
         QCOMPARE(list->count(), 3);
         QVERIFY(!list->item(2)->text().contains("TBA vs. TBA"));
         QCOMPARE(list->currentRow(), -1);
-        QCOMPARE(screen()->getNextMatch(), 1);
+        QCOMPARE(live->getNextMatch(), 1);
     }
 
     void simToEndStopsAfterEachBout()
     {
         dice.reset(new DeterministicRandom);
-        introduce(install(threeBoutCard()));
+        const Module_UserEvents *live = introduce(install(threeBoutCard()));
+        if (!live)
+            return;
         press();
         press();
         press();
@@ -641,12 +683,12 @@ private slots:
         for (int i = 0; i < PressLimit && timer->isActive(); ++i)
             QMetaObject::invokeMethod(timer, "timeout");
         QVERIFY(!timer->isActive());
-        QCOMPARE(screen()->getNextMatch(), 1);
+        QCOMPARE(live->getNextMatch(), 1);
         QVERIFY(shown("start_timer_btn"));
         QVERIFY(shown("next_step_btn"));
         QVERIFY(!shown("sim_to_end_btn"));
         press();
-        QCOMPARE(screen()->getMatchCount(), 2);
+        QCOMPARE(live->getMatchCount(), 2);
     }
 
     // "Sim to End" pressed once a bout is over: the next bout's stages slow
@@ -665,10 +707,12 @@ private slots:
     {
         QFETCH(int, stopAfter);
         dice.reset(new DeterministicRandom);
-        open(install({bout(MatchType::Single, rosterId(1), rosterId(2)),
-                      bout(MatchType::Single, rosterId(3), rosterId(4)),
-                      bout(MatchType::Single, rosterId(5), rosterId(0))}));
-        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 1; ++i)
+        const Module_UserEvents *live = open(install({bout(MatchType::Single, rosterId(1), rosterId(2)),
+                                                      bout(MatchType::Single, rosterId(3), rosterId(4)),
+                                                      bout(MatchType::Single, rosterId(5), rosterId(0))}));
+        if (!live)
+            return;
+        for (int i = 0; i < PressLimit && live->getNextMatch() < 1; ++i)
             press();
         QVERIFY(shown("sim_to_end_btn"));
         find<QPushButton>("sim_to_end_btn")->click();
@@ -681,7 +725,7 @@ private slots:
                 return;
             if (timer->isActive() && shown("tale_of_tape_box"))
                 QCOMPARE(timer->interval(), Module_UserEvents::TaleOfTapeMs);
-            else if (timer->isActive() && screen()->getMatchCount() == 2 && !screen()->isMatchOver())
+            else if (timer->isActive() && live->getMatchCount() == 2 && !live->isMatchOver())
                 QCOMPARE(timer->interval(), Module_UserEvents::RoundStepMs);
             if (timeouts == stopAfter) {
                 find<QPushButton>("start_timer_btn")->click();
@@ -696,8 +740,8 @@ private slots:
         }
         // The run ended with the second bout, before the third came up.
         QVERIFY(!timer->isActive());
-        QCOMPARE(screen()->getNextMatch(), 2);
-        QCOMPARE(screen()->getMatchCount(), 2);
+        QCOMPARE(live->getNextMatch(), 2);
+        QCOMPARE(live->getMatchCount(), 2);
         QVERIFY(shown("start_timer_btn"));
         QVERIFY(shown("next_step_btn"));
         QVERIFY(!shown("sim_to_end_btn"));
@@ -706,7 +750,8 @@ private slots:
     void aFantasyEventLeadsBackToTheProfile()
     {
         dice.reset(new DeterministicRandom);
-        open(installFantasy());
+        if (!open(installFantasy()))
+            return;
         playToTheEnd();
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_Profile"));
         QVERIFY(ModuleManager::Instance()->isTopMenuVisible());
@@ -718,7 +763,8 @@ private slots:
         dice.reset(new DeterministicRandom);
         const Event event = install({bout(MatchType::Single, rosterId(1), 0),
                                      playerBout(MatchType::Single, PlayerId, rosterId(0))});
-        open(event);
+        if (!open(event))
+            return;
         playToTheEnd();
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_PostEvent"));
         const QStringList lines = WorldTestAccess::organization(League).getNextEvent(event.getDate()).getResultLines();
@@ -738,27 +784,36 @@ private slots:
     void aKnockoutEndsTheBoutWithoutARoundEnd()
     {
         const auto toAKnockout = [this] {
-            introduce(install(threeBoutCard()));
+            const Module_UserEvents *live = introduce(install(threeBoutCard()));
+            if (!live)
+                return false;
             press();
             press();
-            for (int i = 0; i < PressLimit && !screen()->isMatchOver(); ++i)
+            for (int i = 0; i < PressLimit && !live->isMatchOver(); ++i)
                 press();
             // A decision is only given at round 4.
-            return screen()->getRoundNumber() <= 3;
+            return live->getRoundNumber() <= 3;
         };
-        QVERIFY(tryStarts(toAKnockout));
+        const bool reached = tryStarts(toAKnockout);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(reached);
+        const Module_UserEvents *live = screen();
         // The bout is finished within the knockout's own step.
         const QString lastRound = commentary().mid(commentary().lastIndexOf("Fight!\n"));
         QVERIFY(!lastRound.contains("The bell rings to end the round"));
-        QCOMPARE(screen()->getEventResults().size(), 1);
-        const QString line = screen()->getEventResults().first();
+        QCOMPARE(live->getEventResults().size(), 1);
+        const QString line = live->getEventResults().first();
         QVERIFY2(line.contains("KO("), qPrintable(line));
         QVERIFY(!commentary().contains("judge scores the fight"));
     }
 
     void theCornerWorksOnTheFighterInTheRing()
     {
-        QVERIFY(toTheFirstCorner(10));
+        const bool reached = toTheFirstCorner(10);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(reached);
         press();
         Entity_MatchFighter *inRing = MatchEngine::Instance().getFighterA();
         auto *strategies = find<QListWidget>("strategy_list");
@@ -785,29 +840,35 @@ private slots:
     void afterTheThirdRoundTheCornerComesBeforeTheTally()
     {
         const auto toTheLastCorner = [this] {
-            introduce(install({playerBout(MatchType::Single, PlayerId, rosterId(0))}));
+            const Module_UserEvents *live = introduce(install({playerBout(MatchType::Single, PlayerId, rosterId(0))}));
+            if (!live)
+                return false;
             press();
             press();
-            for (int i = 0; i < PressLimit && !screen()->isMatchOver(); ++i) {
+            for (int i = 0; i < PressLimit && !live->isMatchOver(); ++i) {
                 if (find<QPushButton>("next_step_btn")->text() == QLatin1String("Tend to Fighter")
-                    && screen()->getRoundNumber() == 4)
+                    && live->getRoundNumber() == 4)
                     return true;
                 press();
             }
             return false;
         };
-        QVERIFY(tryStarts(toTheLastCorner));
-        QVERIFY(!screen()->isMatchOver());
+        const bool reached = tryStarts(toTheLastCorner);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(reached);
+        const Module_UserEvents *live = screen();
+        QVERIFY(!live->isMatchOver());
         QVERIFY(!commentary().contains("tallying"));
         press();
         // The third visit of the corner shows whole strategies too, and one
         // set of its widgets, the earlier visits' gone.
         QVERIFY2(cutRows("strategy_list").isEmpty(), qPrintable(cutRows("strategy_list")));
-        QCOMPARE(screen()->findChildren<QLineEdit *>("stat_jabs").size(), 1);
-        QCOMPARE(screen()->findChildren<QSpinBox *>().size(), 4);
+        QCOMPARE(live->findChildren<QLineEdit *>("stat_jabs").size(), 1);
+        QCOMPARE(live->findChildren<QSpinBox *>().size(), 4);
         press();
-        QCOMPARE(screen()->findChildren<QLabel *>("tale_b5").size(), 1);
-        QVERIFY(screen()->isMatchOver());
+        QCOMPARE(live->findChildren<QLabel *>("tale_b5").size(), 1);
+        QVERIFY(live->isMatchOver());
         QVERIFY(commentary().endsWith("The judges are tallying their scorecards...\n"));
         // The next step reads the verdict, from the button or the timer.
         QVERIFY(!find<QTimer>("step_timer")->isActive());
@@ -835,9 +896,11 @@ private slots:
         QFETCH(bool, simToEnd);
         QFETCH(int, start);
         QFETCH(QString, ending);
-        introduceFrom({bout(MatchType::Single, rosterId(1), rosterId(2))}, start);
-        const Fighter a = *screen()->getFighterA();
-        const Fighter b = *screen()->getFighterB();
+        const Module_UserEvents *live = introduceFrom({bout(MatchType::Single, rosterId(1), rosterId(2))}, start);
+        if (!live)
+            return;
+        const Fighter a = *live->getFighterA();
+        const Fighter b = *live->getFighterB();
         if (simToEnd) {
             // The tale of the tape, its end, the first round under way.
             for (int i = 0; i < 3; ++i)
@@ -847,14 +910,14 @@ private slots:
             for (int i = 0; i < PressLimit && timer->isActive(); ++i)
                 QMetaObject::invokeMethod(timer, "timeout");
         }
-        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 1; ++i)
+        for (int i = 0; i < PressLimit && live->getNextMatch() < 1; ++i)
             press();
 
         dice.reset();
         dice.reset(new DeterministicRandom(start));
         const BoutResult unseen = UnseenBout::fight(a, b);
         QCOMPARE(endingOf(unseen), ending);
-        checkFoughtAs(unseen);
+        checkFoughtAs(live, unseen);
     }
 
     // The player's bout, its corner worked through the corner's buttons,
@@ -872,11 +935,13 @@ private slots:
         QFETCH(int, start);
         QFETCH(QString, ending);
         const int water = 2;
-        introduceFrom({playerBout(MatchType::Single, PlayerId, rosterId(0))}, start);
-        const Fighter a = *screen()->getFighterA();
-        const Fighter b = *screen()->getFighterB();
+        const Module_UserEvents *live = introduceFrom({playerBout(MatchType::Single, PlayerId, rosterId(0))}, start);
+        if (!live)
+            return;
+        const Fighter a = *live->getFighterA();
+        const Fighter b = *live->getFighterB();
         int corners = 0;
-        for (int i = 0; i < PressLimit && screen()->getNextMatch() < 1; ++i) {
+        for (int i = 0; i < PressLimit && live->getNextMatch() < 1; ++i) {
             if (find<QPushButton>("next_step_btn")->text() == QLatin1String("Begin Next Round")) {
                 find<QSpinBox>("provide_water_box")->setValue(water);
                 ++corners;
@@ -890,7 +955,7 @@ private slots:
         const BoutResult run = runWithCorner(a, b, PlayerId, water);
         QCOMPARE(endingOf(run), ending);
         QCOMPARE(corners, run.roundsFought - (run.stoppage ? 1 : 0));
-        checkFoughtAs(run);
+        checkFoughtAs(live, run);
     }
 };
 
