@@ -67,35 +67,37 @@ private slots:
         DeterministicRandom dice(9000);
         ModuleManager::Instance()->changeScreen(new Module_UserEvents(install()));
         ModuleManager::Instance()->window()->show();
-        for (int i = 0; i < 20000 && screen()->getNextMatch() < 1; ++i)
+        Module_UserEvents *live = screen();
+        if (!live)
+            return;
+        for (int i = 0; i < 20000 && live->getNextMatch() < 1; ++i)
             nextStep()->click();
         // "Sim to End" after the first bout: the timer brings up the tale of
         // the tape and runs on at its pace, with "Stop Timer".
-        ShellTest::widget<QPushButton>(screen(), "sim_to_end_btn")->click();
-        auto *timer = ShellTest::widget<QTimer>(screen(), "step_timer");
+        ShellTest::widget<QPushButton>(live, "sim_to_end_btn")->click();
+        auto *timer = ShellTest::widget<QTimer>(live, "step_timer");
         QMetaObject::invokeMethod(timer, "timeout");
         QMetaObject::invokeMethod(timer, "timeout");
         shoot(QStringLiteral("live_tale_of_tape_running"));
-        ShellTest::widget<QPushButton>(screen(), "start_timer_btn")->click();
+        ShellTest::widget<QPushButton>(live, "start_timer_btn")->click();
         shoot(QStringLiteral("live_tale_of_tape"));
         nextStep()->click();
         for (int i = 0; i < 40; ++i)
             nextStep()->click();
         shoot(QStringLiteral("live_combat"));
         // With the game's style sheet the live instructions show whole rows.
-        const auto *instructions = ShellTest::widget<QListWidget>(screen(), "instruction_list");
+        const auto *instructions = ShellTest::widget<QListWidget>(live, "instruction_list");
         QVERIFY(instructions->isVisible());
         QVERIFY2(ShellTest::cutRows(instructions).isEmpty(), qPrintable(ShellTest::cutRows(instructions)));
-        for (int i = 0; i < 20000 && nextStep()->text() == QLatin1String("Next Step") && !screen()->isMatchOver();
-             ++i)
+        for (int i = 0; i < 20000 && nextStep()->text() == QLatin1String("Next Step") && !live->isMatchOver(); ++i)
             nextStep()->click();
         // The corner's strategies, some wrapped on two lines, show whole too.
         QCOMPARE(nextStep()->text(), QString("Tend to Fighter"));
         nextStep()->click();
         shoot(QStringLiteral("live_corner"));
-        const auto *strategies = ShellTest::widget<QListWidget>(screen(), "strategy_list");
+        const auto *strategies = ShellTest::widget<QListWidget>(live, "strategy_list");
         QVERIFY2(ShellTest::cutRows(strategies).isEmpty(), qPrintable(ShellTest::cutRows(strategies)));
-        for (int i = 0; i < 20000 && screen()->getNextMatch() < 2; ++i)
+        for (int i = 0; i < 20000 && live->getNextMatch() < 2; ++i)
             nextStep()->click();
         shoot(QStringLiteral("live_conclusion"));
     }
