@@ -20,15 +20,8 @@ const int IdB = 22;
 // More steps than any round has.
 const int StepLimit = 1000;
 
-// Cards on which one judge leans each way and the third sees a draw.
-JudgeCards drawnCards()
-{
-    JudgeCards cards;
-    cards.totalsA = {29, 28, 28};
-    cards.totalsB = {28, 28, 29};
-    return cards;
-}
-
+// Cards with 30 to 28 for A from the first judges on and for B from the
+// last ones on; with one each way the middle judge sees a draw.
 JudgeCards cardsFor(int judgesForA, int judgesForB)
 {
     JudgeCards cards;
@@ -40,6 +33,9 @@ JudgeCards cardsFor(int judgesForA, int judgesForB)
         cards.totalsB[2 - judge] = 30;
     return cards;
 }
+
+// Undecided judges: one each way, the third sees a draw.
+JudgeCards drawnCards() { return cardsFor(1, 1); }
 
 // No power behind the strikes and hard to hurt: bouts go the distance
 // more often than not.
