@@ -1,11 +1,13 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -45,23 +47,6 @@ QStringList savedFiles()
 {
     return QDir(QStringLiteral("./Resources/Saves")).entryList(QDir::Files | QDir::Hidden);
 }
-
-// Before each press reaches the window, lets the window run for the time a
-// player leaves between the two presses of a double click: what the first
-// press changed is laid out, and a short timer (the next day's start) fires.
-// The events' own times still pair the presses into a double click.
-class PauseBeforeEachPress : public QObject
-{
-public:
-    explicit PauseBeforeEachPress(QWindow *window) { window->installEventFilter(this); }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonPress)
-            QTest::qWait(200);
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 } // namespace
 
@@ -117,21 +102,72 @@ private:
         return shown ? placeOf(shown) : QRect();
     }
 
+    // Where the pressed button and the one the next page puts in its place
+    // overlap, on a fresh screen on the page of `from`. A click on the
+    // pressed button lays out the next page before the next press, as it
+    // is for a player.
+    QRect overlapOnFreshPage(const QString &from, const QString &pressed, const QString &underneath)
+    {
+        const QRect pressedPlace = placeOnPage(from, pressed);
+        ShellTest::button(currentScreen(), pressed)->click();
+        QCoreApplication::processEvents();
+        const QRect overlap = pressedPlace & placeOf(ShellTest::button(currentScreen(), underneath));
+        placeOnPage(from, pressed);
+        connect(ShellTest::button(currentScreen(), pressed), &QPushButton::clicked, this,
+                [] { QCoreApplication::processEvents(); });
+        return overlap;
+    }
+
+    // After `presses` quick clicks on `pressed`, which widget holds the
+    // keyboard focus, and where the game stands once `typed` has been typed
+    // into the window.
+    QStringList typedAfterClicks(const QString &from, const QString &pressed, const QString &underneath,
+                                 int presses, const QString &typed)
+    {
+        quickClicksAt(overlapOnFreshPage(from, pressed, underneath).center(), presses);
+        const QWidget *focus = window()->focusWidget();
+        const auto *focusButton = qobject_cast<const QPushButton *>(focus);
+        QStringList seen{focusButton ? focusButton->text() : focus ? focus->objectName() : "no focus"};
+        ModalAnswer question("Cancel");
+        for (const QChar key : typed)
+            QTest::keyClick(window()->windowHandle(), key.toLatin1());
+        QCoreApplication::processEvents();
+        seen << question.text() << ShellTest::currentScreenClass();
+        if (ShellTest::currentScreenAs<Module_NewGame>()) {
+            seen << ShellTest::widget<QLineEdit>(currentScreen(), "manager_first_name")->text()
+                 << ShellTest::widget<QLineEdit>(currentScreen(), "gym_name")->text()
+                 << QString(visibleButton("Advance to Game") ? "gym page" : "manager page");
+        }
+        return seen;
+    }
+
     // Through the window, each press reaching whatever is under the pointer
     // at that moment.
     void doubleClickAt(const QPoint &place) { quickClicksAt(place, 2); }
-    // `presses` clicks at one place, each pressed within a double click's
-    // time of the one before: the platform pairs them into double clicks,
-    // as it does a player's triple click.
-    void quickClicksAt(const QPoint &place, int presses)
+    // `presses` clicks at one place, or every other one `moved` from it, each
+    // pressed within a double click's time of the one before: the platform
+    // pairs those at one place into double clicks, as it does a player's
+    // triple click.
+    void quickClicksAt(const QPoint &place, int presses, const QPoint &moved = QPoint())
     {
-        PauseBeforeEachPress pause(window()->windowHandle());
-        for (int i = 0; i < presses; ++i) {
+        QVector<QPoint> places;
+        for (int i = 0; i < presses; ++i)
+            places << place + (i % 2 ? moved : QPoint());
+        quickClicksAt(places);
+    }
+    // A click at each place, pressed `apartMs` after the one before by the
+    // events' times. Before each press the window runs for the time a
+    // player's hand takes: what the press before changed is laid out, and a
+    // short timer (the next day's start) fires.
+    void quickClicksAt(const QVector<QPoint> &places, int apartMs = 100)
+    {
+        for (int i = 0; i < places.size(); ++i) {
+            QTest::qWait(200);
             // The test library leaves a pause longer than a double click
             // after every click; the run takes most of it back.
             if (i > 0)
-                QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 100;
-            QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, place);
+                QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - apartMs;
+            QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, places.at(i));
         }
     }
     void clickAt(const QPoint &place, int times)
@@ -196,6 +232,17 @@ private:
                 ShellTest::widget<QTextEdit>(screen, "commentary_view")->toPlainText()};
     }
 
+    // The management screen, with one offer for Jo Park on `eventDay`.
+    void openManagementWithAnOffer(const QDate &eventDay)
+    {
+        WorldTestAccess::freshWorld();
+        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1101, "Jo", "Park", 100));
+        WorldTestAccess::addOffer(WorldFixtures::offer(1101, "Jo Park", "G1 Event", "G1", eventDay));
+        manager()->showTopMenu();
+        manager()->changeScreen(new Module_Management);
+        QCoreApplication::processEvents();
+    }
+
     QStringList lastTexts;
     QList<QStringList> lastButtons;
     std::unique_ptr<DeterministicRandom> dice;
@@ -234,14 +281,23 @@ private slots:
         QTest::addColumn<QString>("underneath");
         QTest::addColumn<int>("presses");
         QTest::addColumn<QString>("landsBeside");
+        QTest::addColumn<QPoint>("moved");
         const QString ahead = "Advance to Gym Creation";
         const QString back = "Back to Manager Creation";
         for (int presses : {1, 2, 3}) {
             const QString clicks = QStringList{"single", "double", "triple"}.at(presses - 1) + " click";
             QTest::addRow("%s ahead", qPrintable(clicks)) << "" << ahead << "Advance to Game" << presses
-                                                          << "Advance to Game";
+                                                          << "Advance to Game" << QPoint();
             QTest::addRow("%s back", qPrintable(clicks)) << ahead << back << "Back to Main Menu" << presses
-                                                         << ahead;
+                                                         << ahead << QPoint();
+        }
+        // A hand moves a little between the presses of a quick run.
+        for (int presses : {2, 3}) {
+            const QString clicks = QStringList{"double", "triple"}.at(presses - 2) + " click";
+            QTest::addRow("%s ahead, 8 px apart", qPrintable(clicks))
+                << "" << ahead << "Advance to Game" << presses << "Advance to Game" << QPoint(8, 0);
+            QTest::addRow("%s back, 8 px apart", qPrintable(clicks))
+                << ahead << back << "Back to Main Menu" << presses << ahead << QPoint(8, 0);
         }
     }
 
@@ -252,27 +308,49 @@ private slots:
         QFETCH(QString, underneath);
         QFETCH(int, presses);
         QFETCH(QString, landsBeside);
-        // Where the pressed button and the one the next page puts in its
-        // place overlap.
-        const QRect pressedPlace = placeOnPage(from, pressed);
-        ShellTest::button(currentScreen(), pressed)->click();
-        QCoreApplication::processEvents();
-        const QRect overlap = pressedPlace & placeOf(ShellTest::button(currentScreen(), underneath));
+        QFETCH(QPoint, moved);
+        const QRect overlap = overlapOnFreshPage(from, pressed, underneath);
         QVERIFY(!overlap.isEmpty());
-
-        placeOnPage(from, pressed);
-        // Between the presses the new page is laid out, as it is for a player.
-        connect(ShellTest::button(currentScreen(), pressed), &QPushButton::clicked, this,
-                [] { QCoreApplication::processEvents(); });
+        QVERIFY(overlap.contains(overlap.center() + moved));
         // Through the window, so that each press reaches whatever is under
         // the pointer at that moment.
-        quickClicksAt(overlap.center(), presses);
+        quickClicksAt(overlap.center(), presses, moved);
         QCOMPARE(ShellTest::currentScreenClass(), QString("Module_NewGame"));
         QVERIFY(visibleButton(landsBeside));
         QVERIFY(!manager()->isTopMenuVisible());
         QCOMPARE(ShellTest::widget<QLineEdit>(currentScreen(), "manager_first_name")->text(), TypedManager);
         if (!from.isEmpty())
             QCOMPARE(ShellTest::widget<QLineEdit>(currentScreen(), "gym_name")->text(), TypedGym);
+    }
+
+    // A dropped press leaves the keyboard focus where a single click leaves
+    // it: a name typed next, its space and all, does what it does after a
+    // single click, and presses no button the first press put in sight.
+    void aDroppedPressLeavesTheFocusAsAClickDoes_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<QString>("underneath");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<QString>("typed");
+        for (int presses : {2, 3}) {
+            const char *clicks = presses == 2 ? "double click" : "triple click";
+            QTest::addRow("%s ahead", clicks) << "" << "Advance to Gym Creation" << "Advance to Game" << presses
+                                              << "Iron Den";
+            QTest::addRow("%s back", clicks) << "Advance to Gym Creation" << "Back to Manager Creation"
+                                             << "Back to Main Menu" << presses << "Ada Stone";
+        }
+    }
+
+    void aDroppedPressLeavesTheFocusAsAClickDoes()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, pressed);
+        QFETCH(QString, underneath);
+        QFETCH(int, presses);
+        QFETCH(QString, typed);
+        const QStringList afterAClick = typedAfterClicks(from, pressed, underneath, 1, typed);
+        QCOMPARE(typedAfterClicks(from, pressed, underneath, presses, typed), afterAClick);
     }
 
     // Each press of a quick run on "Next Step" moves a stage, as a click
@@ -364,10 +442,17 @@ private slots:
         QTest::addColumn<int>("days");
         QTest::addColumn<QString>("underneath");
         QTest::addColumn<int>("presses");
-        QTest::addRow("next day") << int(NextDayButton) << 1 << "proceed_next_day_btn" << 2;
-        QTest::addRow("training") << int(TrainingButton) << 0 << "training_module_btn" << 2;
-        QTest::addRow("next day, triple click") << int(NextDayButton) << 1 << "proceed_next_day_btn" << 3;
-        QTest::addRow("training, triple click") << int(TrainingButton) << 0 << "training_module_btn" << 3;
+        QTest::addColumn<QPoint>("moved");
+        QTest::addRow("next day") << int(NextDayButton) << 1 << "proceed_next_day_btn" << 2 << QPoint();
+        QTest::addRow("training") << int(TrainingButton) << 0 << "training_module_btn" << 2 << QPoint();
+        QTest::addRow("next day, triple click") << int(NextDayButton) << 1 << "proceed_next_day_btn" << 3 << QPoint();
+        QTest::addRow("training, triple click") << int(TrainingButton) << 0 << "training_module_btn" << 3 << QPoint();
+        QTest::addRow("next day, 8 px apart") << int(NextDayButton) << 1 << "proceed_next_day_btn" << 2
+                                              << QPoint(8, 0);
+        QTest::addRow("next day, triple click, 8 px apart")
+            << int(NextDayButton) << 1 << "proceed_next_day_btn" << 3 << QPoint(8, 0);
+        QTest::addRow("training, 8 px apart") << int(TrainingButton) << 0 << "training_module_btn" << 2
+                                              << QPoint(8, 0);
     }
 
     void aDoubleClickOnTheMenuBarOpensOneScreen()
@@ -376,6 +461,7 @@ private slots:
         QFETCH(int, days);
         QFETCH(QString, underneath);
         QFETCH(int, presses);
+        QFETCH(QPoint, moved);
         startAGame();
         const QDate today = World::Instance().getDate();
         QPushButton *pressed = manager()->topMenu()->button(ButtonID(button));
@@ -387,13 +473,87 @@ private slots:
             if (!opened)
                 opened = manager()->currentScreen();
         });
-        quickClicksAt(foot, presses);
+        quickClicksAt(foot, presses, moved);
         QTest::qWait(2 * Module_NextDay::StartDelayMs);
         QVERIFY2(opened, "the screen the first press opened was replaced");
         QCOMPARE(manager()->currentScreen(), opened.data());
         QCOMPARE(World::Instance().getDate(), today.addDays(days));
         // The second press had a button to land on.
         QCOMPARE(window()->childAt(foot)->objectName(), underneath);
+        QCOMPARE(window()->childAt(foot + moved)->objectName(), underneath);
+    }
+
+    // A press on a label laid over a button's face is the button's: each
+    // press of a quick run clicks it, as on a button with no label.
+    void aButtonUnderALabelTakesEachClick_data()
+    {
+        QTest::addColumn<int>("presses");
+        QTest::addRow("single click") << 1;
+        QTest::addRow("double click") << 2;
+        QTest::addRow("triple click") << 3;
+    }
+
+    void aButtonUnderALabelTakesEachClick()
+    {
+        QFETCH(int, presses);
+        startAGame();
+        QCoreApplication::processEvents();
+        auto *button = new QPushButton(currentScreen());
+        button->setGeometry(20, 20, 160, 40);
+        auto *face = new QLabel(QStringLiteral("Face"), button);
+        face->setGeometry(button->rect());
+        button->show();
+        button->raise();
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        const QPoint centre = placeOf(button).center();
+        QCOMPARE(window()->childAt(centre), face);
+        quickClicksAt(centre, presses);
+        QCOMPARE(clicks.count(), presses);
+    }
+
+    // Presses aimed at two buttons the player could see both count, however
+    // quick the second.
+    void aimedPressesOnTwoButtonsBothCount_data()
+    {
+        QTest::addColumn<bool>("liveEvent");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addRow("the menu bar's Training, then Management")
+            << false << "training_module_btn" << "management_module_btn";
+        QTest::addRow("Next Step, then Sim to End") << true << "next_step_btn" << "sim_to_end_btn";
+    }
+
+    void aimedPressesOnTwoButtonsBothCount()
+    {
+        QFETCH(bool, liveEvent);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        if (liveEvent)
+            openLiveEvent(false);
+        else
+            startAGame();
+        QCoreApplication::processEvents();
+        auto *firstButton = ShellTest::widget<QPushButton>(window(), first);
+        auto *secondButton = ShellTest::widget<QPushButton>(window(), second);
+        QSignalSpy firstClicks(firstButton, &QPushButton::clicked);
+        QSignalSpy secondClicks(secondButton, &QPushButton::clicked);
+        quickClicksAt({placeOf(firstButton).center(), placeOf(secondButton).center()}, 150);
+        QCOMPARE(firstClicks.count(), 1);
+        QCOMPARE(secondClicks.count(), 1);
+    }
+
+    // A list's own double click is the list's.
+    void aDoubleClickOnAListRowReachesTheList()
+    {
+        openManagementWithAnOffer(QDate(2011, 1, 15));
+        auto *offers = ShellTest::widget<QListWidget>(currentScreen(), "offers_list");
+        QCOMPARE(offers->count(), 1);
+        offers->setCurrentRow(-1);
+        QSignalSpy doubleClicks(offers, &QListWidget::itemDoubleClicked);
+        const QRect row = offers->visualItemRect(offers->item(0));
+        doubleClickAt(QRect(offers->viewport()->mapTo(window(), row.topLeft()), row.size()).center());
+        QCOMPARE(doubleClicks.count(), 1);
+        QCOMPARE(offers->currentRow(), 0);
     }
 
     // A question between the two presses: the second press does not ask it
@@ -401,12 +561,7 @@ private slots:
     void aDoubleClickOnAcceptOfferAsksOnce()
     {
         const QDate eventDay(2011, 1, 15);
-        WorldTestAccess::freshWorld();
-        WorldTestAccess::addRosterFighter(WorldFixtures::gymFighter(1101, "Jo", "Park", 100));
-        WorldTestAccess::addOffer(WorldFixtures::offer(1101, "Jo Park", "G1 Event", "G1", eventDay));
-        manager()->showTopMenu();
-        manager()->changeScreen(new Module_Management);
-        QCoreApplication::processEvents();
+        openManagementWithAnOffer(eventDay);
         ShellTest::widget<QListWidget>(manager()->currentScreen(), "offers_list")->setCurrentRow(0);
         QCoreApplication::processEvents();
         AnswerSequence answers({"Cancel", "Cancel"});

@@ -1,10 +1,11 @@
 #include "DoubleClickGuard.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
+#include <QWindow>
 
 #include "ApplicationFilter.h"
 #include "ModuleManager.h"
@@ -24,14 +25,17 @@ bool DoubleClickGuard::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        // The window hears of every press before the widget under the pointer.
-        if (watched->isWidgetType())
-            return !counts(static_cast<QWidget *>(watched), *static_cast<QMouseEvent *>(event));
+        // The window hears of a press before any widget does, and before the
+        // toolkit gives the widget under the pointer the keyboard focus.
+        if (watched->isWindowType())
+            return !judge(static_cast<QWindow *>(watched), *static_cast<QMouseEvent *>(event));
         break;
     case QEvent::Show:
         // A question, or any other window, during the run.
-        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()) {
             m_runButton = nullptr;
+            m_inSightAtRunStart.clear();
+        }
         break;
     default:
         break;
@@ -39,24 +43,26 @@ bool DoubleClickGuard::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-bool DoubleClickGuard::counts(QWidget *pressed, const QMouseEvent &press)
+bool DoubleClickGuard::judge(const QWindow *window, const QMouseEvent &press)
 {
-    const bool inRun = continuesRun(press);
-    m_lastPressTime = press.timestamp();
-    m_lastPressPlace = press.globalPos();
-    auto *button = qobject_cast<QAbstractButton *>(pressed);
-    if (!inRun)
-        beginRun(button);
-    return !inRun || !button
-           || (button == m_runButton && placeOf(button) == m_runPlace && button->text() == m_runText);
+    // The second press of a double click reaches the window twice, as a
+    // press and as a double click of the same time: one verdict for both.
+    if (press.type() == QEvent::MouseButtonPress || press.timestamp() != m_lastPressTime)
+        m_lastPressCounts = counts(buttonUnder(window, press.pos()), press.timestamp());
+    return m_lastPressCounts;
 }
 
-bool DoubleClickGuard::continuesRun(const QMouseEvent &press) const
+bool DoubleClickGuard::counts(QAbstractButton *pressed, ulong time)
 {
-    const QStyleHints *hints = QGuiApplication::styleHints();
-    const QPoint moved = press.globalPos() - m_lastPressPlace;
-    return press.timestamp() - m_lastPressTime < ulong(hints->mouseDoubleClickInterval())
-           && qMax(qAbs(moved.x()), qAbs(moved.y())) <= hints->mouseDoubleClickDistance();
+    const bool inRun = time - m_lastPressTime < ulong(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    m_lastPressTime = time;
+    if (!inRun)
+        beginRun(pressed);
+    if (!inRun || !pressed)
+        return true;
+    if (pressed == m_runButton)
+        return placeOf(pressed) == m_runPlace && pressed->text() == m_runText;
+    return m_inSightAtRunStart.contains(Sight(pressed, pressed->text()));
 }
 
 DoubleClickGuard::Place DoubleClickGuard::placeOf(const QWidget *button)
@@ -67,9 +73,38 @@ DoubleClickGuard::Place DoubleClickGuard::placeOf(const QWidget *button)
     return place;
 }
 
+QVector<DoubleClickGuard::Sight> DoubleClickGuard::buttonsInSight()
+{
+    QVector<Sight> inSight;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows) {
+        const auto buttons = window->findChildren<QAbstractButton *>();
+        for (QAbstractButton *button : buttons) {
+            if (button->isVisible())
+                inSight << Sight(button, button->text());
+        }
+    }
+    return inSight;
+}
+
+QAbstractButton *DoubleClickGuard::buttonUnder(const QWindow *window, const QPoint &place)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *top : windows) {
+        if (top->windowHandle() != window)
+            continue;
+        for (QWidget *under = top->childAt(place); under; under = under->parentWidget()) {
+            if (auto *button = qobject_cast<QAbstractButton *>(under))
+                return button;
+        }
+    }
+    return nullptr;
+}
+
 void DoubleClickGuard::beginRun(QAbstractButton *pressed)
 {
     m_runButton = pressed;
     m_runPlace = pressed ? placeOf(pressed) : Place();
     m_runText = pressed ? pressed->text() : QString();
+    m_inSightAtRunStart = buttonsInSight();
 }

@@ -2,25 +2,32 @@
 #define DOUBLECLICKGUARD_H
 
 #include <QObject>
-#include <QPoint>
+#include <QPair>
 #include <QPointer>
 #include <QVector>
 
 class QAbstractButton;
 class QMouseEvent;
+class QPoint;
 class QWidget;
+class QWindow;
 
 // A quick run of presses, each within the platform's double-click interval
-// and distance of the one before, counts on a button only where the run
-// began: on that button, still on the same page of the same screen, still
-// showing the text it showed at the run's first press, and with no window
-// opened since. Every other press of the run on a button is dropped, for
-// the whole program: the first press may have put another button under the
-// pointer ("Advance to Game" under "Advance to Gym Creation"), moved the
-// button to another page, put a new screen under the menu bar, asked a
-// question or turned "Start Timer" into "Stop Timer". Quick clicks on "Next
-// Step" move a stage each until it reads "Tend to Fighter". Presses on
-// other widgets pass: a list's or a text field's double click is its own.
+// of the one before wherever it lands, presses only what the player aimed
+// at: the button where the run began, while it stays on the same page of
+// the same screen and shows the text it showed at the run's first press,
+// or another button the player could see when the run began, shown then
+// with the text it shows now. Every other press of the run on a button is
+// dropped at the window, before the toolkit moves the keyboard focus or
+// draws the button pressed: the first press may have put another button
+// under the pointer ("Advance to Game" under "Advance to Gym Creation",
+// "Proceed to next day" under "Next Day"), moved the button to another
+// page, put a new screen under the menu bar, asked a question (no press of
+// the run counts after a window opened) or turned "Start Timer" into "Stop
+// Timer". Quick clicks on "Next Step" move a stage each until it reads
+// "Tend to Fighter", and "Next Step" then "Sim to End" presses both.
+// Presses on other widgets pass: a list's or a text field's double click
+// is its own.
 class DoubleClickGuard : public QObject
 {
     Q_OBJECT
@@ -36,17 +43,24 @@ public:
 private:
     // Where a button stands: the screen shown and the button's parents.
     using Place = QVector<QPointer<QWidget>>;
+    // A button the player could see, with the text it showed.
+    using Sight = QPair<QPointer<QAbstractButton>, QString>;
     static Place placeOf(const QWidget *button);
-    bool counts(QWidget *pressed, const QMouseEvent &press);
-    bool continuesRun(const QMouseEvent &press) const;
+    static QVector<Sight> buttonsInSight();
+    // The button a press at `place` in `window` reaches, through any
+    // widget laid over its face; null for none.
+    static QAbstractButton *buttonUnder(const QWindow *window, const QPoint &place);
+    bool judge(const QWindow *window, const QMouseEvent &press);
+    bool counts(QAbstractButton *pressed, ulong time);
     // The run's button as the run's first press found it; null for none.
     void beginRun(QAbstractButton *pressed);
 
     QPointer<QAbstractButton> m_runButton;
     Place m_runPlace;
     QString m_runText;
+    QVector<Sight> m_inSightAtRunStart;
     ulong m_lastPressTime = 0;
-    QPoint m_lastPressPlace;
+    bool m_lastPressCounts = true;
 };
 
 #endif // DOUBLECLICKGUARD_H
