@@ -284,20 +284,16 @@ private slots:
         QTest::addColumn<QPoint>("moved");
         const QString ahead = "Advance to Gym Creation";
         const QString back = "Back to Manager Creation";
-        for (int presses : {1, 2, 3}) {
-            const QString clicks = QStringList{"single", "double", "triple"}.at(presses - 1) + " click";
-            QTest::addRow("%s ahead", qPrintable(clicks)) << "" << ahead << "Advance to Game" << presses
-                                                          << "Advance to Game" << QPoint();
-            QTest::addRow("%s back", qPrintable(clicks)) << ahead << back << "Back to Main Menu" << presses
-                                                         << ahead << QPoint();
-        }
-        // A hand moves a little between the presses of a quick run.
-        for (int presses : {2, 3}) {
-            const QString clicks = QStringList{"double", "triple"}.at(presses - 2) + " click";
-            QTest::addRow("%s ahead, 8 px apart", qPrintable(clicks))
-                << "" << ahead << "Advance to Game" << presses << "Advance to Game" << QPoint(8, 0);
-            QTest::addRow("%s back, 8 px apart", qPrintable(clicks))
-                << ahead << back << "Back to Main Menu" << presses << ahead << QPoint(8, 0);
+        // A hand may move a little between the presses of a quick run.
+        for (const QPoint &moved : {QPoint(), QPoint(8, 0)}) {
+            const QString apart = moved.isNull() ? QString() : QStringLiteral(", 8 px apart");
+            for (int presses = moved.isNull() ? 1 : 2; presses <= 3; ++presses) {
+                const QString clicks = QStringList{"single", "double", "triple"}.at(presses - 1) + " click";
+                QTest::addRow("%s ahead%s", qPrintable(clicks), qPrintable(apart))
+                    << "" << ahead << "Advance to Game" << presses << "Advance to Game" << moved;
+                QTest::addRow("%s back%s", qPrintable(clicks), qPrintable(apart))
+                    << ahead << back << "Back to Main Menu" << presses << ahead << moved;
+            }
         }
     }
 

@@ -46,8 +46,8 @@ bool DoubleClickGuard::eventFilter(QObject *watched, QEvent *event)
 bool DoubleClickGuard::judge(const QWindow *window, const QMouseEvent &press)
 {
     // The second press of a double click reaches the window twice, as a
-    // press and as a double click of the same time: one verdict for both.
-    if (press.type() == QEvent::MouseButtonPress || press.timestamp() != m_lastPressTime)
+    // press and then as a double click: one verdict for both.
+    if (press.type() == QEvent::MouseButtonPress)
         m_lastPressCounts = counts(buttonUnder(window, press.pos()), press.timestamp());
     return m_lastPressCounts;
 }
