@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolTip>
 
 #include "TestSupport.h"
 #include "core/GeneratorTestFiles.h"
@@ -156,19 +159,55 @@ private:
         quickClicksAt(places);
     }
     // A click at each place, pressed `apartMs` after the one before by the
-    // events' times. Before each press the window runs for the time a
-    // player's hand takes: what the press before changed is laid out, and a
-    // short timer (the next day's start) fires.
+    // events' times.
     void quickClicksAt(const QVector<QPoint> &places, int apartMs = 100)
     {
-        for (int i = 0; i < places.size(); ++i) {
-            QTest::qWait(200);
-            // The test library leaves a pause longer than a double click
-            // after every click; the run takes most of it back.
-            if (i > 0)
-                QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - apartMs;
-            QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, places.at(i));
-        }
+        for (int i = 0; i < places.size(); ++i)
+            clickAfter(window(), places.at(i), i > 0 ? apartMs : -1);
+    }
+    // A click at `place` of the top-level widget `shown`, `apartMs` after the
+    // click before by the events' times (long after it when negative).
+    // Before the press the window runs for the time a player's hand takes:
+    // what the press before changed is laid out, and a short timer (the next
+    // day's start) fires.
+    void clickAfter(QWidget *shown, const QPoint &place, int apartMs)
+    {
+        QTest::qWait(200);
+        // The test library leaves a pause longer than a double click after
+        // every click; the run takes most of it back.
+        if (apartMs >= 0)
+            QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - apartMs;
+        QTest::mouseClick(shown->windowHandle(), Qt::LeftButton, Qt::NoModifier, place);
+    }
+    // The game window's button at a place of the screen, null for none.
+    QAbstractButton *buttonAt(const QPoint &global) const
+    {
+        QWidget *under = window()->childAt(window()->mapFromGlobal(global));
+        while (under && !qobject_cast<QAbstractButton *>(under))
+            under = under->parentWidget();
+        return qobject_cast<QAbstractButton *>(under);
+    }
+    static QPoint centreOf(const QWidget *widget) { return widget->mapToGlobal(widget->rect().center()); }
+    // Where an entry of a combo box's open list lies on the screen.
+    static QPoint entryAt(const QComboBox *box, int row)
+    {
+        const QAbstractItemView *entries = box->view();
+        return entries->viewport()->mapToGlobal(entries->visualRect(box->model()->index(row, 0)).center());
+    }
+    // Calls `act` with the next question once it shows, from within the
+    // question's own event loop, while `context` lives.
+    static void whenAsked(QObject *context, const std::function<void(QWidget *)> &act)
+    {
+        auto *poll = new QTimer(context);
+        connect(poll, &QTimer::timeout, context, [poll, act] {
+            QWidget *question = QApplication::activeModalWidget();
+            if (!question || !question->isVisible())
+                return;
+            poll->deleteLater();
+            poll->stop();
+            act(question);
+        });
+        poll->start(5);
     }
     void clickAt(const QPoint &place, int times)
     {
@@ -572,6 +611,122 @@ private slots:
         const QRect accept = placeOf(ShellTest::widget<QPushButton>(manager()->currentScreen(), "accept_offer_btn"));
         doubleClickAt(accept.center());
         QCOMPARE(answers.texts(), QStringList{"Offered to Jo Park on " + TextDate::shortText(eventDay)});
+    }
+
+    // A quick press where a question's answer lay presses nothing on the
+    // button the question hid; one on a button it never covered counts.
+    void aPressOnWhatAQuestionHidPressesNothing_data()
+    {
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("apartMs");
+        QTest::addColumn<int>("clicked");
+        QTest::addRow("under the answer, 150 ms later") << "" << 150 << 0;
+        QTest::addRow("under the answer, 600 ms later") << "" << 600 << 1;
+        QTest::addRow("the menu bar's Management, 150 ms later") << "management_module_btn" << 150 << 1;
+    }
+
+    void aPressOnWhatAQuestionHidPressesNothing()
+    {
+        QFETCH(QString, second);
+        QFETCH(int, apartMs);
+        QFETCH(int, clicked);
+        startAGame();
+        QCoreApplication::processEvents();
+        QPointer<QAbstractButton> below;
+        int clicks = -1;
+        QObject asking;
+        whenAsked(&asking, [&](QWidget *question) {
+            const QPoint answer = centreOf(ShellTest::button(question, "Cancel"));
+            if (second.isEmpty()) {
+                below = new QPushButton(QStringLiteral("Below"), currentScreen());
+                below->setGeometry(QRect(currentScreen()->mapFromGlobal(answer) - QPoint(80, 20), QSize(160, 40)));
+                below->show();
+                below->raise();
+            } else {
+                below = ShellTest::widget<QPushButton>(window(), second);
+            }
+            QSignalSpy spy(below.data(), &QAbstractButton::clicked);
+            clickAfter(question, question->mapFromGlobal(answer), -1);
+            // The button below may ask a question of its own.
+            ModalAnswer askedBelow("Cancel");
+            clickAfter(window(), window()->mapFromGlobal(second.isEmpty() ? answer : centreOf(below)), apartMs);
+            clicks = spy.count();
+        });
+        manager()->topMenu()->button(MainMenuButton)->click();
+        QVERIFY(below);
+        QCOMPARE(clicks, clicked);
+    }
+
+    // A quick press where a pick in an open list lay presses nothing on the
+    // button the list hid, whether the list opened long before the run or
+    // by its first press.
+    void aPressOnWhatAnOpenListHidPressesNothing_data()
+    {
+        QTest::addColumn<int>("openedBeforeMs");
+        QTest::addColumn<int>("apartMs");
+        QTest::addColumn<int>("clicked");
+        QTest::addRow("opened long before, 150 ms after the pick") << -1 << 150 << 0;
+        QTest::addRow("opened long before, 600 ms after the pick") << -1 << 600 << 1;
+        QTest::addRow("opened 250 ms before the pick, 150 ms after it") << 250 << 150 << 0;
+    }
+
+    void aPressOnWhatAnOpenListHidPressesNothing()
+    {
+        QFETCH(int, openedBeforeMs);
+        QFETCH(int, apartMs);
+        QFETCH(int, clicked);
+        placeOnPage("Advance to Gym Creation", "Advance to Game");
+        auto *colours = ShellTest::widget<QComboBox>(currentScreen(), "gym_secondary_colour");
+        clickAfter(window(), placeOf(colours).center(), -1);
+        QWidget *list = colours->view()->window();
+        QVERIFY(list->isVisible());
+        QPoint pick;
+        QPointer<QAbstractButton> below;
+        for (int row = 0; !below && row < colours->count(); ++row)
+            below = buttonAt(pick = entryAt(colours, row));
+        QVERIFY2(below, "no entry of the list lay over a button");
+        QSignalSpy clicks(below.data(), &QAbstractButton::clicked);
+        clickAfter(list, list->mapFromGlobal(pick), openedBeforeMs);
+        QVERIFY(!list->isVisible());
+        clickAfter(window(), window()->mapFromGlobal(pick), apartMs);
+        QCOMPARE(clicks.count(), clicked);
+    }
+
+    // What asks nothing ends nothing: a press aimed at a button in sight
+    // counts after a tool tip came up, or after a pick in a list that lay
+    // elsewhere.
+    void anAimedPressCountsAfterAToolTipOrAPick_data()
+    {
+        QTest::addColumn<bool>("toolTip");
+        QTest::addRow("a tool tip between Training and Management") << true;
+        QTest::addRow("a pick in the fighter list, then Training 150 ms later") << false;
+    }
+
+    void anAimedPressCountsAfterAToolTipOrAPick()
+    {
+        QFETCH(bool, toolTip);
+        openManagementWithAnOffer(QDate(2011, 1, 15));
+        QPushButton *aimed = manager()->topMenu()->button(toolTip ? ManagementButton : TrainingButton);
+        QSignalSpy aimedClicks(aimed, &QPushButton::clicked);
+        if (toolTip) {
+            QPushButton *first = manager()->topMenu()->button(TrainingButton);
+            QSignalSpy firstClicks(first, &QPushButton::clicked);
+            clickAfter(window(), placeOf(first).center(), -1);
+            QToolTip::showText(centreOf(aimed), aimed->toolTip(), aimed);
+            QTRY_VERIFY(QToolTip::isVisible());
+            clickAfter(window(), placeOf(aimed).center(), 150);
+            QCOMPARE(firstClicks.count(), 1);
+        } else {
+            auto *fighters = ShellTest::widget<QComboBox>(currentScreen(), "fighter_combo");
+            clickAfter(window(), placeOf(fighters).center(), -1);
+            QWidget *list = fighters->view()->window();
+            QVERIFY(list->isVisible());
+            QVERIFY(!list->frameGeometry().intersects(QRect(aimed->mapToGlobal(QPoint()), aimed->size())));
+            clickAfter(list, list->mapFromGlobal(entryAt(fighters, 0)), 300);
+            QVERIFY(!list->isVisible());
+            clickAfter(window(), placeOf(aimed).center(), 150);
+        }
+        QCOMPARE(aimedClicks.count(), 1);
     }
 
     void closingTheWindowAsksFirst()

@@ -7,6 +7,8 @@
 #include <QStyleHints>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "ApplicationFilter.h"
 #include "ModuleManager.h"
 
@@ -31,11 +33,8 @@ bool DoubleClickGuard::eventFilter(QObject *watched, QEvent *event)
             return !judge(static_cast<QWindow *>(watched), *static_cast<QMouseEvent *>(event));
         break;
     case QEvent::Show:
-        // A question, or any other window, during the run.
-        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()) {
-            m_runButton = nullptr;
-            m_inSightAtRunStart.clear();
-        }
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+            windowShown(static_cast<QWidget *>(watched));
         break;
     default:
         break;
@@ -80,11 +79,36 @@ QVector<DoubleClickGuard::Sight> DoubleClickGuard::buttonsInSight()
     for (const QWidget *window : windows) {
         const auto buttons = window->findChildren<QAbstractButton *>();
         for (QAbstractButton *button : buttons) {
-            if (button->isVisible())
+            const auto covers = [button](const QWidget *over) { return liesOver(over, button); };
+            if (button->isVisible() && std::none_of(windows.begin(), windows.end(), covers))
                 inSight << Sight(button, button->text());
         }
     }
     return inSight;
+}
+
+bool DoubleClickGuard::liesOver(const QWidget *window, const QAbstractButton *button)
+{
+    const QWidget *below = button->window();
+    const bool above = window->windowType() == Qt::Popup
+        || (window->isModal() && below != QApplication::activeModalWidget());
+    return above && window != below && window->isVisible()
+        && window->frameGeometry().intersects(QRect(button->mapToGlobal(QPoint()), button->size()));
+}
+
+void DoubleClickGuard::windowShown(const QWidget *window)
+{
+    if (window->windowType() == Qt::ToolTip)
+        return;
+    const bool asks = window->windowType() != Qt::Popup;
+    const auto outOfSight = [window, asks](const QAbstractButton *button) {
+        return asks || !button || liesOver(window, button);
+    };
+    if (outOfSight(m_runButton))
+        m_runButton = nullptr;
+    const auto sightLost = [&outOfSight](const Sight &sight) { return outOfSight(sight.first); };
+    m_inSightAtRunStart.erase(std::remove_if(m_inSightAtRunStart.begin(), m_inSightAtRunStart.end(), sightLost),
+                              m_inSightAtRunStart.end());
 }
 
 QAbstractButton *DoubleClickGuard::buttonUnder(const QWindow *window, const QPoint &place)

@@ -17,17 +17,18 @@ class QWindow;
 // at: the button where the run began, while it stays on the same page of
 // the same screen and shows the text it showed at the run's first press,
 // or another button the player could see when the run began, shown then
-// with the text it shows now. Every other press of the run on a button is
-// dropped at the window, before the toolkit moves the keyboard focus or
-// draws the button pressed: the first press may have put another button
-// under the pointer ("Advance to Game" under "Advance to Gym Creation",
-// "Proceed to next day" under "Next Day"), moved the button to another
-// page, put a new screen under the menu bar, asked a question (no press of
-// the run counts after a window opened) or turned "Start Timer" into "Stop
-// Timer". Quick clicks on "Next Step" move a stage each until it reads
-// "Tend to Fighter", and "Next Step" then "Sim to End" presses both.
-// Presses on other widgets pass: a list's or a text field's double click
-// is its own.
+// with the text it shows now, and with no question, list or menu over it
+// since. Every other press of the run on a button is dropped at the window,
+// before the toolkit moves the keyboard focus or draws the button pressed:
+// the first press may have put another button under the pointer ("Advance
+// to Game" under "Advance to Gym Creation", "Proceed to next day" under
+// "Next Day"), moved the button to another page, put a new screen under
+// the menu bar, asked a question (no press of the run counts after one
+// opened), answered one that hid the button below, picked a list's entry
+// that lay over it, or turned "Start Timer" into "Stop Timer". Quick clicks
+// on "Next Step" move a stage each until it reads "Tend to Fighter", and
+// "Next Step" then "Sim to End" presses both. Presses on other widgets
+// pass: a list's or a text field's double click is its own.
 class DoubleClickGuard : public QObject
 {
     Q_OBJECT
@@ -46,7 +47,14 @@ private:
     // A button the player could see, with the text it showed.
     using Sight = QPair<QPointer<QAbstractButton>, QString>;
     static Place placeOf(const QWidget *button);
+    // Shown, and with no question, list or menu over them.
     static QVector<Sight> buttonsInSight();
+    // A list or a menu lies over what it covers, a question over every
+    // window but the topmost question's.
+    static bool liesOver(const QWidget *window, const QAbstractButton *button);
+    // A question ends what the run may press, a list or a menu hides what
+    // it lies over, a tool tip neither.
+    void windowShown(const QWidget *window);
     // The button a press at `place` in `window` reaches, through any
     // widget laid over its face; null for none.
     static QAbstractButton *buttonUnder(const QWindow *window, const QPoint &place);
