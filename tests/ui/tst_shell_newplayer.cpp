@@ -238,8 +238,9 @@ private:
         return next;
     }
 
-    // The welcome, the introduction, the tale of the tape, the bell, three steps.
-    QPushButton *openLiveEvent(bool playersBout)
+    // The welcome, the introduction, the tale of the tape, the bell, three
+    // steps: `stages` clicks on "Next Step".
+    QPushButton *openLiveEvent(bool playersBout, int stages = 7)
     {
         using namespace LiveEventFixtures;
         dice.reset();
@@ -252,7 +253,7 @@ private:
         if (!screen)
             return nullptr;
         auto *next = ShellTest::widget<QPushButton>(screen, "next_step_btn");
-        for (int i = 0; i < 7; ++i)
+        for (int i = 0; i < stages; ++i)
             next->click();
         QCoreApplication::processEvents();
         return next;
@@ -727,6 +728,41 @@ private slots:
             clickAfter(window(), placeOf(aimed).center(), 150);
         }
         QCOMPARE(aimedClicks.count(), 1);
+    }
+
+    // The screens' buttons keep whoever listens to them: a listener that
+    // came as the screen showed hears every click through the window, over
+    // every stage the clicks move through.
+    void aListenerHearsEveryClick_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("clicks");
+        QTest::addRow("Next Step, from the welcome into the round") << "next_step_btn" << 10;
+        QTest::addRow("Start Timer and Stop Timer") << "start_timer_btn" << 4;
+        QTest::addRow("Proceed to next day") << "proceed_next_day_btn" << 1;
+    }
+
+    void aListenerHearsEveryClick()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, clicks);
+        const bool nextDay = button == QLatin1String("proceed_next_day_btn");
+        if (nextDay) {
+            startAGame();
+            manager()->topMenu()->button(NextDayButton)->click();
+        } else {
+            openLiveEvent(false, 0);
+        }
+        auto *listened = ShellTest::widget<QPushButton>(currentScreen(), button);
+        QSignalSpy heard(listened, &QPushButton::clicked);
+        for (int click = 0; click < clicks; ++click) {
+            // The tale of the tape comes and goes before "Start Timer" shows.
+            for (int stage = 0; !nextDay && !listened->isVisible() && stage < 10; ++stage)
+                ShellTest::widget<QPushButton>(currentScreen(), "next_step_btn")->click();
+            QTRY_VERIFY(listened->isVisible());
+            QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, placeOf(listened).center());
+        }
+        QCOMPARE(heard.count(), clicks);
     }
 
     void closingTheWindowAsksFirst()

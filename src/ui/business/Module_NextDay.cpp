@@ -51,6 +51,7 @@ Module_NextDay::Module_NextDay(QWidget *parent)
     m_grid->setRowStretch(3, 1);
 
     m_button->hide();
+    connect(m_button, &QPushButton::clicked, this, &Module_NextDay::backToProfile);
     m_startTimer->setInterval(StartDelayMs);
     connect(m_startTimer, &QTimer::timeout, this, &Module_NextDay::startNextDayFlow);
     m_startTimer->start();
@@ -106,12 +107,10 @@ void Module_NextDay::printSection(const QString &header, const QStringList &line
 
 void Module_NextDay::finish()
 {
-    m_button->disconnect();
     m_button->setText(QStringLiteral("Proceed to next day"));
     m_progress->hide();
     m_button->show();
     m_news->showFromStart();
-    connect(m_button, &QPushButton::clicked, this, &Module_NextDay::backToProfile);
 }
 
 void Module_NextDay::backToProfile()

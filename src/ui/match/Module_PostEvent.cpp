@@ -49,6 +49,7 @@ Module_PostEvent::Module_PostEvent(QVector<int> statistics, int fighterId, const
     levelUpPage->hide();
 
     buildMatchSummary();
+    connect(proceedButton, &QPushButton::clicked, this, [this] { (this->*proceedStage)(); });
     ModuleManager::Instance()->hideTopMenu();
     screenLayout->addWidget(summaryPage);
     setLayout(screenLayout);
@@ -97,8 +98,6 @@ void Module_PostEvent::buildMatchSummary()
     portraitLayout->addWidget(summaryTitle, 0, Qt::AlignHCenter);
     portraitLayout->addWidget(portraitLabel, 0, Qt::AlignHCenter);
 
-    rewireProceed(&Module_PostEvent::checkManagerLevel);
-
     summaryLayout->setRowStretch(0, 1);
     summaryLayout->setRowStretch(7, 1);
     summaryLayout->setColumnStretch(0, 1);
@@ -107,12 +106,6 @@ void Module_PostEvent::buildMatchSummary()
     summaryLayout->addWidget(statisticsBox, 1, 3, 5, 2);
     summaryLayout->addWidget(proceedButton, 6, 1, 1, 4);
     summaryPage->setLayout(summaryLayout);
-}
-
-void Module_PostEvent::rewireProceed(void (Module_PostEvent::*slot)())
-{
-    disconnect(proceedButton, &QPushButton::clicked, nullptr, nullptr);
-    connect(proceedButton, &QPushButton::clicked, this, slot);
 }
 
 void Module_PostEvent::checkManagerLevel()
@@ -134,7 +127,7 @@ void Module_PostEvent::switchToLevelUp()
     summaryPage->hide();
     screenLayout->removeWidget(summaryPage);
     summaryWidgets.clear();
-    rewireProceed(&Module_PostEvent::completeLevelUp);
+    proceedStage = &Module_PostEvent::completeLevelUp;
     buildLevelUp();
     screenLayout->addWidget(levelUpPage);
     levelUpPage->show();

@@ -52,7 +52,6 @@ private:
     void buildLevelUp();
     void createLevelUpWidgets();
     void drawPortrait();
-    void rewireProceed(void (Module_PostEvent::*slot)());
 
     QVector<int> statistics;
     int fighterId;
@@ -60,6 +59,8 @@ private:
     bool leveledUp = false;
     int skillPoints = levelUpPoints;
     FighterAppearance appearance;
+    // Where "Proceed" leads: the summary's way on, then the level-up's.
+    void (Module_PostEvent::*proceedStage)() = &Module_PostEvent::checkManagerLevel;
 
     QVBoxLayout *screenLayout;
     QWidget *summaryPage;

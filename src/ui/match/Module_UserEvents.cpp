@@ -130,7 +130,15 @@ Module_UserEvents::Module_UserEvents(Event shown, QWidget *parent)
     ModuleManager::Instance()->hideTopMenu();
     mainLayout->addWidget(combatPage);
     setLayout(mainLayout);
-    leadButtonTo(&Module_UserEvents::startEvent);
+    // Connected once: the stage due next is the screen's to change.
+    connect(nextStepButton, &QPushButton::clicked, this, [this] { (this->*buttonStage)(); });
+    connect(startTimerButton, &QPushButton::clicked, this, [this] {
+        if (stepTimer->isActive())
+            stopTimer();
+        else
+            simMatch();
+    });
+    connect(simToEndButton, &QPushButton::clicked, this, &Module_UserEvents::simToEnd);
 }
 
 // The widgets go with the widget tree; the fighters with their pointers.
@@ -256,6 +264,7 @@ void Module_UserEvents::createMainCombatWidgets()
 
     fillMatchList();
     stepTimer = combatWidgets.keep(new QTimer(this), QStringLiteral("step_timer"));
+    connect(stepTimer, &QTimer::timeout, this, [this] { (this->*timerStage)(); });
 }
 
 void Module_UserEvents::fillMatchList()
@@ -324,15 +333,13 @@ void Module_UserEvents::showRoundAndClock()
 
 void Module_UserEvents::leadTo(Stage next)
 {
-    leadButtonTo(next);
-    disconnect(stepTimer, &QTimer::timeout, nullptr, nullptr);
-    connect(stepTimer, &QTimer::timeout, this, next);
+    buttonStage = next;
+    timerStage = next;
 }
 
 void Module_UserEvents::leadButtonTo(Stage next)
 {
-    disconnect(nextStepButton, &QPushButton::clicked, nullptr, nullptr);
-    connect(nextStepButton, &QPushButton::clicked, this, next);
+    buttonStage = next;
 }
 
 void Module_UserEvents::say(const QString &line)
@@ -344,13 +351,11 @@ void Module_UserEvents::say(const QString &line)
 
 void Module_UserEvents::setTimerState(TimerState state, int intervalMs)
 {
-    disconnect(startTimerButton, &QPushButton::clicked, nullptr, nullptr);
     switch (state) {
     case TimerState::Stopped:
         stepTimer->stop();
         runEndsWithBout = false;
         startTimerButton->setText(QStringLiteral("Start Timer"));
-        connect(startTimerButton, &QPushButton::clicked, this, &Module_UserEvents::simMatch);
         nextStepButton->show();
         simToEndButton->setVisible(!taleOfTapeBox->isVisible() && !matchOver);
         return;
@@ -368,7 +373,6 @@ void Module_UserEvents::setTimerState(TimerState state, int intervalMs)
         nextStepButton->hide();
         break;
     }
-    connect(startTimerButton, &QPushButton::clicked, this, &Module_UserEvents::stopTimer);
 }
 
 void Module_UserEvents::setStepInterval(int intervalMs)
@@ -403,7 +407,6 @@ void Module_UserEvents::startEvent()
     for (const QString &line : openingLines(event))
         say(line);
     leadTo(&Module_UserEvents::initializeNextMatch);
-    connect(startTimerButton, &QPushButton::clicked, this, &Module_UserEvents::simMatch);
 }
 
 void Module_UserEvents::initializeNextMatch()
@@ -549,8 +552,6 @@ void Module_UserEvents::beginNextRound()
     say(QStringLiteral("Fight!\n"));
     bout.startRound();
     leadTo(&Module_UserEvents::stepMatch);
-    disconnect(simToEndButton, &QPushButton::clicked, nullptr, nullptr);
-    connect(simToEndButton, &QPushButton::clicked, this, &Module_UserEvents::simToEnd);
 }
 
 void Module_UserEvents::stepMatch()

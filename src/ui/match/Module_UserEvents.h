@@ -116,7 +116,7 @@ private:
     void fillMatchList();
     void showRoundAndClock();
     void drawPortraits(bool sideA, const QString &nation);
-    // Both the button and the step timer lead to `next`.
+    // Both "Next Step" and the step timer lead to `next`.
     void leadTo(Stage next);
     void leadButtonTo(Stage next);
     // Puts the step timer into `state` (Running at `intervalMs`) together
@@ -173,6 +173,9 @@ private:
     // The run was started by "Sim to End": it stops when its bout ends,
     // also after a stage has slowed it down to its own pace.
     bool runEndsWithBout = false;
+    // Where "Next Step" and the step timer lead.
+    Stage buttonStage = &Module_UserEvents::startEvent;
+    Stage timerStage = &Module_UserEvents::startEvent;
 
     // Kept for the screen's life.
     QVBoxLayout *mainLayout;
