@@ -10,15 +10,6 @@
 
 namespace DefaultNamesWriter {
 
-namespace {
-
-QString defaultsFile(const QString &resourcesFolder, const QString &name)
-{
-    return resourcesFolder + QStringLiteral("/Defaults/") + name;
-}
-
-} // namespace
-
 bool writeNations(const QString &resourcesFolder)
 {
     const int regionCount = NationTable::regionNames().size();
@@ -32,7 +23,7 @@ bool writeNations(const QString &resourcesFolder)
 bool writeNameFiles(const QString &resourcesFolder)
 {
     for (const CultureNames &names : NameTables::cultures()) {
-        const QString file = defaultsFile(resourcesFolder, names.culture + QStringLiteral("_names.dat"));
+        const QString file = ResourcePaths::namesFile(names.culture, resourcesFolder);
         const bool written = ResourceFile::writeData(file, [&names](QDataStream &out) {
             out << names.givenNames << names.surnames;
         });

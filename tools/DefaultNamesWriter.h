@@ -11,8 +11,8 @@ namespace DefaultNamesWriter {
 // one per region in region order.
 bool writeNations(const QString &resourcesFolder);
 
-// Resources/Defaults/<culture>_names.dat for every culture: the given names,
-// then the surnames, as two string lists.
+// ResourcePaths::namesFile for every culture: the given names, then the
+// surnames, as two string lists.
 bool writeNameFiles(const QString &resourcesFolder);
 
 // The two above; false as soon as one file could not be written.

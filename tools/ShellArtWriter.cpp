@@ -2,6 +2,7 @@
 
 #include "ArtShapes.h"
 #include "ResourceFile.h"
+#include "world/ResourcePaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -558,8 +559,8 @@ bool write(const QString &buildFolder)
 {
     const QDir folder(buildFolder);
     bool ok = ResourceFile::makeFolder(buildFolder);
-    ok = ok && writeText(folder.filePath(QStringLiteral("StyleSheet.css")), screenStyleSheet());
-    ok = writeText(folder.filePath(QStringLiteral("TopMenuStyle.css")), menuStyleSheet()) && ok;
+    ok = ok && writeText(folder.filePath(ResourcePaths::screenStyleSheetFile()), screenStyleSheet());
+    ok = writeText(folder.filePath(ResourcePaths::menuStyleSheetFile()), menuStyleSheet()) && ok;
     ok = saveImage(drawBackground(), folder.filePath(QLatin1String(backgroundPath))) && ok;
     ok = saveImage(drawTitle(), folder.filePath(QLatin1String(titlePath))) && ok;
     ok = saveImage(drawArrow(true), folder.filePath(QLatin1String(arrowUpPath))) && ok;

@@ -5,10 +5,11 @@
 #include <QTransform>
 
 #include <cmath>
-#include <functional>
+#include <iterator>
 
 #include "ArtShapes.h"
 #include "ResourceFile.h"
+#include "world/ResourcePaths.h"
 
 namespace TrainingIconWriter {
 
@@ -300,39 +301,24 @@ void rattanSticks(QPainter &p)
     }
 }
 
-struct Icon
-{
-    const char *file;
-    std::function<void(QPainter &)> draw;
+// The drawings in plan order, as ResourcePaths names their files.
+using Drawing = void (*)(QPainter &);
+const Drawing drawings[] = {
+    rest, heavyBag, focusMitts, speedBag, bananaBag, wallBag, thaiPads, sparring, shadowBoxing, grappling, swerveBag,
+    movementDrills, foamSticks, skipRope, kettleBell, running, plyometrics, heavyWeights, videoStudy, gamePlanning,
+    meditate, rattanSticks,
 };
+static_assert(std::size(drawings) == TrainingType::Count, "one drawing per training plan");
 
-const QVector<Icon> &icons()
+QImage drawPlan(int plan)
 {
-    static const QVector<Icon> table = {
-        {"rest_icon.png", rest},
-        {"heavy_bag_icon.png", heavyBag},
-        {"focus_mitts_icon.png", focusMitts},
-        {"speed_bag_icon.png", speedBag},
-        {"banana_bag_icon.png", bananaBag},
-        {"wall_bag_icon.png", wallBag},
-        {"thai_pads_icon.png", thaiPads},
-        {"sparring_icon.png", sparring},
-        {"shadow_boxing_icon.png", shadowBoxing},
-        {"grappling_icon.png", grappling},
-        {"swerve_bag_icon.png", swerveBag},
-        {"movement_drills_icon.png", movementDrills},
-        {"foam_sticks_icon.png", foamSticks},
-        {"skip_rope_icon.png", skipRope},
-        {"kettle_bell_icon.png", kettleBell},
-        {"running_icon.png", running},
-        {"plyometrics_icon.png", plyometrics},
-        {"heavy_weights_icon.png", heavyWeights},
-        {"video_study_icon.png", videoStudy},
-        {"game_planning_icon.png", gamePlanning},
-        {"meditate_icon.png", meditate},
-        {"rattan_sticks_icon.png", rattanSticks},
-    };
-    return table;
+    QImage image(iconSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawings[plan](painter);
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
@@ -345,32 +331,22 @@ QSize iconSize()
 QStringList iconFiles()
 {
     QStringList files;
-    for (const Icon &icon : icons())
-        files << QLatin1String(icon.file);
+    for (const char *file : ResourcePaths::trainingIconFiles)
+        files << QLatin1String(file);
     return files;
 }
 
 QImage drawIcon(const QString &file)
 {
-    for (const Icon &icon : icons()) {
-        if (file != QLatin1String(icon.file))
-            continue;
-        QImage image(iconSize(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        icon.draw(painter);
-        painter.end();
-        return image.convertToFormat(QImage::Format_ARGB32);
-    }
-    return QImage();
+    const int plan = iconFiles().indexOf(file);
+    return plan < 0 ? QImage() : drawPlan(plan);
 }
 
 bool writeAll(const QString &resourcesFolder)
 {
     bool ok = true;
-    for (const QString &file : iconFiles())
-        ok = ResourceFile::writeImage(resourcesFolder + QStringLiteral("/Training Icons/") + file, drawIcon(file)) && ok;
+    for (int plan = 0; plan < TrainingType::Count; ++plan)
+        ok = ResourceFile::writeImage(ResourcePaths::trainingIcon(plan, resourcesFolder), drawPlan(plan)) && ok;
     return ok;
 }
 

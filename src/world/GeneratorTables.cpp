@@ -1,5 +1,7 @@
 #include "GeneratorTables.h"
 
+#include "ResourcePaths.h"
+
 namespace GeneratorTables {
 
 namespace {
@@ -167,7 +169,7 @@ QString cultureFor(int region, int nationPosition)
 
 QString nameFileOf(const QString &culture)
 {
-    return "./Resources/Defaults/" + culture + "_names.dat";
+    return ResourcePaths::namesFile(culture);
 }
 
 const QStringList &backgrounds()

@@ -24,7 +24,7 @@ QStringList builtInNationsOf(int region);
 // nation's position in the region's list of the nations file (-1 when the
 // list does not hold it). A region outside the eight gives "anglo".
 QString cultureFor(int region, int nationPosition);
-// "./Resources/Defaults/<culture>_names.dat".
+// The culture's ResourcePaths::namesFile in the game's own folder.
 QString nameFileOf(const QString &culture);
 
 // Backgrounds and fight styles, paired by position.

@@ -191,7 +191,7 @@ private slots:
 
         for (const CultureNames &names : NameTables::cultures()) {
             const QVector<QStringList> lists =
-                readStringLists(folder.filePath("Defaults/" + names.culture + "_names.dat"), 2);
+                readStringLists(ResourcePaths::namesFile(names.culture, folder.path()), 2);
             QVERIFY2(lists.size() == 2, qPrintable(names.culture));
             QCOMPARE(lists.at(0), names.givenNames);
             QCOMPARE(lists.at(1), names.surnames);

@@ -7,6 +7,7 @@
 #include "ShellArtWriter.h"
 #include "TestSupport.h"
 #include "HelpScreenWriter.h"
+#include "world/ResourcePaths.h"
 
 using TestFiles::digestOfTree;
 
@@ -56,7 +57,7 @@ private slots:
 
     void everyScreenGetsTheBackground()
     {
-        const QString sheet = readText(inBuild("StyleSheet.css"));
+        const QString sheet = readText(inBuild(ResourcePaths::screenStyleSheetFile()));
         const QString selectors = sheet.left(sheet.indexOf('{'));
         for (const char *screen : {"Module_MainMenu", "Module_NewGame", "Module_SaveLoad", "Module_Help",
                                    "Module_Profile", "Module_Training", "Module_Management", "Module_Events",
@@ -78,7 +79,7 @@ private slots:
     void menuButtonsHaveAPictureForEachState()
     {
         QFETCH(QString, objectName);
-        const QString sheet = readText(inBuild("TopMenuStyle.css"));
+        const QString sheet = readText(inBuild(ResourcePaths::menuStyleSheetFile()));
         QVector<QImage> pictures;
         for (const QString state : {"", ":hover", ":flat", ":pressed"}) {
             const QRegularExpression rule(QRegularExpression::escape("QPushButton#" + objectName + state + " {")
@@ -110,7 +111,7 @@ private slots:
     {
         QFETCH(QString, selector);
         QFETCH(bool, up);
-        const QString sheet = readText(inBuild("StyleSheet.css"));
+        const QString sheet = readText(inBuild(ResourcePaths::screenStyleSheetFile()));
         const QRegularExpression rule("\\n" + QRegularExpression::escape(selector) + " \\{ image: url\\(\\./([^)]+)\\);");
         const QRegularExpressionMatch match = rule.match(sheet);
         QVERIFY2(match.hasMatch(), qPrintable(selector));
@@ -126,14 +127,14 @@ private slots:
 
     void aFocusedButtonLooksHoveredWithoutAnOutline()
     {
-        const QString sheet = readText(inBuild("StyleSheet.css"));
+        const QString sheet = readText(inBuild(ResourcePaths::screenStyleSheetFile()));
         QVERIFY(sheet.contains("QPushButton:hover, QPushButton:focus {"));
         const int buttonRule = sheet.indexOf("QPushButton {");
         QVERIFY(sheet.mid(buttonRule, sheet.indexOf('}', buttonRule) - buttonRule).contains("outline: none;"));
         // Pressed still wins over focused.
         QVERIFY(sheet.indexOf("QPushButton:pressed {") > sheet.indexOf("QPushButton:hover, QPushButton:focus {"));
 
-        const QString menu = readText(inBuild("TopMenuStyle.css"));
+        const QString menu = readText(inBuild(ResourcePaths::menuStyleSheetFile()));
         QVERIFY(menu.contains("QPushButton { border: none; background: transparent; outline: none; }"));
         const QRegularExpression focus("QPushButton#next_day_btn:focus \\{ border-image: url\\(([^)]+)\\); }");
         const QRegularExpression hover("QPushButton#next_day_btn:hover \\{ border-image: url\\(([^)]+)\\); }");

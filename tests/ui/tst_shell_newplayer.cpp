@@ -33,6 +33,7 @@
 #include "ui/shell/Module_NewGame.h"
 #include "ui/shell/Module_SaveLoad.h"
 #include "ui/shell/TopMenuBar.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 namespace {
@@ -292,9 +293,10 @@ private slots:
     {
         GeneratorTestFiles::writeNations(GeneratorTestFiles::sampleNations());
         // The game's own style sheet, for the game's own button places.
-        QFile sheet(QCoreApplication::applicationDirPath() + QStringLiteral("/../StyleSheet.css"));
+        QFile sheet(QCoreApplication::applicationDirPath() + QStringLiteral("/../")
+                    + ResourcePaths::screenStyleSheetFile());
         QVERIFY(sheet.open(QIODevice::ReadOnly));
-        ShellTest::writeFile("StyleSheet.css", sheet.readAll());
+        ShellTest::writeFile(ResourcePaths::screenStyleSheetFile(), sheet.readAll());
     }
 
     void init()

@@ -11,7 +11,7 @@
 #include "ui/shell/Module_NewGame.h"
 #include "ui/shell/Module_SaveLoad.h"
 
-// The shell's screens under the game's own "StyleSheet.css": every button
+// The shell's screens under the game's own screen style sheet: every button
 // and label shown is at least as wide as its text needs, so nothing is cut
 // off by the style sheet's fonts and paddings in a fixed-size widget.
 class TestShellTextsFit : public QObject

@@ -10,6 +10,7 @@
 #include "ui/shell/GameDialog.h"
 #include "ui/shell/Module_MainMenu.h"
 #include "ui/shell/TopMenuBar.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 #include "core/WorldTestAccess.h"
 
@@ -371,12 +372,12 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, expected);
-        ShellTest::writeFile("TopMenuStyle.css", file);
+        ShellTest::writeFile(ResourcePaths::menuStyleSheetFile(), file);
         {
             TopMenuBar freshBar;
             QCOMPARE(freshBar.styleSheet(), expected);
         }
-        ShellTest::writeFile("TopMenuStyle.css", QByteArray());
+        ShellTest::writeFile(ResourcePaths::menuStyleSheetFile(), QByteArray());
         // The bar lets go of the world's gym and manager when it goes.
         QVERIFY(!WorldTestAccess::hasGymAndManager());
         World::Instance().init();

@@ -11,6 +11,7 @@
 #include "ui/shell/ModuleManager.h"
 #include "ui/shell/Module_MainMenu.h"
 #include "ui/shell/TopMenuBar.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 // The game window: start-up, screen changes, the screens' style sheet and
@@ -21,11 +22,12 @@ class TestShellWindow : public QObject
 
 private:
     ModuleManager *manager() const { return ModuleManager::Instance(); }
+    static void writeSheet(const QByteArray &css) { ShellTest::writeFile(ResourcePaths::screenStyleSheetFile(), css); }
 
 private slots:
     void init()
     {
-        ShellTest::writeFile("StyleSheet.css", QByteArray());
+        writeSheet(QByteArray());
         ShellTest::startGame();
     }
 
@@ -81,23 +83,23 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, expected);
-        ShellTest::writeFile("StyleSheet.css", file);
+        writeSheet(file);
         manager()->changeScreen(new Module_Profile);
         QCOMPARE(manager()->currentScreen()->styleSheet(), expected);
     }
 
     void styleSheetIsReadAnewOnEveryChange()
     {
-        ShellTest::writeFile("StyleSheet.css", "QLabel { color: red; }");
+        writeSheet("QLabel { color: red; }");
         manager()->changeScreen(new Module_Profile);
-        ShellTest::writeFile("StyleSheet.css", "QLabel { color: blue; }");
+        writeSheet("QLabel { color: blue; }");
         manager()->changeScreen(new Module_Profile);
         QCOMPARE(manager()->currentScreen()->styleSheet(), QString("QLabel { color: blue; }"));
     }
 
     void screenBackgroundIsPaintedFromTheStyleSheet()
     {
-        ShellTest::writeFile("StyleSheet.css", "Module_Profile { background-color: rgb(10, 200, 30); }");
+        writeSheet("Module_Profile { background-color: rgb(10, 200, 30); }");
         manager()->changeScreen(new Module_Profile);
         // A widget added to a shown window is shown from the event loop.
         QCoreApplication::processEvents();

@@ -115,7 +115,7 @@ private slots:
     void initTestCase()
     {
         // Pictures for the first equipment and the gym's colours only.
-        writePicture("Resources/Training Icons/heavy_bag_icon.png", QSize(8, 8), Qt::green);
+        writePicture(ResourcePaths::trainingIcon(TrainingType::HeavyBag), QSize(8, 8), Qt::green);
         writePicture(ResourcePaths::gymShorts("Red"), QSize(40, 40), Qt::red);
         writePicture(ResourcePaths::gymTrim("Black"), QSize(10, 10), Qt::black);
     }

@@ -9,7 +9,7 @@
 // from. Fighters are men, so the given names are men's names.
 struct CultureNames
 {
-    QString culture;        // "anglo" ... "oceanic"; the file is culture + "_names.dat"
+    QString culture;        // "anglo" ... "oceanic"; its file is ResourcePaths::namesFile
     QStringList givenNames;
     QStringList surnames;
 };

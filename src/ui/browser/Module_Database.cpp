@@ -384,7 +384,7 @@ void Module_Database::buildFighterScreen()
     createFighterScreenWidgets();
     if (const Fighter *fighter = pickedFighter())
         fillFighterScreen(*fighter);
-    StyleSheetFile::apply(QStringLiteral("StyleSheet.css"), fighterPage);
+    StyleSheetFile::apply(ResourcePaths::screenStyleSheetFile(), fighterPage);
 
     personalGrid->setSpacing(0);
     personalPanel->setFixedSize(400, 550);

@@ -19,73 +19,51 @@
 #include "ui/shell/ObjectNames.h"
 #include "ui/shell/PlainText.h"
 #include "ui/shell/WrappedLines.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 namespace {
 
 // One row per piece of equipment, in the gym's order: it names the level
-// label, the upgrade button, the plan button's tool tip and both icons.
+// label, the upgrade button and the plan button's tool tip.
 struct Equipment
 {
     const char *name;
     const char *improves;
     const char *buttonText;
-    const char *iconFile;
 };
 
 const Equipment equipmentTable[Gym::EquipmentCount] = {
-    {"Heavy Bag", "Improves Cross, Body Punching and Jab", "Upgrade Heavy Bag", "heavy_bag_icon.png"},
-    {"Focus Mitts", "Improves Combos, Accuracy and Focus", "Upgrade Focus Mitts", "focus_mitts_icon.png"},
-    {"Speed Bag", "Improves Attack Speed, Agility and Stamina", "Upgrade Speed bag", "speed_bag_icon.png"},
-    {"Banana Bag", "Improves Low Kick, Mid Kick and High Kick", "Upgrade Banana Bag", "banana_bag_icon.png"},
-    {"Wall Bag", "Improves Uppercut, Dirty Boxing and Hook", "Upgrade Wall Bag", "wall_bag_icon.png"},
-    {"Thai Pads", "Improves Knee, Elbow and Front Kick", "Upgrade Thai Pads", "thai_pads_icon.png"},
-    {"Sparring", "Improves Offensive, Defensive Awareness and Dazed Guard", "Upgrade Sparring",
-     "sparring_icon.png"},
-    {"Shadow Boxing", "Improves Clinch Footwork, Head Guard and Leg Guard", "Upgrade Shadow Boxing",
-     "shadow_boxing_icon.png"},
-    {"Grappling", "Improves Clinch Grappling and Positioning, and Dirty Box Defense", "Upgrade Grappling",
-     "grappling_icon.png"},
-    {"Swerve Bag", "Improves Head Movement, Dodge and Reaction", "Upgrade Swerve Bag", "swerve_bag_icon.png"},
-    {"Movement Drills", "Improves Footwork, Movement and Pressuring", "Upgrade Movement Drills",
-     "movement_drills_icon.png"},
-    {"Foam Sticks", "Improves Body Movement, Positioning and Counter", "Upgrade Foam Sticks",
-     "foam_sticks_icon.png"},
-    {"Skip Rope", "Improves Cardio, Footwork and Perseverance", "Upgrade Skip Rope", "skip_rope_icon.png"},
-    {"Kettle Bells", "Improves Explosiveness and Strength", "Upgrade Kettle Bells", "kettle_bell_icon.png"},
-    {"Running", "Improves Cardio, Stamina and Recovery", "Upgrade Running", "running_icon.png"},
-    {"Plyometrics", "Improves Explosiveness, Attack Power and Recovery", "Upgrade Plyometrics",
-     "plyometrics_icon.png"},
-    {"Heavy Weights", "Improves Strength, Clinch Grappling and Pressuring", "Upgrade Heavy Weights",
-     "heavy_weights_icon.png"},
-    {"Video Study", "Improves Strategizing, Off. Awareness and Positioning", "Upgrade Video Study",
-     "video_study_icon.png"},
-    {"Game Planning", "Improves Strategizing, Self Control and Focus", "Upgrade Game Planning",
-     "game_planning_icon.png"},
-    {"Meditation", "Improves Recovery, Self Control and Perseverance", "Upgrade Meditation", "meditate_icon.png"},
-    {"Rattan Sticks", "Improves Recovery, Toughness and Body Guard", "Upgrade Rattan Sticks",
-     "rattan_sticks_icon.png"},
+    {"Heavy Bag", "Improves Cross, Body Punching and Jab", "Upgrade Heavy Bag"},
+    {"Focus Mitts", "Improves Combos, Accuracy and Focus", "Upgrade Focus Mitts"},
+    {"Speed Bag", "Improves Attack Speed, Agility and Stamina", "Upgrade Speed bag"},
+    {"Banana Bag", "Improves Low Kick, Mid Kick and High Kick", "Upgrade Banana Bag"},
+    {"Wall Bag", "Improves Uppercut, Dirty Boxing and Hook", "Upgrade Wall Bag"},
+    {"Thai Pads", "Improves Knee, Elbow and Front Kick", "Upgrade Thai Pads"},
+    {"Sparring", "Improves Offensive, Defensive Awareness and Dazed Guard", "Upgrade Sparring"},
+    {"Shadow Boxing", "Improves Clinch Footwork, Head Guard and Leg Guard", "Upgrade Shadow Boxing"},
+    {"Grappling", "Improves Clinch Grappling and Positioning, and Dirty Box Defense", "Upgrade Grappling"},
+    {"Swerve Bag", "Improves Head Movement, Dodge and Reaction", "Upgrade Swerve Bag"},
+    {"Movement Drills", "Improves Footwork, Movement and Pressuring", "Upgrade Movement Drills"},
+    {"Foam Sticks", "Improves Body Movement, Positioning and Counter", "Upgrade Foam Sticks"},
+    {"Skip Rope", "Improves Cardio, Footwork and Perseverance", "Upgrade Skip Rope"},
+    {"Kettle Bells", "Improves Explosiveness and Strength", "Upgrade Kettle Bells"},
+    {"Running", "Improves Cardio, Stamina and Recovery", "Upgrade Running"},
+    {"Plyometrics", "Improves Explosiveness, Attack Power and Recovery", "Upgrade Plyometrics"},
+    {"Heavy Weights", "Improves Strength, Clinch Grappling and Pressuring", "Upgrade Heavy Weights"},
+    {"Video Study", "Improves Strategizing, Off. Awareness and Positioning", "Upgrade Video Study"},
+    {"Game Planning", "Improves Strategizing, Self Control and Focus", "Upgrade Game Planning"},
+    {"Meditation", "Improves Recovery, Self Control and Perseverance", "Upgrade Meditation"},
+    {"Rattan Sticks", "Improves Recovery, Toughness and Body Guard", "Upgrade Rattan Sticks"},
 };
 
 const char *const restToolTip = "Rest - Reduces Fatigue Level";
-const char *const restIconFile = "rest_icon.png";
-const char *const iconFolder = "./Resources/Training Icons/";
 const int EquipmentIconSide = 40;
 
 // Plan p > 0 trains on equipment p - 1.
 const Equipment &equipmentOfPlan(int plan)
 {
     return equipmentTable[plan - 1];
-}
-
-QString iconPath(const char *file)
-{
-    return QLatin1String(iconFolder) + QLatin1String(file);
-}
-
-QString planIconPath(int plan)
-{
-    return iconPath(plan == TrainingType::Rest ? restIconFile : equipmentOfPlan(plan).iconFile);
 }
 
 bool isUpgradableLevel(int level)
@@ -286,7 +264,7 @@ void Module_Training::createGymInfoScreenWidgets()
 void Module_Training::createTrainingIconLabels()
 {
     for (int k = 0; k < Gym::EquipmentCount; ++k) {
-        equipmentIcons[k]->setPixmap(QPixmap(iconPath(equipmentTable[k].iconFile)));
+        equipmentIcons[k]->setPixmap(QPixmap(ResourcePaths::trainingIcon(TrainingType::HeavyBag + k)));
         equipmentIcons[k]->setScaledContents(true);
         // Small enough to leave the text column its three lines.
         equipmentIcons[k]->setFixedSize(EquipmentIconSide, EquipmentIconSide);
@@ -468,7 +446,7 @@ void Module_Training::createTrainingInfoScreenWidgets()
 void Module_Training::createTrainingPlanButtons()
 {
     for (int plan = 0; plan < PlanCount; ++plan) {
-        planButtons[plan]->setIcon(QIcon(planIconPath(plan)));
+        planButtons[plan]->setIcon(QIcon(ResourcePaths::trainingIcon(plan)));
         planButtons[plan]->setIconSize(QSize(50, 50));
     }
 }

@@ -9,12 +9,12 @@
 #include "Module_MainMenu.h"
 #include "StyleSheetFile.h"
 #include "TopMenuBar.h"
+#include "world/ResourcePaths.h"
 
 namespace {
 const int windowWidth = 1100;
 const int windowHeight = 700;
 const char *const windowTitle = "Ringwright - by Vellamy";
-const char *const screenStyleSheetFile = "StyleSheet.css";
 } // namespace
 
 ModuleManager *ModuleManager::Instance()
@@ -82,7 +82,7 @@ void ModuleManager::retireCurrentScreen()
 
 void ModuleManager::applyStyleSheet()
 {
-    StyleSheetFile::apply(QString::fromLatin1(screenStyleSheetFile), m_currentScreen);
+    StyleSheetFile::apply(ResourcePaths::screenStyleSheetFile(), m_currentScreen);
 }
 
 void ModuleManager::hideTopMenu()

@@ -27,8 +27,8 @@ public:
     // slot is running, so it is hidden, taken out of the layout and deleted
     // once control is back in the event loop.
     void changeScreen(QWidget *screen);
-    // Sets "StyleSheet.css" on the current screen; a missing file leaves it
-    // with the default look.
+    // Sets ResourcePaths::screenStyleSheetFile on the current screen; a
+    // missing file leaves it with the default look.
     void applyStyleSheet();
 
     void hideTopMenu();

@@ -17,6 +17,7 @@
 #include "ui/gym/Module_Profile.h"
 #include "ui/gym/Module_Training.h"
 #include "ui/match/Module_UserEvents.h"
+#include "world/ResourcePaths.h"
 #include "world/World.h"
 
 namespace {
@@ -24,10 +25,9 @@ namespace {
 const int buttonSide = 70;
 const int buttonSpacing = 15;
 const int sideStretch = 30;
-const char *const menuStyleSheetFile = "TopMenuStyle.css";
 
-// The buttons in ButtonID order. They carry no text: the words are their
-// tool tips, and "TopMenuStyle.css" gives them their pictures by name.
+// The buttons in ButtonID order. They carry no text: the words are their tool
+// tips, and ResourcePaths::menuStyleSheetFile gives them their pictures by name.
 struct MenuButton
 {
     const char *toolTip;
@@ -98,7 +98,7 @@ void TopMenuBar::buildLayout()
 
 void TopMenuBar::setDefaultStyleSheet()
 {
-    StyleSheetFile::apply(QString::fromLatin1(menuStyleSheetFile), this);
+    StyleSheetFile::apply(ResourcePaths::menuStyleSheetFile(), this);
 }
 
 void TopMenuBar::unflattenButtons()

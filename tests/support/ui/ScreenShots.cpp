@@ -8,10 +8,9 @@
 #include <QWidget>
 
 #include "ui/shell/ModuleManager.h"
+#include "world/ResourcePaths.h"
 
 namespace {
-
-const char *const StyleSheets[] = {"StyleSheet.css", "TopMenuStyle.css"};
 
 // Copies every file below `from` to the same place below `to`.
 bool copyTree(const QString &from, const QString &to)
@@ -39,9 +38,9 @@ QString ScreenShots::enterGameCopy()
         return QStringLiteral("cannot work in ") + work;
     QDir(QStringLiteral("Resources")).removeRecursively();
     bool copied = copyTree(build + QStringLiteral("/Resources"), QStringLiteral("Resources"));
-    for (const char *sheet : StyleSheets) {
-        QFile::remove(QLatin1String(sheet));
-        copied = copied && QFile::copy(build + QLatin1Char('/') + QLatin1String(sheet), QLatin1String(sheet));
+    for (const QString &sheet : {ResourcePaths::screenStyleSheetFile(), ResourcePaths::menuStyleSheetFile()}) {
+        QFile::remove(sheet);
+        copied = copied && QFile::copy(build + QLatin1Char('/') + sheet, sheet);
     }
     // What a player saved or exported from the build folder stays out.
     for (const char *folder : {"Resources/Saves", "Resources/Exports"}) {
