@@ -432,8 +432,6 @@ QString screenStyleSheet()
         "    background-color: #1E120A;\n"
         "}\n"
         "QLabel { color: #F3E2C7; }\n"
-        "QLabel#pending_screen_name { font-size: 44px; font-weight: bold; color: #E0B687; }\n"
-        "QLabel#pending_screen_note { font-size: 16px; color: #D8C3A0; }\n"
         // No focus rectangle: a focused button wears its hover look instead.
         "QPushButton {\n"
         "    border: 3px outset #704018; border-radius: 10px; padding: 6px 16px;\n"
